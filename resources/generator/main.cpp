@@ -1,0 +1,93 @@
+// tumblewit-generator: draws and writes every resource file the game's
+// resource script compiles, plus a contact sheet of all pictures.
+//
+//   tumblewit-generator --fonts DIR --out DIR
+//
+// The same generator and fonts always produce the same bytes.
+#include "art.h"
+#include "file_formats.h"
+
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+namespace {
+
+double SecondsSince(std::chrono::steady_clock::time_point start) {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+// Draws the full-window picture at PICTURES[index].
+void DrawPicture(Canvas& canvas, int index) {
+    switch (index) {
+        case 0: DrawTitlePicture(canvas); break;
+        case 1: DrawClearedPicture(canvas); break;
+        case 2: DrawGameOverPicture(canvas); break;
+        case 3: DrawFinalPicture(canvas); break;
+        default: DrawLevelPicture(canvas, index - FIRST_LEVEL_PICTURE + 1); break;
+    }
+}
+
+void PrintUsage() {
+    std::fprintf(stderr, "usage: tumblewit-generator --fonts FONT_DIR --out OUTPUT_DIR\n");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::string fontDir, outDir;
+    for (int i = 1; i + 1 < argc; i += 2) {
+        if (std::strcmp(argv[i], "--fonts") == 0)
+            fontDir = argv[i + 1];
+        else if (std::strcmp(argv[i], "--out") == 0)
+            outDir = argv[i + 1];
+    }
+    if (fontDir.empty() || outDir.empty()) {
+        PrintUsage();
+        return 2;
+    }
+    const auto start = std::chrono::steady_clock::now();
+    LoadFonts(fontDir);
+
+    Canvas pictures[PICTURE_COUNT];
+    Canvas buttons[BUTTON_BITMAP_COUNT];
+    NamedCanvas sheet[PICTURE_COUNT + BUTTON_BITMAP_COUNT];
+
+    for (int i = 0; i < PICTURE_COUNT; ++i) {
+        const PictureSpec& spec = PICTURES[i];
+        std::printf("  picture %-6s %d x %d\n", spec.name, spec.width, spec.height);
+        std::fflush(stdout);
+        pictures[i] = NewCanvas(spec.width, spec.height);
+        DrawPicture(pictures[i], i);
+        WriteBytes(outDir + "/" + spec.name + ".bmp", EncodeBmp24(pictures[i]));
+        sheet[i] = {spec.name, &pictures[i]};
+    }
+    for (int i = 0; i < BUTTON_BITMAP_COUNT; ++i) {
+        const PictureSpec& spec = BUTTON_BITMAPS[i];
+        buttons[i] = NewCanvas(spec.width, spec.height);
+        DrawButtonBitmap(buttons[i], spec.name);
+        WriteBytes(outDir + "/" + spec.name + ".bmp", EncodeBmp24(buttons[i]));
+        sheet[PICTURE_COUNT + i] = {spec.name, &buttons[i]};
+    }
+    std::printf("  %d button faces\n", BUTTON_BITMAP_COUNT);
+
+    Canvas icons[ICON_IMAGE_COUNT];
+    MakeIconImages(icons);
+    WriteBytes(outDir + "/tumblewit.ico", EncodeIco(icons));
+    std::printf("  icon, %d images\n", ICON_IMAGE_COUNT);
+
+    for (const SoundSpec& spec : SOUNDS) {
+        std::printf("  sound %d %s\n", spec.id, spec.file);
+        std::fflush(stdout);
+        WriteBytes(outDir + "/" + spec.file, EncodeWav(spec, MakeSoundData(spec)));
+    }
+
+    WriteContactSheet((outDir + "/contact-sheet.png").c_str(), sheet, PICTURE_COUNT + BUTTON_BITMAP_COUNT);
+
+    for (Canvas& canvas : pictures) FreeCanvas(canvas);
+    for (Canvas& canvas : buttons) FreeCanvas(canvas);
+    for (Canvas& canvas : icons) FreeCanvas(canvas);
+    std::printf("  resources written to %s in %.2f s\n", outDir.c_str(), SecondsSince(start));
+    return 0;
+}

@@ -1,0 +1,48 @@
+// Puts both copies of a level's scene on its picture. The altered copy takes
+// the changed rendering only inside the level's five difference areas, so no
+// stray pixel can differ anywhere else: a click the player makes on a real
+// change always lands in an area, and nothing outside one looks different.
+#include "art.h"
+
+namespace {
+
+// Renders the scene into its own opaque canvas of scene size.
+Canvas RenderScene(int level, bool altered) {
+    Canvas scene = NewCanvas(SCENE_WIDTH, SCENE_HEIGHT);
+    cairo_save(scene.cr);
+    cairo_rectangle(scene.cr, 0, 0, SCENE_WIDTH, SCENE_HEIGHT);
+    cairo_clip(scene.cr);
+    DrawScene(scene.cr, level, altered);
+    cairo_restore(scene.cr);
+    return scene;
+}
+
+}  // namespace
+
+void PlaceScenes(Canvas& canvas, int level) {
+    Canvas unaltered = RenderScene(level, false);
+    Canvas altered = RenderScene(level, true);
+    cairo_t* cr = canvas.cr;
+
+    cairo_save(cr);
+    cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
+    cairo_set_source_surface(cr, unaltered.surface, UNALTERED_SCENE.left, UNALTERED_SCENE.top);
+    cairo_rectangle(cr, UNALTERED_SCENE.left, UNALTERED_SCENE.top, SCENE_WIDTH, SCENE_HEIGHT);
+    cairo_fill(cr);
+    cairo_set_source_surface(cr, unaltered.surface, ALTERED_SCENE.left, ALTERED_SCENE.top);
+    cairo_rectangle(cr, ALTERED_SCENE.left, ALTERED_SCENE.top, SCENE_WIDTH, SCENE_HEIGHT);
+    cairo_fill(cr);
+
+    // The areas' edges are outside them (a click must be strictly inside), so
+    // only the pixels strictly inside an area may take the changed rendering.
+    cairo_set_source_surface(cr, altered.surface, ALTERED_SCENE.left, ALTERED_SCENE.top);
+    for (const PixelRect& area : DIFFERENCE_AREAS[level - 1]) {
+        cairo_rectangle(cr, area.left + 1, area.top + 1, area.right - area.left - 1,
+                        area.bottom - area.top - 1);
+    }
+    cairo_fill(cr);
+    cairo_restore(cr);
+
+    FreeCanvas(unaltered);
+    FreeCanvas(altered);
+}

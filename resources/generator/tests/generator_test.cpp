@@ -1,0 +1,115 @@
+// Generator checks: exact file formats and sizes, and that drawing twice
+// gives the same bytes.
+#include "art.h"
+#include "file_formats.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+std::uint32_t Read32(const Bytes& bytes, size_t at) {
+    return bytes[at] | bytes[at + 1] << 8 | bytes[at + 2] << 16 | static_cast<std::uint32_t>(bytes[at + 3]) << 24;
+}
+unsigned Read16(const Bytes& bytes, size_t at) { return bytes[at] | bytes[at + 1] << 8; }
+
+class GeneratorTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        const char* fonts = std::getenv("TUMBLEWIT_FONT_DIR");
+        LoadFonts(fonts ? fonts : "/usr/share/fonts/opentype/noto");
+    }
+};
+
+Bytes DrawPictureBytes(int index) {
+    const PictureSpec& spec = PICTURES[index];
+    Canvas canvas = NewCanvas(spec.width, spec.height);
+    if (index < FIRST_LEVEL_PICTURE) {
+        void (*draw[])(Canvas&) = {DrawTitlePicture, DrawClearedPicture, DrawGameOverPicture, DrawFinalPicture};
+        draw[index](canvas);
+    } else {
+        DrawLevelPicture(canvas, index - FIRST_LEVEL_PICTURE + 1);
+    }
+    Bytes bytes = EncodeBmp24(canvas);
+    FreeCanvas(canvas);
+    return bytes;
+}
+
+}  // namespace
+
+TEST_F(GeneratorTest, PicturesAreExact24BitBottomUpBitmaps) {
+    for (int i = 0; i < PICTURE_COUNT; ++i) {
+        const PictureSpec& spec = PICTURES[i];
+        SCOPED_TRACE(spec.name);
+        const Bytes bmp = DrawPictureBytes(i);
+        const std::uint32_t rowBytes = ((static_cast<std::uint32_t>(spec.width) * 3 + 3) / 4) * 4;
+        ASSERT_EQ('B', bmp[0]);
+        ASSERT_EQ('M', bmp[1]);
+        EXPECT_EQ(bmp.size(), Read32(bmp, 2));
+        EXPECT_EQ(54u, Read32(bmp, 10));
+        EXPECT_EQ(40u, Read32(bmp, 14));
+        EXPECT_EQ(static_cast<std::uint32_t>(spec.width), Read32(bmp, 18));
+        EXPECT_EQ(static_cast<std::uint32_t>(spec.height), Read32(bmp, 22));  // positive: bottom-up
+        EXPECT_EQ(1u, Read16(bmp, 26));
+        EXPECT_EQ(24u, Read16(bmp, 28));
+        EXPECT_EQ(0u, Read32(bmp, 30));  // BI_RGB
+        EXPECT_EQ(rowBytes * spec.height, Read32(bmp, 34));
+        EXPECT_EQ(0u, Read32(bmp, 38));
+        EXPECT_EQ(0u, Read32(bmp, 42));
+        EXPECT_EQ(54 + rowBytes * spec.height, bmp.size());
+    }
+}
+
+TEST_F(GeneratorTest, DrawingTwiceGivesTheSameBytes) {
+    for (int i = 0; i < PICTURE_COUNT; ++i) {
+        SCOPED_TRACE(PICTURES[i].name);
+        EXPECT_TRUE(DrawPictureBytes(i) == DrawPictureBytes(i));
+    }
+    for (const SoundSpec& spec : SOUNDS) {
+        if (spec.dataBytes > 1000000) continue;  // the long tracks are checked by the build-twice test
+        EXPECT_TRUE(MakeSoundData(spec) == MakeSoundData(spec)) << spec.id;
+    }
+}
+
+TEST_F(GeneratorTest, SoundsHaveTheirExactFormatAndLength) {
+    for (const SoundSpec& spec : SOUNDS) {
+        SCOPED_TRACE(spec.id);
+        const Bytes pcm = MakeSoundData(spec);
+        ASSERT_EQ(spec.dataBytes, pcm.size());
+        const Bytes wav = EncodeWav(spec, pcm);
+        EXPECT_EQ(0, std::memcmp(wav.data(), "RIFF", 4));
+        EXPECT_EQ(wav.size() - 8, Read32(wav, 4));
+        EXPECT_EQ(0, std::memcmp(wav.data() + 8, "WAVEfmt ", 8));
+        EXPECT_EQ(1u, Read16(wav, 20));  // PCM
+        EXPECT_EQ(static_cast<unsigned>(spec.channels), Read16(wav, 22));
+        EXPECT_EQ(static_cast<std::uint32_t>(spec.sampleRate), Read32(wav, 24));
+        EXPECT_EQ(static_cast<unsigned>(spec.bitsPerSample), Read16(wav, 34));
+        EXPECT_EQ(0, std::memcmp(wav.data() + 36, "data", 4));
+        EXPECT_EQ(spec.dataBytes, Read32(wav, 40));
+    }
+}
+
+TEST_F(GeneratorTest, IconHoldsTwelveImagesInOrderWithMasks) {
+    Canvas images[ICON_IMAGE_COUNT];
+    MakeIconImages(images);
+    const Bytes ico = EncodeIco(images);
+    for (Canvas& canvas : images) FreeCanvas(canvas);
+    ASSERT_EQ(1u, Read16(ico, 2));
+    ASSERT_EQ(static_cast<unsigned>(ICON_IMAGE_COUNT), Read16(ico, 4));
+    for (int i = 0; i < ICON_IMAGE_COUNT; ++i) {
+        SCOPED_TRACE(i);
+        const IconImageSpec& spec = ICON_IMAGES[i];
+        const size_t entry = 6 + 16 * static_cast<size_t>(i);
+        EXPECT_EQ(spec.size, ico[entry]);
+        EXPECT_EQ(static_cast<unsigned>(spec.bitsPerPixel), Read16(ico, entry + 6));
+        const std::uint32_t offset = Read32(ico, entry + 12);
+        EXPECT_EQ(40u, Read32(ico, offset));
+        EXPECT_EQ(static_cast<std::uint32_t>(spec.size * 2), Read32(ico, offset + 8));  // doubled: AND mask
+        const std::uint32_t colourRow = ((static_cast<std::uint32_t>(spec.size * spec.bitsPerPixel) + 31) / 32) * 4;
+        const std::uint32_t maskRow = ((static_cast<std::uint32_t>(spec.size) + 31) / 32) * 4;
+        const std::uint32_t palette = spec.bitsPerPixel == 4 ? 64 : 0;
+        EXPECT_EQ(40 + palette + (colourRow + maskRow) * spec.size, Read32(ico, entry + 8));
+    }
+}
