@@ -1,10 +1,19 @@
-// The thirteen scenes and their five changes each.
-// (First cut: a plain backdrop; the scenes replace it.)
-#include "art.h"
+// The thirteen scenes: picks the level's drawing procedure.
+#include "scene_kit.h"
 
+// Draws level's scene; each procedure starts with an opaque backdrop.
 void DrawScene(cairo_t* cr, int level, bool altered) {
-    (void)level;
-    (void)altered;
-    SetColor(cr, 250, 248, 240);
-    cairo_paint(cr);
+    static void (*const drawers[LEVEL_COUNT])(cairo_t*, bool) = {
+        DrawFarmScene,     DrawNightCityScene, DrawGardenScene,  DrawAquariumScene, DrawKitchenScene,
+        DrawFiresideScene, DrawBakeryScene,    DrawSpaceScene,   DrawSeasideScene,  DrawStreetScene,
+        DrawToyShelfScene, DrawPartyScene,     DrawWinterScene,
+    };
+    if (level < 1 || level > LEVEL_COUNT) {
+        SetColor(cr, 255, 255, 255);
+        cairo_paint(cr);
+        return;
+    }
+    cairo_save(cr);
+    drawers[level - 1](cr, altered);
+    cairo_restore(cr);
 }

@@ -5,8 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <vector>
 
 namespace {
 
@@ -111,5 +113,24 @@ TEST_F(GeneratorTest, IconHoldsTwelveImagesInOrderWithMasks) {
         const std::uint32_t maskRow = ((static_cast<std::uint32_t>(spec.size) + 31) / 32) * 4;
         const std::uint32_t palette = spec.bitsPerPixel == 4 ? 64 : 0;
         EXPECT_EQ(40 + palette + (colourRow + maskRow) * spec.size, Read32(ico, entry + 8));
+    }
+}
+
+// The title music loops: the jump from its last frame back to its first must be
+// no bigger than an ordinary step inside the piece, on both channels.
+TEST_F(GeneratorTest, MusicLoopSeamIsContinuous) {
+    const SoundSpec& spec = SOUNDS[SOUND_COUNT - 1];
+    ASSERT_STREQ("music.wav", spec.file);
+    const Bytes pcm = MakeSoundData(spec);
+    const size_t frames = pcm.size() / 4;
+    auto sample = [&](size_t frame, int channel) {
+        return static_cast<int>(static_cast<std::int16_t>(Read16(pcm, 4 * frame + 2 * channel)));
+    };
+    for (int channel = 0; channel < 2; ++channel) {
+        std::vector<int> steps;
+        for (size_t i = 1; i < frames; ++i) steps.push_back(std::abs(sample(i, channel) - sample(i - 1, channel)));
+        std::nth_element(steps.begin(), steps.begin() + steps.size() / 2, steps.end());
+        const int medianStep = steps[steps.size() / 2];
+        EXPECT_LE(std::abs(sample(0, channel) - sample(frames - 1, channel)), 2 * medianStep) << channel;
     }
 }

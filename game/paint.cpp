@@ -1,0 +1,187 @@
+// The paint cycle: the game is played inside WM_PAINT, in five steps.
+#include "game/paint.h"
+
+#include "game/game_state.h"
+#include "game/pictures_buttons.h"
+#include "game/platform.h"
+#include "resources/layout.h"
+#include "rules/countdown.h"
+#include "rules/counters.h"
+#include "rules/differences.h"
+
+namespace {
+
+constexpr unsigned long BUSY_DELAY_ITERATIONS = 10000000;  // paces the paint loop
+constexpr DWORD PAUSE_AFTER_FIFTH_FIND_MS = 1000;
+
+// Fills the memory copy with the class background, then the picture over it.
+void CopyPictureToScreen(HWND hwnd) {
+    HDC screen = ScreenDC(hwnd);
+    RECT all = {0, 0, game.screenWidth, game.screenHeight};
+    FillRect(screen, &all, GetSysColorBrush(COLOR_WINDOW));
+    HDC pictureDC = CreateCompatibleDC(screen);
+    HGDIOBJ previous = SelectObject(pictureDC, game.hbmBackground);
+    BitBlt(screen, static_cast<int>(game.bgX), static_cast<int>(game.bgY), game.bgWidth, game.bgHeight,
+           pictureDC, 0, 0, SRCCOPY);
+    SelectObject(pictureDC, previous);
+    DeleteDC(pictureDC);
+}
+
+// The countdown ran out or the misses are used up: the game-over screen.
+void RaiseGameOver(HWND hwnd) {
+    ShowWindow(game.btnHint.hwnd, SW_HIDE);
+    MakeButton(game.btnGameOverExit, hwnd, GAME_OVER_EXIT_BUTTON_AT.x, GAME_OVER_EXIT_BUTTON_AT.y, ID_EXIT);
+    MakeButton(game.btnBack, hwnd, BACK_BUTTON_AT.x, BACK_BUTTON_AT.y, ID_BACK);
+    LoadPicture(game.hInstance, "pic3", hwnd);
+    game.gameOverShown = 1;
+    game.clockRunning = 0;
+    game.gameOverArmed = 0;
+}
+
+// Judges the pending click, scores it, and clears the level after its fifth
+// find; hdc is the window's, screen the memory copy.
+void JudgePendingClick(HWND hwnd, HDC hdc, HDC screen, const RECT& paintArea) {
+    HGDIOBJ previousPen = BeginRingPen(screen);
+    JudgeClick(*game.pLevelRects, screen);
+    EndRingPen(screen, previousPen);
+
+    // A hit adds ten; every other judged click takes ten away.
+    if (game.hitFlag && game.clockRunning) {
+        AddScore(screen, hwnd);
+        game.hitFlag = 0;
+    } else if (!game.hitFlag && game.clockRunning) {
+        SubtractScore(screen, hwnd);
+    }
+    if (game.missFlag) StepMissesLeft(screen, hwnd);
+
+    if (game.foundCount > 4) {
+        // The fifth ring and the new score stay up during the pause.
+        ShowScreenPart(hdc, paintArea);
+        FinishLevel(hwnd, PAUSE_AFTER_FIFTH_FIND_MS, 0);
+    }
+    InvalidateRect(hwnd, nullptr, game.eraseOnInvalidate);
+}
+
+}  // namespace
+
+void PaintCycle(HWND hwnd) {
+    PAINTSTRUCT ps;
+    HDC hdc = BeginPaint(hwnd, &ps);
+    HDC screen = ScreenDC(hwnd);
+
+    // 1. The picture: copied whole only at the first paint after it was
+    //    loaded; later paints draw over what is already there.
+    if (game.pictureFresh) {
+        CopyPictureToScreen(hwnd);
+        game.pictureFresh = 0;
+    }
+
+    // 2. A level has just begun: its score and misses left.
+    if (game.hudDirty) {
+        DrawScore(screen, hwnd);
+        DrawMissesLeft(screen, hwnd);
+        game.hudDirty = 0;
+    }
+
+    // 3. Out of time or out of misses: game over.
+    if ((game.timeUp || game.outOfChances) && game.gameOverArmed && !game.gameOverShown &&
+        game.levelActive && game.gameActive) {
+        RaiseGameOver(hwnd);
+    }
+
+    // 4. A click waits and a level is in play: judge it.
+    if (game.clickPending && !game.gameOverShown && game.levelActive && game.gameActive) {
+        JudgePendingClick(hwnd, hdc, screen, ps.rcPaint);
+    }
+
+    // 5. The clock runs: a countdown step, which asks for the next paint.
+    if (game.clockRunning) {
+        PlatformBusyDelay(BUSY_DELAY_ITERATIONS);
+        StepCountdown(screen, hwnd);
+    }
+
+    ShowScreenPart(hdc, ps.rcPaint);
+    EndPaint(hwnd, &ps);
+}
+
+void FinishLevel(HWND hwnd, DWORD pauseBeforeMs, DWORD pauseOnClearedMs) {
+    game.levelActive = 0;
+    if (pauseBeforeMs) PlatformSleep(pauseBeforeMs);
+    game.levelIndex++;
+    if (game.levelIndex == LEVEL_COUNT) {
+        LoadPicture(game.hInstance, game.pFinalPicture, hwnd);
+        ShowWindow(game.btnHint.hwnd, SW_HIDE);
+        ShowWindow(game.btnNext.hwnd, SW_HIDE);
+        ShowWindow(game.btnLevelExit.hwnd, SW_HIDE);
+    } else {
+        game.pLevelRects++;
+        LoadPicture(game.hInstance, game.pClearedPicture, hwnd);
+        if (pauseOnClearedMs) PlatformSleep(pauseOnClearedMs);
+        ShowWindow(game.btnHint.hwnd, SW_HIDE);
+        ShowWindow(game.btnNext.hwnd, SW_SHOW);
+        ShowWindow(game.btnLevelExit.hwnd, SW_SHOW);
+    }
+    game.eraseOnInvalidate = 1;
+    game.foundCount = 0;
+    for (BYTE& flag : game.found) flag = 0;
+    game.clockRunning = 0;
+    game.timerStarted = 1;
+}
+
+HDC ScreenDC(HWND hwnd) {
+    RECT client;
+    GetClientRect(hwnd, &client);
+    const LONG width = client.right > game.bgWidth ? client.right : game.bgWidth;
+    const LONG height = client.bottom > game.bgHeight ? client.bottom : game.bgHeight;
+    if (game.hdcScreen && width <= game.screenWidth && height <= game.screenHeight) return game.hdcScreen;
+
+    // Grown window (or first use): a larger copy that keeps what the old one held.
+    HDC windowDC = GetDC(hwnd);
+    HDC grown = CreateCompatibleDC(windowDC);
+    HBITMAP grownBitmap = CreateCompatibleBitmap(windowDC, width, height);
+    ReleaseDC(hwnd, windowDC);
+    HGDIOBJ grownDefault = SelectObject(grown, grownBitmap);
+    RECT all = {0, 0, width, height};
+    FillRect(grown, &all, GetSysColorBrush(COLOR_WINDOW));
+    if (game.hdcScreen) {
+        BitBlt(grown, 0, 0, game.screenWidth, game.screenHeight, game.hdcScreen, 0, 0, SRCCOPY);
+        // The counter font lives selected in the copy; carry it over.
+        SelectObject(grown, GetCurrentObject(game.hdcScreen, OBJ_FONT));
+        ReleaseScreen();
+    }
+    game.hdcScreen = grown;
+    game.hbmScreen = grownBitmap;
+    game.hbmScreenDefault = static_cast<HBITMAP>(grownDefault);
+    game.screenWidth = width;
+    game.screenHeight = height;
+    return game.hdcScreen;
+}
+
+void ShowScreenPart(HDC dc, const RECT& area) {
+    BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, game.hdcScreen, area.left,
+           area.top, SRCCOPY);
+}
+
+void ReleaseScreen() {
+    if (!game.hdcScreen) return;
+    // Put the copy's own font back first so the counter font is not freed by
+    // accident; it is released with the rest of the counters' fonts.
+    SelectObject(game.hdcScreen, GetStockObject(SYSTEM_FONT));
+    SelectObject(game.hdcScreen, game.hbmScreenDefault);
+    DeleteObject(game.hbmScreen);
+    DeleteDC(game.hdcScreen);
+    game.hdcScreen = nullptr;
+    game.hbmScreen = nullptr;
+    game.screenWidth = 0;
+    game.screenHeight = 0;
+}
+
+HGDIOBJ BeginRingPen(HDC dc) {
+    SelectObject(dc, GetStockObject(NULL_BRUSH));
+    return SelectObject(dc, CreatePen(PS_SOLID, 5, game.penColor));
+}
+
+void EndRingPen(HDC dc, HGDIOBJ previousPen) {
+    // Each ring's pen serves that one drawing.
+    DeleteObject(SelectObject(dc, previousPen));
+}

@@ -1,0 +1,20 @@
+// The few services the game takes from the system that a test must watch or
+// steer: sounds, the local clock and pauses. The game links platform.cpp;
+// the tests link their own recording version.
+#pragma once
+
+#include <windows.h>
+
+// Plays sound resource soundId of the game's module with these PlaySound
+// flags; it stops whatever sound was playing.
+void PlatformPlaySound(int soundId, DWORD flags);
+
+// The local time (GetLocalTime).
+void PlatformLocalTime(SYSTEMTIME* now);
+
+// Holds the thread for ms milliseconds (Sleep).
+void PlatformSleep(DWORD ms);
+
+// Spins for the given number of empty iterations without yielding: the
+// pacing of the paint loop.
+void PlatformBusyDelay(unsigned long iterations);

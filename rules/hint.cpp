@@ -1,0 +1,56 @@
+// Hint reveal.
+#include "rules/hint.h"
+
+#include "game/paint.h"
+#include "game/pictures_buttons.h"
+#include "game/platform.h"
+
+namespace {
+
+constexpr DWORD PAUSE_ON_CLEARED_MS = 2000;
+
+}  // namespace
+
+void OnHint(HWND hwnd) {
+    // Only while a level is in play: a press queued behind a level's end
+    // would otherwise spend a hint on the next level before it is shown.
+    if (!game.levelActive || !game.gameActive || game.gameOverShown) return;
+
+    // 1. Count the hint; the button shows how many are left. With none left
+    //    the press only checks for a cleared level.
+    if (game.hintsLeft > 0) {
+        game.hintsLeft--;
+        PlatformPlaySound(WAV_CLICK, CUE_FLAGS);
+        ChangeButtonImage(game.btnHint, 3 - game.hintsLeft);
+
+        // 2. Ring it straight onto the window, then let the paint cycle run once.
+        game.eraseOnInvalidate = 0;
+        InvalidateRect(hwnd, nullptr, FALSE);
+        PAINTSTRUCT ps;
+        HDC dc = BeginPaint(hwnd, &ps);
+        HDC screen = ScreenDC(hwnd);
+        HGDIOBJ previousPen = BeginRingPen(screen);
+        RevealHint(*game.pLevelRects, screen);
+        EndRingPen(screen, previousPen);
+        InvalidateRect(hwnd, nullptr, game.eraseOnInvalidate);
+        ShowScreenPart(dc, ps.rcPaint);
+        EndPaint(hwnd, &ps);
+        UpdateWindow(game.hwndMain);
+    }
+
+    // 3. Was that the level's fifth? The game-over screen, if the repaint
+    // just raised it, wins over a cleared level.
+    if (game.foundCount > 4 && !game.gameOverShown) FinishLevel(hwnd, 0, PAUSE_ON_CLEARED_MS);
+}
+
+void RevealHint(const LevelRects& areas, HDC dc) {
+    for (int k = 0; k < 5; ++k) {
+        if (game.found[k]) continue;
+        const RECT& area = areas[k];
+        Ellipse(dc, area.left, area.top, area.right, area.bottom);
+        game.found[k] = 1;
+        game.foundCount++;
+        PlatformPlaySound(WAV_FOUND, CUE_FLAGS);
+        return;
+    }
+}

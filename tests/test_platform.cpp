@@ -1,0 +1,39 @@
+// Recording platform for the tests.
+#include "test_platform.h"
+
+#include "game/platform.h"
+
+std::vector<PlayedSound> playedSounds;
+SYSTEMTIME testClock = {2026, 12, 2, 8, 10, 0, 0, 0};
+std::vector<DWORD> sleepsMs;
+unsigned long busyDelays = 0;
+unsigned long lastBusyDelayIterations = 0;
+
+void SetTestClock(int minute, int second) {
+    testClock = {2026, 12, 2, 8, 10, static_cast<WORD>(minute), static_cast<WORD>(second), 0};
+}
+
+void AdvanceTestClock(int seconds) {
+    FILETIME fileTime;
+    SystemTimeToFileTime(&testClock, &fileTime);
+    ULARGE_INTEGER ticks;
+    ticks.LowPart = fileTime.dwLowDateTime;
+    ticks.HighPart = fileTime.dwHighDateTime;
+    ticks.QuadPart += static_cast<ULONGLONG>(seconds) * 10000000ULL;
+    fileTime.dwLowDateTime = ticks.LowPart;
+    fileTime.dwHighDateTime = ticks.HighPart;
+    FileTimeToSystemTime(&fileTime, &testClock);
+}
+
+void PlatformPlaySound(int soundId, DWORD flags) {
+    playedSounds.push_back({soundId, flags, FindWindowA("ViewBMPWinClass", nullptr) != nullptr});
+}
+
+void PlatformLocalTime(SYSTEMTIME* now) { *now = testClock; }
+
+void PlatformSleep(DWORD ms) { sleepsMs.push_back(ms); }
+
+void PlatformBusyDelay(unsigned long iterations) {
+    busyDelays++;
+    lastBusyDelayIterations = iterations;
+}

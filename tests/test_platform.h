@@ -1,0 +1,24 @@
+// The tests' platform: sounds are recorded instead of played, the local
+// clock is set by the test, and pauses are counted, not waited for.
+#pragma once
+
+#include <windows.h>
+
+#include <vector>
+
+struct PlayedSound {
+    int id;
+    DWORD flags;
+    bool mainWindowExisted;  // a "ViewBMPWinClass" window existed when it started
+};
+
+extern std::vector<PlayedSound> playedSounds;
+extern SYSTEMTIME testClock;          // what the game reads as the local time
+extern std::vector<DWORD> sleepsMs;   // every pause asked for
+extern unsigned long busyDelays;      // busy delays asked for
+extern unsigned long lastBusyDelayIterations;
+
+// Sets the test clock to 2026-12-08 10:minute:second.000.
+void SetTestClock(int minute, int second);
+// Moves the test clock on by whole seconds (across minutes and hours).
+void AdvanceTestClock(int seconds);
