@@ -17,7 +17,7 @@ while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do dis
 echo "==> Starting Xvfb on :$display"
 Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb_pid=$!
-export WINEPREFIX="$TUMBLEWIT_ROOT/build/wineprefix"
+export WINEPREFIX="$TUMBLEWIT_ROOT/build/wineprefix-test"
 cleanup() {
     WINEPREFIX="$WINEPREFIX" wineserver -k >/dev/null 2>&1 || true
     kill "$xvfb_pid" 2>/dev/null || true
@@ -25,7 +25,7 @@ cleanup() {
 }
 trap cleanup EXIT
 export DISPLAY=":$display"
-export TUMBLEWIT_NO_AUDIO=1
+export TUMBLEWIT_TESTING=1
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 xdpyinfo >/dev/null 2>&1 || { echo "error: Xvfb did not start on :$display" >&2; exit 1; }
 

@@ -1,19 +1,29 @@
 #!/bin/sh
 # Runs a Windows program under the project's own Wine prefix, quietly, with
 # Wine's Mono and Gecko installers switched off. Used by CTest and the scripts.
+#
+# TUMBLEWIT_TESTING=1 selects the tests' own prefix: no audio driver (the
+# sounds fail silently instead of filling the log with ALSA's complaints),
+# and windows that Wine frames itself, so nothing waits on a window manager
+# the virtual display doesn't have.
 here=$(cd "$(dirname "$0")/.." && pwd)
-export WINEPREFIX="${TUMBLEWIT_WINEPREFIX:-$here/build/wineprefix}"
 export WINEARCH=win64
 export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-# Tests have no sound card: without an audio driver the sounds fail silently
-# instead of filling the log with ALSA's complaints.
-if [ "${TUMBLEWIT_NO_AUDIO:-0}" = 1 ]; then
+if [ "${TUMBLEWIT_TESTING:-0}" = 1 ]; then
+    export WINEPREFIX="$here/build/wineprefix-test"
     export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winealsa.drv,winepulse.drv,wineoss.drv=d"
+else
+    export WINEPREFIX="$here/build/wineprefix"
 fi
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
+if [ ! -f "$WINEPREFIX/.tumblewit-ready" ]; then
     echo "wine-run: preparing the Wine prefix in $WINEPREFIX (once)..." >&2
+    mkdir -p "$WINEPREFIX"
     wineboot -i >/dev/null 2>&1
+    if [ "${TUMBLEWIT_TESTING:-0}" = 1 ]; then
+        wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+    fi
     wineserver -w
+    touch "$WINEPREFIX/.tumblewit-ready"
 fi
 exec wine "$@"

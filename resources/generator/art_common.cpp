@@ -226,12 +226,12 @@ void DrawBackHair(cairo_t* cr, double cx, double cy, double r, const KidLook& lo
 void DrawFrontHair(cairo_t* cr, double cx, double cy, double r, const KidLook& look, double outline) {
     cairo_new_path(cr);
     if (look.hairStyle == HAIR_CAP) {
-        cairo_arc(cr, cx, cy - 0.1 * r, 1.04 * r, M_PI * 1.02, M_PI * 1.98);
+        cairo_arc(cr, cx, cy - 0.32 * r, 0.98 * r, M_PI * 1.0, M_PI * 2.0);
         cairo_close_path(cr);
-        PaintShadedWithOutline(cr, look.hair, cy - r, cy, outline);
-        EllipseAt(cr, cx + 0.15 * r, cy - 0.12 * r, 1.12 * r, 0.2 * r);
+        PaintShadedWithOutline(cr, look.hair, cy - 1.3 * r, cy - 0.3 * r, outline);
+        EllipseAt(cr, cx + 0.12 * r, cy - 0.36 * r, 1.1 * r, 0.17 * r);
         PaintWithOutline(cr, Shade(look.hair, 0.25), outline);
-        cairo_arc(cr, cx, cy - 1.12 * r, 0.13 * r, 0, 2 * M_PI);
+        cairo_arc(cr, cx, cy - 1.32 * r, 0.13 * r, 0, 2 * M_PI);
         PaintWithOutline(cr, {255, 255, 255}, outline * 0.8);
         return;
     }
@@ -516,7 +516,7 @@ void DrawKid(cairo_t* cr, double cx, double groundY, double height, const KidLoo
         case POSE_RUN: left = {-2.4, -4.7, -1.6, -5.8}; right = {2.5, -4.6, 2.9, -3.5}; break;
         case POSE_WAVE: right = {2.5, -6.4, 2.6, -8.0}; break;
         case POSE_CHEER: left = {-2.4, -6.5, -2.7, -8.2}; right = {2.4, -6.5, 2.7, -8.2}; break;
-        case POSE_CRY: left = {-2.3, -5.4, -0.85, -7.4}; right = {2.3, -5.4, 0.85, -7.4}; break;
+        case POSE_CRY: left = {-2.3, -5.2, -1.0, -7.0}; right = {2.3, -5.2, 1.0, -7.0}; break;
         case POSE_STAND: break;
     }
     const bool armsOverFace = pose == POSE_CRY;
@@ -536,19 +536,22 @@ void DrawKid(cairo_t* cr, double cx, double groundY, double height, const KidLoo
         drawArm(1.3, right);
     }
 
-    // Head: back hair, face disc, features, front hair.
-    const double headY = -7.9, headR = 2.1;
-    DrawBackHair(cr, 0, headY, headR, look, ow);
-    DrawHeadDisc(cr, 0, headY, headR, look.skin, ow);
-    const Expression expression =
-        pose == POSE_CRY ? FACE_CRYING : (pose == POSE_CHEER ? FACE_SURPRISED : FACE_HAPPY);
-    DrawFace(cr, 0, headY + 0.15, headR, expression == FACE_SURPRISED ? FACE_HAPPY : expression);
-    DrawFrontHair(cr, 0, headY, headR, look, ow);
+    cairo_restore(cr);
+
+    // Head in pixels, so the face keeps its proportions and fine detail.
+    const double headX = cx, headY = groundY - 7.9 * u, headR = 2.1 * u, outline = ow * u;
+    DrawBackHair(cr, headX, headY, headR, look, outline);
+    DrawHeadDisc(cr, headX, headY, headR, look.skin, outline);
+    DrawFace(cr, headX, headY + 0.07 * headR, headR, pose == POSE_CRY ? FACE_CRYING : FACE_HAPPY);
+    DrawFrontHair(cr, headX, headY, headR, look, outline);
     if (armsOverFace) {
+        cairo_save(cr);
+        cairo_translate(cr, cx, groundY);
+        cairo_scale(cr, mirrored ? -u : u, u);
         drawArm(-1.3, left);
         drawArm(1.3, right);
+        cairo_restore(cr);
     }
-    cairo_restore(cr);
 
     if (shirtText) {
         cairo_save(cr);

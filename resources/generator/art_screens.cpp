@@ -39,26 +39,11 @@ void DrawOutlinedCloud(cairo_t* cr, double x, double y, double w, double h, int 
 void DrawDustPuffs(cairo_t* cr, double cx, double groundY, double size) {
     for (int i = 0; i < 3; ++i) {
         const double px = cx + (i - 1) * size * 0.9, py = groundY - size * (0.2 + 0.15 * (i % 2));
+        cairo_new_sub_path(cr);
         cairo_arc(cr, px, py, size * (0.45 - 0.08 * (i % 2)), 0, 2 * M_PI);
     }
     SetColor(cr, 255, 255, 255, 0.8);
     cairo_fill(cr);
-}
-
-// Speed lines fanning out behind the group.
-void DrawSpeedLines(cairo_t* cr, double cx, double cy, Rgb color) {
-    cairo_save(cr);
-    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-    for (int i = 0; i < 14; ++i) {
-        const double angle = -M_PI * 0.95 + i * M_PI * 0.9 / 13;
-        const double inner = 150 + 30 * (i % 3), outer = inner + 70 + 25 * (i % 2);
-        cairo_move_to(cr, cx + inner * std::cos(angle), cy + inner * std::sin(angle));
-        cairo_line_to(cr, cx + outer * std::cos(angle), cy + outer * std::sin(angle));
-    }
-    Use(cr, color);
-    cairo_set_line_width(cr, 5);
-    cairo_stroke(cr);
-    cairo_restore(cr);
 }
 
 // Small heart with an outline.
@@ -90,6 +75,7 @@ void DrawTitlePicture(Canvas& canvas) {
         for (int column = 0; column < 12; ++column) {
             const double x = 24 + column * 46 + (row % 2) * 23, y = 20 + row * 44;
             if (x > 520 - row * 10) continue;
+            cairo_new_sub_path(cr);
             cairo_arc(cr, x, y, 5, 0, 2 * M_PI);
         }
     }
@@ -131,7 +117,6 @@ void DrawTitlePicture(Canvas& canvas) {
         PaintWithOutline(cr, {255, 206, 36}, 1);
     }
 
-    DrawSpeedLines(cr, 290, 470, {255, 255, 255});
 
     // Far runners first, the nearest last.
     DrawDustPuffs(cr, 210, 312, 14);
@@ -148,8 +133,8 @@ void DrawTitlePicture(Canvas& canvas) {
     DrawMascotHead(cr, 500, 560, 42);
 
     // Title cloud in the upper right, with sparkles round it.
-    DrawOutlinedCloud(cr, 500, 40, 420, 220, 14, {196, 228, 250});
-    DrawTitleLettering(cr, 710, 152, 360);
+    DrawOutlinedCloud(cr, 485, 34, 445, 236, 14, {196, 228, 250});
+    DrawTitleLettering(cr, 706, 154, 396);
     DrawMascotHead(cr, 870, 72, 30);
     DrawSparkle(cr, 540, 40, 16, {255, 255, 255});
     DrawSparkle(cr, 905, 250, 13, {255, 255, 255});
@@ -253,16 +238,16 @@ void DrawGameOverPicture(Canvas& canvas) {
 
     // Puddle of tears at the kid's feet.
     cairo_save(cr);
-    cairo_translate(cr, kidX, 588);
+    cairo_translate(cr, kidX, 545);
     cairo_scale(cr, 190, 22);
     cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
     cairo_restore(cr);
     SetColor(cr, 120, 190, 255, 0.45);
     cairo_fill(cr);
-    DrawKid(cr, kidX, 585, 330, KID_LOOKS[0], POSE_CRY, false);
+    DrawKid(cr, kidX, 542, 320, KID_LOOKS[0], POSE_CRY, false);
 
-    DrawCandyText(cr, "Game", 190, 78, 120, 330, 0);
-    DrawCandyText(cr, "over!", 205, 182, 120, 330, 3);
+    DrawCandyText(cr, "Game", 190, 72, 120, 330, 0);
+    DrawCandyText(cr, "over!", 205, 170, 120, 330, 3);
     DrawSmallTitle(cr, w - 14, h - 6);
 }
 

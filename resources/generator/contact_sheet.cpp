@@ -1,31 +1,263 @@
-// A contact sheet: every picture and button scaled down on one page, labelled.
+// A contact sheet: every picture, button and the icon on one page, labelled.
 #include "art.h"
 
 #include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <string>
+#include <vector>
 
-void WriteContactSheet(const char* path, const NamedCanvas* items, int count) {
-    const int columns = 5, cellWidth = 320, cellHeight = 240, margin = 16;
-    const int rows = (count + columns - 1) / columns;
-    Canvas sheet = NewCanvas(columns * cellWidth + margin, rows * cellHeight + margin);
-    cairo_t* cr = sheet.cr;
-    SetColor(cr, 250, 247, 240);
+namespace {
+
+constexpr int SHEET_WIDTH = 2040;
+constexpr int MARGIN = 40;
+constexpr int GAP = 26;
+constexpr int CARD_PADDING = 10;
+constexpr int CAPTION_HEIGHT = 44;
+constexpr int HEADER_HEIGHT = 200;
+constexpr int SECTION_TITLE_HEIGHT = 64;
+
+// Sets the source to an Rgb.
+void Use(cairo_t* cr, Rgb color, double alpha = 1.0) { SetColor(cr, color.r, color.g, color.b, alpha); }
+
+// One thumbnail to place: what it shows and how large.
+struct Card {
+    const Canvas* canvas;
+    std::string name, caption;
+    double scale;
+    bool pixelated;  // magnified without smoothing, to show real pixels
+};
+
+// What the game uses a resource for, in a few words.
+std::string CaptionOf(const char* name) {
+    static const char* const known[][2] = {
+        {"pic1", "title"},         {"pic2", "level cleared"},  {"pic3", "game over"},
+        {"pic4", "the end"},       {"bs_1", "start"},          {"be_1", "exit (title)"},
+        {"bn_1", "next level"},    {"be_3", "exit (cleared)"}, {"be_5", "exit (game over)"},
+        {"bb_1", "back to title"}, {"bh_1", "hint, 3 left"},   {"bh_2", "hint, 2 left"},
+        {"bh_3", "hint, 1 left"},  {"bh_4", "hint, none left"},
+    };
+    for (const auto& entry : known)
+        if (std::strcmp(entry[0], name) == 0) return entry[1];
+    for (int i = FIRST_LEVEL_PICTURE; i < PICTURE_COUNT; ++i)
+        if (std::strcmp(PICTURES[i].name, name) == 0) return "level " + std::to_string(i - FIRST_LEVEL_PICTURE + 1);
+    return "";
+}
+
+// Card outer size for a thumbnail.
+double CardWidth(const Card& card) { return card.canvas->width * card.scale + 2 * CARD_PADDING; }
+double CardHeight(const Card& card) { return card.canvas->height * card.scale + 2 * CARD_PADDING + CAPTION_HEIGHT; }
+
+// A white card with a soft shadow, the image, and its name and caption.
+void DrawCard(cairo_t* cr, const Card& card, double x, double y) {
+    const double w = CardWidth(card), h = CardHeight(card);
+    RoundedRectPath(cr, x + 3, y + 6, w, h, 14);
+    SetColor(cr, 120, 70, 90, 0.18);
+    cairo_fill(cr);
+    RoundedRectPath(cr, x, y, w, h, 14);
+    SetColor(cr, 255, 255, 255);
+    cairo_fill_preserve(cr);
+    SetColor(cr, 220, 200, 205);
+    cairo_set_line_width(cr, 1.5);
+    cairo_stroke(cr);
+
+    const double imageX = x + CARD_PADDING, imageY = y + CARD_PADDING;
+    const double imageW = card.canvas->width * card.scale, imageH = card.canvas->height * card.scale;
+    cairo_save(cr);
+    cairo_rectangle(cr, imageX, imageY, imageW, imageH);
+    cairo_clip(cr);
+    cairo_translate(cr, imageX, imageY);
+    cairo_scale(cr, card.scale, card.scale);
+    cairo_set_source_surface(cr, card.canvas->surface, 0, 0);
+    cairo_pattern_set_filter(cairo_get_source(cr), card.pixelated ? CAIRO_FILTER_NEAREST : CAIRO_FILTER_BEST);
     cairo_paint(cr);
-    for (int i = 0; i < count; ++i) {
-        const Canvas& item = *items[i].canvas;
-        const double x = margin + (i % columns) * cellWidth, y = margin + (i / columns) * cellHeight;
-        const double boxWidth = cellWidth - margin, boxHeight = cellHeight - margin - 28;
-        const double scale = std::min({boxWidth / item.width, boxHeight / item.height, 1.0});
-        const double drawX = x + (boxWidth - item.width * scale) / 2;
-        cairo_save(cr);
-        cairo_translate(cr, drawX, y);
-        cairo_scale(cr, scale, scale);
-        cairo_set_source_surface(cr, item.surface, 0, 0);
-        cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_GOOD);
-        cairo_paint(cr);
-        cairo_restore(cr);
-        UseFont(cr, FONT_BOLD, 16);
-        DrawTextCentered(cr, items[i].name, x + boxWidth / 2, y + boxHeight + 16, 60, 60, 70);
+    cairo_restore(cr);
+    cairo_rectangle(cr, imageX - 0.5, imageY - 0.5, imageW + 1, imageH + 1);
+    SetColor(cr, 0, 0, 0, 0.15);
+    cairo_set_line_width(cr, 1);
+    cairo_stroke(cr);
+
+    // Name in bold, what it is in regular, centred under the image.
+    const double captionY = imageY + imageH + CAPTION_HEIGHT / 2.0 + 2;
+    UseFont(cr, FONT_BOLD, 19);
+    cairo_text_extents_t nameExtents;
+    cairo_text_extents(cr, card.name.c_str(), &nameExtents);
+    UseFont(cr, FONT_REGULAR, 17);
+    cairo_text_extents_t captionExtents;
+    const std::string caption = card.caption.empty() ? "" : "  " + card.caption;
+    cairo_text_extents(cr, caption.c_str(), &captionExtents);
+    const double total = nameExtents.x_advance + captionExtents.x_advance;
+    double penX = x + (w - total) / 2;
+    UseFont(cr, FONT_BOLD, 19);
+    Use(cr, INK);
+    cairo_move_to(cr, penX, captionY + 6);
+    cairo_show_text(cr, card.name.c_str());
+    penX += nameExtents.x_advance;
+    UseFont(cr, FONT_REGULAR, 17);
+    SetColor(cr, 130, 100, 115);
+    cairo_move_to(cr, penX, captionY + 6);
+    cairo_show_text(cr, caption.c_str());
+}
+
+// A row of cards centred across the sheet; returns the row's height.
+double DrawCardRow(cairo_t* cr, const std::vector<Card>& row, double y) {
+    double total = -GAP, tallest = 0;
+    for (const Card& card : row) {
+        total += CardWidth(card) + GAP;
+        tallest = std::max(tallest, CardHeight(card));
     }
+    double x = (SHEET_WIDTH - total) / 2;
+    for (const Card& card : row) {
+        // Cards of one row share a baseline.
+        DrawCard(cr, card, x, y + tallest - CardHeight(card));
+        x += CardWidth(card) + GAP;
+    }
+    return tallest;
+}
+
+// Section heading: a candy word on a soft ribbon.
+void DrawSectionTitle(cairo_t* cr, const char* title, double y, int firstColour) {
+    cairo_move_to(cr, MARGIN, y + 44);
+    cairo_line_to(cr, SHEET_WIDTH - MARGIN, y + 44);
+    SetColor(cr, 230, 170, 185, 0.6);
+    cairo_set_line_width(cr, 3);
+    cairo_set_dash(cr, nullptr, 0, 0);
+    cairo_stroke(cr);
+    UseFont(cr, FONT_BOLD, 36);
+    double width = 0, height = 0;
+    MeasureText(cr, title, &width, &height);
+    RoundedRectPath(cr, SHEET_WIDTH / 2.0 - width / 2 - 34, y + 18, width + 68, 52, 26);
+    SetColor(cr, 255, 250, 244);
+    cairo_fill_preserve(cr);
+    SetColor(cr, 230, 170, 185);
+    cairo_set_line_width(cr, 3);
+    cairo_stroke(cr);
+    DrawCandyText(cr, title, SHEET_WIDTH / 2.0, y + 44, 36, 0, firstColour);
+}
+
+// Sky-blue banner with the title lettering and mascots.
+void DrawHeader(cairo_t* cr) {
+    cairo_pattern_t* sky = cairo_pattern_create_linear(0, 0, 0, HEADER_HEIGHT);
+    cairo_pattern_add_color_stop_rgb(sky, 0, 140 / 255.0, 200 / 255.0, 250 / 255.0);
+    cairo_pattern_add_color_stop_rgb(sky, 1, 200 / 255.0, 234 / 255.0, 255 / 255.0);
+    cairo_rectangle(cr, 0, 0, SHEET_WIDTH, HEADER_HEIGHT);
+    cairo_set_source(cr, sky);
+    cairo_fill(cr);
+    cairo_pattern_destroy(sky);
+    // Cloud bank along the banner's bottom edge.
+    for (int i = 0; i < 26; ++i) {
+        const double x = i * 84.0, r = 40 + 14 * (i % 3);
+        cairo_new_sub_path(cr);
+        cairo_arc(cr, x, HEADER_HEIGHT + 8 - (i % 2) * 10, r, 0, 2 * M_PI);
+    }
+    SetColor(cr, 255, 255, 255);
+    cairo_fill(cr);
+    DrawSparkle(cr, 260, 48, 18, {255, 255, 255});
+    DrawSparkle(cr, 1790, 60, 22, {255, 255, 255});
+    DrawSparkle(cr, 1690, 34, 12, {255, 240, 160});
+    DrawSparkle(cr, 360, 120, 12, {255, 240, 160});
+    DrawTitleLettering(cr, SHEET_WIDTH / 2.0, 84, 900);
+    DrawMascotHead(cr, 150, 98, 52);
+    DrawMascotFace(cr, SHEET_WIDTH - 150, 98, 52, FACE_SURPRISED);
+    UseFont(cr, FONT_REGULAR, 22);
+    DrawTextCentered(cr, "pictures · buttons · icon", SHEET_WIDTH / 2.0, 158, 70, 90, 130);
+}
+
+}  // namespace
+
+// Lays out screens, levels, buttons and the icon in labelled sections.
+void WriteContactSheet(const char* path, const NamedCanvas* items, int count) {
+    std::vector<Card> screens, levels, buttons;
+    for (int i = 0; i < count; ++i) {
+        const char* name = items[i].name;
+        Card card = {items[i].canvas, name, CaptionOf(name), 1.0, false};
+        bool isPicture = false;
+        int pictureIndex = 0;
+        for (int p = 0; p < PICTURE_COUNT; ++p) {
+            if (std::strcmp(PICTURES[p].name, name) == 0) {
+                isPicture = true;
+                pictureIndex = p;
+            }
+        }
+        if (isPicture && pictureIndex < FIRST_LEVEL_PICTURE) {
+            card.scale = 0.48;
+            screens.push_back(card);
+        } else if (isPicture) {
+            card.scale = 0.36;
+            levels.push_back(card);
+        } else {
+            buttons.push_back(card);
+        }
+    }
+
+    // The icon as the game ships it, 1:1, and its 32-pixel figure magnified.
+    Canvas icon16 = NewCanvas(16, 16), icon32 = NewCanvas(32, 32);
+    DrawIconPicture(icon16);
+    DrawIconPicture(icon32);
+    const std::vector<Card> icons = {
+        {&icon16, "icon", "16 px", 1.0, false},
+        {&icon32, "icon", "32 px", 1.0, false},
+        {&icon16, "icon", "16 px x6", 6.0, true},
+        {&icon32, "icon", "32 px x4", 4.0, true},
+    };
+
+    // Rows: screens four across, levels five across, buttons full size.
+    std::vector<std::vector<Card>> levelRows;
+    for (size_t i = 0; i < levels.size(); i += 5)
+        levelRows.emplace_back(levels.begin() + i, levels.begin() + std::min(levels.size(), i + 5));
+    std::vector<std::vector<Card>> buttonRows;
+    const size_t firstRow = std::min<size_t>(6, buttons.size());
+    buttonRows.emplace_back(buttons.begin(), buttons.begin() + firstRow);
+    if (firstRow < buttons.size()) buttonRows.emplace_back(buttons.begin() + firstRow, buttons.end());
+
+    auto rowHeight = [](const std::vector<Card>& row) {
+        double tallest = 0;
+        for (const Card& card : row) tallest = std::max(tallest, CardHeight(card));
+        return tallest;
+    };
+    double height = HEADER_HEIGHT + 20;
+    height += SECTION_TITLE_HEIGHT + rowHeight(screens) + GAP;
+    height += SECTION_TITLE_HEIGHT;
+    for (const auto& row : levelRows) height += rowHeight(row) + GAP;
+    height += SECTION_TITLE_HEIGHT;
+    for (const auto& row : buttonRows) height += rowHeight(row) + GAP;
+    height += SECTION_TITLE_HEIGHT + rowHeight(icons) + GAP + MARGIN;
+
+    Canvas sheet = NewCanvas(SHEET_WIDTH, static_cast<int>(std::ceil(height)));
+    cairo_t* cr = sheet.cr;
+    cairo_pattern_t* paper = cairo_pattern_create_linear(0, 0, 0, sheet.height);
+    cairo_pattern_add_color_stop_rgb(paper, 0, 255 / 255.0, 249 / 255.0, 238 / 255.0);
+    cairo_pattern_add_color_stop_rgb(paper, 1, 252 / 255.0, 226 / 255.0, 232 / 255.0);
+    cairo_set_source(cr, paper);
+    cairo_paint(cr);
+    cairo_pattern_destroy(paper);
+    // Faint polka dots on the paper.
+    for (int y = HEADER_HEIGHT + 30; y < sheet.height; y += 40) {
+        for (int x = 20 + (y / 40 % 2) * 20; x < SHEET_WIDTH; x += 40) {
+            cairo_new_sub_path(cr);
+            cairo_arc(cr, x, y, 3, 0, 2 * M_PI);
+        }
+    }
+    SetColor(cr, 240, 190, 200, 0.35);
+    cairo_fill(cr);
+    DrawHeader(cr);
+
+    double y = HEADER_HEIGHT + 20;
+    DrawSectionTitle(cr, "Screens", y, 0);
+    y += SECTION_TITLE_HEIGHT;
+    y += DrawCardRow(cr, screens, y) + GAP;
+    DrawSectionTitle(cr, "Levels", y, 2);
+    y += SECTION_TITLE_HEIGHT;
+    for (const auto& row : levelRows) y += DrawCardRow(cr, row, y) + GAP;
+    DrawSectionTitle(cr, "Buttons", y, 4);
+    y += SECTION_TITLE_HEIGHT;
+    for (const auto& row : buttonRows) y += DrawCardRow(cr, row, y) + GAP;
+    DrawSectionTitle(cr, "Icon", y, 5);
+    y += SECTION_TITLE_HEIGHT;
+    DrawCardRow(cr, icons, y);
+
     cairo_surface_write_to_png(sheet.surface, path);
+    FreeCanvas(icon16);
+    FreeCanvas(icon32);
     FreeCanvas(sheet);
 }

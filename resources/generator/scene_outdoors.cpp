@@ -326,12 +326,12 @@ void DrawBirdhouse(cairo_t* cr, const SceneArea& spot, Hue roof) {
     PaintFlat(cr, {50, 34, 24});
     LinePath(cr, cx, spot.top + 31, cx, spot.top + 35);
     PaintLine(cr, {120, 84, 50}, 1.6);
-    cairo_move_to(cr, cx - 19, spot.top + 17);
+    cairo_move_to(cr, cx - 22, spot.top + 17);
     cairo_line_to(cr, cx, spot.top + 4);
-    cairo_line_to(cr, cx + 19, spot.top + 17);
-    cairo_line_to(cr, cx + 19, spot.top + 20);
-    cairo_line_to(cr, cx, spot.top + 7.5);
-    cairo_line_to(cr, cx - 19, spot.top + 20);
+    cairo_line_to(cr, cx + 22, spot.top + 17);
+    cairo_line_to(cr, cx + 22, spot.top + 23);
+    cairo_line_to(cr, cx, spot.top + 10);
+    cairo_line_to(cr, cx - 22, spot.top + 23);
     cairo_close_path(cr);
     PaintShaded(cr, roof, 1);
 }
@@ -351,21 +351,41 @@ void DrawLadybird(cairo_t* cr, double cx, double cy) {
     }
 }
 
-// Snail crawling right.
-void DrawSnail(cairo_t* cr, double cx, double baseY) {
-    cairo_move_to(cr, cx - 10, baseY);
-    cairo_curve_to(cr, cx - 6, baseY - 3, cx + 6, baseY - 3, cx + 8, baseY - 6);
-    cairo_curve_to(cr, cx + 11, baseY - 8, cx + 12, baseY - 3, cx + 10, baseY);
+// Snail crawling towards facing (+1 right, -1 left).
+void DrawSnail(cairo_t* cr, double cx, double baseY, double facing) {
+    cairo_save(cr);
+    cairo_translate(cr, cx, baseY);
+    cairo_scale(cr, facing, 1);
+    cairo_move_to(cr, -14, 0);
+    cairo_curve_to(cr, -8, -4, 6, -4, 9, -8);
+    cairo_curve_to(cr, 13, -11, 15, -4, 13, 0);
     cairo_close_path(cr);
-    PaintShaded(cr, {210, 190, 160}, 0.7);
-    LinePath(cr, cx + 9, baseY - 6, cx + 11, baseY - 10);
-    LinePath(cr, cx + 10, baseY - 6, cx + 13, baseY - 9);
-    PaintLine(cr, {150, 130, 100}, 0.7);
-    EllipsePath(cr, cx - 1, baseY - 6, 5.5, 5.5);
-    PaintShaded(cr, {186, 110, 60}, 0.8);
-    cairo_arc(cr, cx - 1, baseY - 6, 3.2, 0, 1.5 * M_PI);
-    cairo_arc(cr, cx - 0.5, baseY - 6.5, 1.3, 1.5 * M_PI, 3 * M_PI);
-    PaintLine(cr, {120, 66, 34}, 0.7);
+    PaintShaded(cr, {214, 194, 160}, 0.7);
+    LinePath(cr, 11, -8, 13, -14);
+    LinePath(cr, 12.5, -8, 16, -12.5);
+    PaintLine(cr, {150, 130, 100}, 0.8);
+    EllipsePath(cr, -3, -8, 7.5, 7.5);
+    PaintShaded(cr, {190, 112, 60}, 0.8);
+    cairo_arc(cr, -3, -8, 4.6, 0, 1.5 * M_PI);
+    cairo_arc(cr, -2.2, -8.6, 2, 1.5 * M_PI, 3 * M_PI);
+    PaintLine(cr, {120, 66, 34}, 0.9);
+    cairo_restore(cr);
+}
+
+// Red tin bucket with its wire handle.
+void DrawBucket(cairo_t* cr, double cx, double baseY) {
+    DropShadow(cr, cx, baseY, 16, 3);
+    cairo_new_sub_path(cr);
+    cairo_arc(cr, cx, baseY - 18, 10, M_PI, 2 * M_PI);
+    PaintLine(cr, {90, 90, 96}, 1.2);
+    cairo_move_to(cr, cx - 13, baseY - 18);
+    cairo_line_to(cr, cx + 13, baseY - 18);
+    cairo_line_to(cr, cx + 10, baseY);
+    cairo_line_to(cr, cx - 10, baseY);
+    cairo_close_path(cr);
+    PaintShaded(cr, {220, 60, 60}, 1);
+    RectPath(cr, cx - 12.2, baseY - 14, 24.4, 3);
+    PaintFlat(cr, {250, 220, 210});
 }
 
 // Green watering can; facing +1 puts the spout on the right.
@@ -428,7 +448,7 @@ void DrawFarmScene(cairo_t* cr, bool altered) {
     // Apple tree by the field; apples appear in the changed copy.
     DrawTree(cr, apples.cx, 178, 112, {82, 150, 64});
     if (altered) {
-        const double spots[][2] = {{-14, -8}, {-4, 2}, {8, -10}, {15, 4}, {0, -12}, {-13, 6}, {6, 9}, {17, -4}};
+        const double spots[][2] = {{-14, -6}, {-4, 2}, {8, -8}, {15, 4}, {0, -9}, {-13, 6}, {6, 9}, {17, -4}};
         for (const auto& spot : spots) {
             EllipsePath(cr, apples.cx + spot[0], apples.cy + spot[1], 3.6, 3.6);
             PaintShaded(cr, {222, 40, 36}, 0.8);
@@ -571,7 +591,7 @@ void DrawGardenScene(cairo_t* cr, bool altered) {
     RectPath(cr, 0, 152, SCENE_WIDTH, 4);
     RectPath(cr, 0, 176, SCENE_WIDTH, 4);
     PaintShaded(cr, {240, 236, 224}, 0.7);
-    for (double x = firstPicket; x < SCENE_WIDTH; x += 14) {
+    for (double x = firstPicket; x < SCENE_WIDTH + 14; x += 14) {
         cairo_move_to(cr, x - 5, 196);
         cairo_line_to(cr, x - 5, 143);
         cairo_line_to(cr, x, 137);
@@ -610,15 +630,25 @@ void DrawGardenScene(cairo_t* cr, bool altered) {
     DrawSock(cr, line.cx + 38, WashingLineY(line.cx + 38) - 0.5, {250, 200, 60});
     if (altered) {
         const double towelY = WashingLineY(line.cx) - 0.5;
-        RectPath(cr, line.cx - 11, towelY, 22, 21);
+        RectPath(cr, line.cx - 15, towelY, 30, 16);
         PaintShaded(cr, {226, 60, 60}, 0.8);
-        for (double y : {towelY + 15, towelY + 18}) LinePath(cr, line.cx - 11, y, line.cx + 11, y);
+        for (double y : {towelY + 11, towelY + 13.5}) LinePath(cr, line.cx - 15, y, line.cx + 15, y);
         PaintLine(cr, {250, 230, 230}, 1);
-        DrawPeg(cr, line.cx - 7, towelY + 1);
-        DrawPeg(cr, line.cx + 7, towelY + 1);
+        DrawPeg(cr, line.cx - 10, towelY + 1);
+        DrawPeg(cr, line.cx + 10, towelY + 1);
     }
     DrawBirdhouse(cr, house, altered ? Hue{60, 110, 200} : Hue{200, 64, 56});
-    if (!altered) DrawLadybird(cr, ladybird.cx, ladybird.cy);
-    DrawSnail(cr, snail.cx + (altered ? 5 : -5), snail.cy + 4);
-    DrawWateringCan(cr, can.cx, can.cy + 11, altered ? -1 : 1);
+    if (!altered) {
+        cairo_save(cr);
+        cairo_translate(cr, ladybird.cx, ladybird.cy + 0.6);
+        cairo_scale(cr, 0.88, 0.88);  // a touch smaller than usual: its area is tiny
+        DrawLadybird(cr, 0, 0);
+        cairo_restore(cr);
+    }
+    // The snail turns back; the watering can gives way to a bucket.
+    DrawSnail(cr, snail.cx + (altered ? 1 : -1), snail.cy + 8, altered ? -1 : 1);
+    if (altered)
+        DrawBucket(cr, can.cx, can.cy + 13);
+    else
+        DrawWateringCan(cr, can.cx, can.cy + 13, 1);
 }

@@ -14,6 +14,9 @@ void DrawScene(cairo_t* cr, int level, bool altered) {
         return;
     }
     cairo_save(cr);
+    // Opaque base first, so no scene can leave a see-through pixel.
+    SetColor(cr, 255, 255, 255);
+    cairo_paint(cr);
     drawers[level - 1](cr, altered);
     cairo_restore(cr);
 }

@@ -586,7 +586,7 @@ StereoMix MakeMissBuzz(const SoundSpec& spec) {
     AddTone(mix, rate, 0, static_cast<std::size_t>(0.26 * rate), NoteFrequency(55), 0.5, 0.0, firstShape);
     AddTone(mix, rate, static_cast<std::size_t>(0.30 * rate), static_cast<std::size_t>(0.26 * rate),
             NoteFrequency(50), 0.55, 0.0, secondShape);
-    NormalizePeak(mix, 0.55);
+    NormalizePeak(mix, 0.45);  // quieter than the found chime: a miss shouldn't sting
     FadeEnds(mix, static_cast<std::size_t>(0.005 * rate), static_cast<std::size_t>(0.03 * rate));
     return mix;
 }

@@ -144,18 +144,19 @@ TEST_F(ScenesTest, AlteredSceneDiffersOnlyWellInsideTheAreas) {
     for (int level = 1; level <= LEVEL_COUNT; ++level) {
         const ScenePixels plain = RenderScene(level, false);
         const ScenePixels changed = RenderScene(level, true);
-        int strays = 0, firstX = -1, firstY = -1;
+        int strays = 0, minX = SCENE_WIDTH, minY = SCENE_HEIGHT, maxX = -1, maxY = -1;
         for (int y = 0; y < SCENE_HEIGHT; ++y) {
             for (int x = 0; x < SCENE_WIDTH; ++x) {
                 if (plain.At(x, y) == changed.At(x, y) || WellInsideAnArea(level, x, y)) continue;
-                if (strays++ == 0) {
-                    firstX = x;
-                    firstY = y;
-                }
+                ++strays;
+                minX = std::min(minX, x);
+                minY = std::min(minY, y);
+                maxX = std::max(maxX, x);
+                maxY = std::max(maxY, y);
             }
         }
-        EXPECT_EQ(0, strays) << "level " << level << ": pixels changed outside the areas' inner part, first at scene ("
-                             << firstX << ", " << firstY << ")";
+        EXPECT_EQ(0, strays) << "level " << level << ": pixels changed outside the areas' inner part, within scene x "
+                             << minX << ".." << maxX << ", y " << minY << ".." << maxY;
     }
 }
 

@@ -1,0 +1,523 @@
+// The game played through its real window: screens and commands, click
+// judging, counters, the countdown, and the faults the game guards against.
+#include "resources/layout.h"
+#include "rules/counters.h"
+#include "rules/differences.h"
+#include "test_platform.h"
+#include "test_support.h"
+
+#include <algorithm>
+#include <set>
+#include <string>
+
+namespace {
+
+using GameTest = GameWindowTest;
+
+const COLORREF RING_RED = RGB(255, 0, 0);
+
+// Every button the game has, to check that exactly a screen's set is visible.
+std::set<const BitmapButton*> VisibleButtons() {
+    std::set<const BitmapButton*> visible;
+    for (const BitmapButton* button : {&game.btnStart, &game.btnExit, &game.btnLevelExit, &game.btnGameOverExit,
+                                       &game.btnNext, &game.btnHint, &game.btnBack})
+        if (Visible(*button)) visible.insert(button);
+    return visible;
+}
+
+// The top of the ring that a find of area k of level draws.
+POINT RingTop(int level, int k) {
+    const RECT area = AreaOf(level, k);
+    return {(area.left + area.right) / 2, area.top + 1};
+}
+
+// Sounds played since the index given, as ids.
+std::vector<int> SoundsSince(size_t first) {
+    std::vector<int> ids;
+    for (size_t i = first; i < playedSounds.size(); ++i) ids.push_back(playedSounds[i].id);
+    return ids;
+}
+
+// Pixels of RGB 240, 240, 240 (the counters' text background) in a box.
+int CounterCellPixels(int left, int top, int right, int bottom) {
+    int count = 0;
+    for (int y = top; y < bottom; ++y)
+        for (int x = left; x < right; ++x)
+            if (WindowPixel(x, y) == RGB(240, 240, 240)) count++;
+    return count;
+}
+
+void MissTimes(int times) {
+    for (int i = 0; i < times; ++i) MissOnce();
+}
+
+// Level k+1's picture name: "pic10" for level 1.
+std::string LevelPicture(int level) { return "pic" + std::to_string(level + 9); }
+
+}  // namespace
+
+// ------------------------------------------------------------- screens ---
+
+TEST_F(GameTest, StartBeginsLevelOneWithHintButtonAndFreshCounters) {
+    const size_t before = playedSounds.size();
+    StartGame();
+    EXPECT_EQ(std::vector<int>{WAV_CLICK}, SoundsSince(before));
+    EXPECT_EQ(0x40005u, playedSounds.back().flags);
+    EXPECT_EQ(std::set<const BitmapButton*>{&game.btnHint}, VisibleButtons());
+    EXPECT_STREQ("pic10", game.pCurrentPicture);
+    EXPECT_EQ(941, game.bgWidth);
+    EXPECT_EQ(1, game.gameActive);
+    EXPECT_EQ(1, game.levelActive);
+    EXPECT_EQ(1, game.clockRunning);
+    EXPECT_EQ(0, game.gameOverShown);
+    EXPECT_STREQ("100", game.scoreText);
+    EXPECT_STREQ("9", game.chancesText);
+    EXPECT_STREQ("60", game.timerText);  // the first paint took the first step
+    EXPECT_EQ(&DifferenceTable[0], game.pLevelRects);
+    // The hint button takes bh_1's size and stands at (800, 100).
+    RECT hint;
+    GetWindowRect(game.btnHint.hwnd, &hint);
+    MapWindowPoints(nullptr, game.hwndMain, reinterpret_cast<POINT*>(&hint), 2);
+    EXPECT_EQ(800, hint.left);
+    EXPECT_EQ(100, hint.top);
+    EXPECT_EQ(135, hint.right - hint.left);
+    EXPECT_EQ(93, hint.bottom - hint.top);
+    // The counters were drawn into the strip at the first paint.
+    EXPECT_GT(CounterCellPixels(500, 545, 612, 578), 30) << "score cell";
+    EXPECT_GT(CounterCellPixels(770, 545, 812, 578), 10) << "misses cell";
+    EXPECT_GT(CounterCellPixels(205, 545, 245, 575), 10) << "timer cell";
+}
+
+TEST_F(GameTest, StartActsWhateverItsHighWordHolds) {
+    Command(ID_START, 0xBEEF);
+    EXPECT_EQ(1, game.gameActive);
+    EXPECT_STREQ("pic10", game.pCurrentPicture);
+}
+
+TEST_F(GameTest, UnknownCommandsAreIgnored) {
+    const size_t sounds = playedSounds.size();
+    for (int id : {0, 999, 1005, 2000, 0xFFFF}) Command(static_cast<WORD>(id), 7);
+    EXPECT_EQ(sounds, playedSounds.size());
+    EXPECT_EQ(0, game.gameActive);
+    EXPECT_EQ((std::set<const BitmapButton*>{&game.btnStart, &game.btnExit}), VisibleButtons());
+}
+
+TEST_F(GameTest, FifthFindPausesOneSecondThenShowsLevelCleared) {
+    StartGame();
+    ClearCurrentLevelByClicks();
+    EXPECT_NE(sleepsMs.end(), std::find(sleepsMs.begin(), sleepsMs.end(), 1000u));
+    EXPECT_EQ((std::set<const BitmapButton*>{&game.btnNext, &game.btnLevelExit}), VisibleButtons());
+    EXPECT_EQ(941, game.bgWidth);
+    EXPECT_EQ(627, game.bgHeight);  // "pic2"
+    EXPECT_EQ(0, game.levelActive);
+    EXPECT_EQ(0, game.clockRunning);
+    EXPECT_EQ(1, game.levelIndex);
+    EXPECT_EQ(0, game.foundCount);
+    EXPECT_EQ(&DifferenceTable[1], game.pLevelRects);
+    EXPECT_STREQ("150", game.scoreText);
+
+    // Next: level 2, score carried, countdown from 60 again.
+    AdvanceTestClock(17);
+    Command(ID_NEXT);
+    EXPECT_EQ(std::set<const BitmapButton*>{&game.btnHint}, VisibleButtons());
+    EXPECT_STREQ("pic11", game.pCurrentPicture);
+    EXPECT_STREQ("150", game.scoreText);
+    EXPECT_STREQ("60", game.timerText);
+    EXPECT_EQ(1, game.clockRunning);
+}
+
+TEST_F(GameTest, AFullGameReachesTheFinalScreenWithNoButton) {
+    StartGame();
+    for (int level = 1; level <= LEVEL_COUNT; ++level) {
+        SCOPED_TRACE(level);
+        ASSERT_EQ(LevelPicture(level), game.pCurrentPicture);
+        ASSERT_EQ(&DifferenceTable[level - 1], game.pLevelRects);
+        ClearCurrentLevelByClicks();
+        if (level < LEVEL_COUNT) {
+            ASSERT_EQ((std::set<const BitmapButton*>{&game.btnNext, &game.btnLevelExit}), VisibleButtons());
+            Command(ID_NEXT);
+        }
+    }
+    EXPECT_TRUE(VisibleButtons().empty());
+    EXPECT_EQ(13, game.levelIndex);
+    EXPECT_EQ(&DifferenceTable[12], game.pLevelRects);
+    EXPECT_EQ(941, game.bgWidth);
+    EXPECT_EQ(626, game.bgHeight);  // "pic4"
+    EXPECT_STREQ("750", game.scoreText);
+    // Nothing moves it on from here but closing the window.
+    Command(ID_NEXT);
+    Command(ID_START);
+    Command(ID_BACK);
+    EXPECT_EQ(13, game.levelIndex);
+    EXPECT_TRUE(VisibleButtons().empty());
+}
+
+TEST_F(GameTest, NineMissesEndTheGameAndBackReturnsToTitleWithMusic) {
+    StartGame();
+    MissTimes(8);
+    EXPECT_STREQ("1", game.chancesText);
+    EXPECT_STREQ("020", game.scoreText);
+    EXPECT_EQ(0, game.gameOverShown);
+    MissOnce();
+    EXPECT_STREQ("0", game.chancesText);
+    EXPECT_STREQ("010", game.scoreText);
+    EXPECT_EQ(1, game.outOfChances);
+    EXPECT_EQ(1, game.gameOverShown);
+    EXPECT_EQ(0, game.clockRunning);
+    EXPECT_EQ((std::set<const BitmapButton*>{&game.btnGameOverExit, &game.btnBack}), VisibleButtons());
+    EXPECT_EQ(944, game.bgWidth);  // "pic3"
+
+    const size_t before = playedSounds.size();
+    Command(ID_BACK);
+    ASSERT_EQ(std::vector<int>{WAV_MUSIC}, SoundsSince(before));
+    EXPECT_EQ(0x4000Du, playedSounds.back().flags);
+    EXPECT_EQ((std::set<const BitmapButton*>{&game.btnStart, &game.btnExit}), VisibleButtons());
+    EXPECT_STREQ("pic1", game.pCurrentPicture);
+    EXPECT_EQ(0, game.gameActive);
+    EXPECT_EQ(3, game.hintsLeft);
+
+    // The next game starts afresh from level 1.
+    StartGame();
+    EXPECT_STREQ("pic10", game.pCurrentPicture);
+    EXPECT_STREQ("100", game.scoreText);
+    EXPECT_STREQ("9", game.chancesText);
+    EXPECT_EQ(&DifferenceTable[0], game.pLevelRects);
+}
+
+TEST_F(GameTest, MissesCarryAcrossLevels) {
+    StartGame();
+    MissTimes(4);
+    ClearCurrentLevelByClicks();
+    Command(ID_NEXT);
+    EXPECT_STREQ("5", game.chancesText);
+    MissTimes(5);
+    EXPECT_EQ(1, game.gameOverShown);
+}
+
+// -------------------------------------------------------------- judging ---
+
+TEST_F(GameTest, ClicksMustBeStrictlyInsideAnArea) {
+    StartGame();
+    // Level 1 area 1 is (605, 319) - (644, 350).
+    for (POINT edge : {POINT{605, 320}, POINT{644, 320}, POINT{606, 319}, POINT{606, 350}}) {
+        ClickAt(edge.x, edge.y);
+        EXPECT_EQ(0, game.found[0]) << edge.x << "," << edge.y;
+        EXPECT_EQ(WAV_MISS, playedSounds.back().id);
+    }
+    const COLORREF before = WindowPixel(RingTop(1, 0).x, RingTop(1, 0).y);
+    ASSERT_NE(RING_RED, before);
+    ClickAt(606, 320);
+    EXPECT_EQ(1, game.found[0]);
+    EXPECT_EQ(1, game.foundCount);
+    EXPECT_EQ(WAV_FOUND, playedSounds.back().id);
+    EXPECT_EQ(RING_RED, WindowPixel(RingTop(1, 0).x, RingTop(1, 0).y)) << "the ring is on the window";
+    EXPECT_STREQ("070", game.scoreText) << "four misses, one find";
+}
+
+TEST_F(GameTest, SecondClickOnAFoundAreaIsAMissAndRingsStay) {
+    StartGame();
+    const POINT p = InsideOf(1, 1);
+    ClickAt(p.x, p.y);
+    ClickAt(p.x, p.y);
+    EXPECT_EQ(1, game.foundCount);
+    EXPECT_EQ(1, game.missFlag);
+    EXPECT_STREQ("8", game.chancesText);
+    EXPECT_STREQ("100", game.scoreText);
+    MissOnce();
+    EXPECT_EQ(RING_RED, WindowPixel(RingTop(1, 1).x, RingTop(1, 1).y)) << "rings outlive later clicks";
+}
+
+TEST_F(GameTest, TheUnalteredSceneNeverScores) {
+    StartGame();
+    const POINT p = InsideOf(1, 0);
+    ClickAt(p.x - SCENE_OFFSET_X, p.y);
+    EXPECT_EQ(0, game.foundCount);
+    EXPECT_EQ(WAV_MISS, playedSounds.back().id);
+}
+
+TEST_F(GameTest, OverlappingAreasAreFoundOneClickAtATime) {
+    // Level 6 areas 3 and 5 share the strip y 315-316 between x 750 and 787.
+    StartGame();
+    for (int level = 1; level < 6; ++level) {
+        ClearCurrentLevelByClicks();
+        Command(ID_NEXT);
+    }
+    ASSERT_STREQ("pic15", game.pCurrentPicture);
+    ClickAt(760, 315);  // on area 3's top edge, inside area 5
+    EXPECT_EQ(0, game.found[2]);
+    EXPECT_EQ(1, game.found[4]);
+    ClickAt(760, 316);  // inside area 3, on area 5's bottom edge
+    EXPECT_EQ(1, game.found[2]);
+    EXPECT_EQ(2, game.foundCount);
+}
+
+TEST_F(GameTest, OnlyTheLaterOfTwoReleasesIsJudged) {
+    StartGame();
+    const POINT first = InsideOf(1, 0), second = InsideOf(1, 2);
+    SendMessageA(game.hwndMain, WM_LBUTTONUP, 0, MAKELPARAM(first.x, first.y));
+    SendMessageA(game.hwndMain, WM_LBUTTONUP, 0, MAKELPARAM(second.x, second.y));
+    PumpWithoutPaint();
+    PumpPaints(2);
+    EXPECT_EQ(0, game.found[0]);
+    EXPECT_EQ(1, game.found[2]);
+    EXPECT_EQ(1, game.foundCount);
+}
+
+// ------------------------------------------------------------- counters ---
+
+TEST_F(GameTest, ScoreDigitsCarryAndBorrow) {
+    HDC dc = GetDC(game.hwndMain);
+    const auto set = [](const char* text) { std::copy(text, text + 4, game.scoreText); };
+    set("190");
+    AddScore(dc, game.hwndMain);
+    EXPECT_STREQ("200", game.scoreText);
+    SubtractScore(dc, game.hwndMain);
+    EXPECT_STREQ("190", game.scoreText);
+    set("100");
+    SubtractScore(dc, game.hwndMain);
+    EXPECT_STREQ("090", game.scoreText);
+    AddScore(dc, game.hwndMain);
+    EXPECT_STREQ("100", game.scoreText);
+    set("740");
+    AddScore(dc, game.hwndMain);
+    EXPECT_STREQ("750", game.scoreText);
+    ReleaseDC(game.hwndMain, dc);
+}
+
+TEST_F(GameTest, MissesLeftStopAtZero) {
+    HDC dc = GetDC(game.hwndMain);
+    for (int i = 0; i < 8; ++i) StepMissesLeft(dc, game.hwndMain);
+    EXPECT_STREQ("1", game.chancesText);
+    EXPECT_EQ(0, game.outOfChances);
+    game.clickPending = 1;
+    StepMissesLeft(dc, game.hwndMain);
+    EXPECT_STREQ("0", game.chancesText);
+    EXPECT_EQ(1, game.outOfChances);
+    EXPECT_EQ(0, game.clickPending);
+    StepMissesLeft(dc, game.hwndMain);
+    EXPECT_STREQ("0", game.chancesText);
+    ReleaseDC(game.hwndMain, dc);
+}
+
+TEST_F(GameTest, EveryCounterDrawLeavesOneFontAlive) {
+    HDC dc = GetDC(game.hwndMain);
+    DrawScore(dc, game.hwndMain);
+    const int alive = CountLiveGdiObjects();
+    for (int i = 0; i < 50; ++i) {
+        DrawScore(dc, game.hwndMain);
+        DrawMissesLeft(dc, game.hwndMain);
+    }
+    EXPECT_EQ(alive, CountLiveGdiObjects());
+    ReleaseDC(game.hwndMain, dc);
+}
+
+// ------------------------------------------------------------ countdown ---
+
+TEST_F(GameTest, CountdownFromSecondThirtyRunsOutAMinuteLater) {
+    SetTestClock(5, 30);
+    StartGame();
+    EXPECT_STREQ("60", game.timerText);
+    EXPECT_EQ(10000000ul, lastBusyDelayIterations);
+    AdvanceTestClock(29);  // 5:59
+    PumpPaints(1);
+    EXPECT_STREQ("31", game.timerText);
+    EXPECT_EQ(0, game.timeWrapped);
+    AdvanceTestClock(1);  // 6:00
+    PumpPaints(1);
+    EXPECT_STREQ("30", game.timerText);
+    EXPECT_EQ(1, game.timeWrapped);
+    AdvanceTestClock(21);  // 6:21: nine seconds left, shown as a pair
+    PumpPaints(1);
+    EXPECT_STREQ("09", game.timerText);
+    AdvanceTestClock(8);  // 6:29
+    PumpPaints(1);
+    EXPECT_STREQ("01", game.timerText);
+    EXPECT_EQ(0, game.timeUp);
+    AdvanceTestClock(1);  // 6:30
+    PumpPaints(1);
+    EXPECT_EQ(1, game.timeUp);
+    EXPECT_STREQ("00", game.timerText);
+    PumpPaints(1);  // the next paint raises the game-over screen
+    EXPECT_EQ(1, game.gameOverShown);
+    EXPECT_EQ(0, game.clockRunning);
+    EXPECT_EQ((std::set<const BitmapButton*>{&game.btnGameOverExit, &game.btnBack}), VisibleButtons());
+}
+
+TEST_F(GameTest, CountdownStartedInSecondZeroRunsOutLikeAnyOther) {
+    SetTestClock(7, 0);
+    StartGame();
+    EXPECT_STREQ("60", game.timerText);
+    AdvanceTestClock(59);
+    PumpPaints(1);
+    EXPECT_STREQ("01", game.timerText);
+    EXPECT_EQ(0, game.timeUp);
+    AdvanceTestClock(1);
+    PumpPaints(1);
+    EXPECT_EQ(1, game.timeUp);
+    EXPECT_EQ(1, game.timeWrapped);
+    EXPECT_STREQ("00", game.timerText);
+}
+
+TEST_F(GameTest, CountdownHeldUpPastTheStartSecondStillRunsOut) {
+    SetTestClock(3, 10);
+    StartGame();
+    AdvanceTestClock(40);
+    PumpPaints(1);
+    EXPECT_STREQ("20", game.timerText);
+    AdvanceTestClock(25);  // the paint loop stalled across second 10
+    PumpPaints(1);
+    EXPECT_EQ(1, game.timeUp);
+    EXPECT_STREQ("00", game.timerText);
+    PumpPaints(1);
+    EXPECT_EQ(1, game.gameOverShown);
+}
+
+TEST_F(GameTest, EachLevelRestartsTheCountdown) {
+    SetTestClock(1, 45);
+    StartGame();
+    AdvanceTestClock(50);
+    PumpPaints(1);
+    EXPECT_STREQ("10", game.timerText);
+    ClearCurrentLevelByClicks();
+    AdvanceTestClock(100);  // time on the level-cleared screen does not count
+    PumpPaints(3);
+    EXPECT_EQ(0, game.timeUp);
+    Command(ID_NEXT);
+    EXPECT_STREQ("60", game.timerText);
+    EXPECT_EQ(0, game.timeUp);
+}
+
+// ------------------------------------------------- faults guarded against ---
+
+TEST_F(GameTest, ReleasesOnOtherScreensAreNotJudgedInTheNextLevel) {
+    const POINT p = InsideOf(1, 0);
+    // On the title screen, at a spot that would be a find in level 1.
+    SendMessageA(game.hwndMain, WM_LBUTTONUP, 0, MAKELPARAM(p.x, p.y));
+    PumpWithoutPaint();
+    PumpPaints(1);
+    EXPECT_EQ(1, game.clickPending);
+    StartGame();
+    PumpPaints(2);
+    EXPECT_EQ(0, game.foundCount);
+    EXPECT_STREQ("100", game.scoreText);
+    EXPECT_STREQ("9", game.chancesText);
+
+    // On the level-cleared screen, at a spot that would miss in level 2.
+    ClearCurrentLevelByClicks();
+    SendMessageA(game.hwndMain, WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
+    PumpWithoutPaint();
+    Command(ID_NEXT);
+    PumpPaints(2);
+    EXPECT_STREQ("9", game.chancesText);
+    EXPECT_STREQ("150", game.scoreText);
+}
+
+TEST_F(GameTest, CommandsActOnlyOnTheScreenShowingTheirButton) {
+    // Next and back on the title screen.
+    Command(ID_NEXT);
+    Command(ID_BACK);
+    EXPECT_STREQ("pic1", game.pCurrentPicture);
+    EXPECT_EQ(0, game.gameActive);
+
+    // A second start (a queued double click) during level 1.
+    StartGame();
+    Command(ID_START);
+    EXPECT_STREQ("pic10", game.pCurrentPicture);
+    EXPECT_EQ(&DifferenceTable[0], game.pLevelRects);
+
+    // Back during play leaves the countdown alone and the level in play.
+    Command(ID_BACK);
+    EXPECT_EQ(1, game.clockRunning);
+    EXPECT_EQ(1, game.gameActive);
+    EXPECT_STREQ("pic10", game.pCurrentPicture);
+
+    // A second next after the level-cleared screen's button went.
+    ClearCurrentLevelByClicks();
+    Command(ID_NEXT);
+    Command(ID_NEXT);
+    EXPECT_STREQ("pic11", game.pCurrentPicture);
+    EXPECT_EQ(&DifferenceTable[1], game.pLevelRects);
+    const POINT p = InsideOf(2, 0);
+    ClickAt(p.x, p.y);
+    EXPECT_EQ(1, game.found[0]) << "the picture shown is the one being judged";
+}
+
+TEST_F(GameTest, ExitWorksOnEveryScreen) {
+    StartGame();
+    const size_t before = playedSounds.size();
+    SendMessageA(game.hwndMain, WM_COMMAND, MAKEWPARAM(ID_EXIT, BN_CLICKED), 0);
+    EXPECT_EQ(std::vector<int>{WAV_CLICK}, SoundsSince(before));
+    EXPECT_FALSE(IsWindow(game.hwndMain));
+    MSG msg;
+    bool quit = false;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) quit = quit || msg.message == WM_QUIT;
+    EXPECT_TRUE(quit);
+}
+
+TEST_F(GameTest, GdiObjectsAndWindowsStayBoundedOverManyGames) {
+    const auto playOneGame = [](int kind) {
+        StartGame();
+        if (kind == 0) {
+            ClearCurrentLevelByClicks();
+            Command(ID_NEXT);
+        }
+        MissTimes(9);
+        Command(ID_BACK);
+        PumpPaints(2);
+    };
+    playOneGame(0);
+    playOneGame(1);
+    const int gdi = CountLiveGdiObjects(), windows = CountThreadWindows();
+    ASSERT_GT(gdi, 10) << "the count must see the game's own objects";
+    for (int i = 0; i < 8; ++i) playOneGame(i % 2);
+    EXPECT_EQ(gdi, CountLiveGdiObjects());
+    EXPECT_EQ(windows, CountThreadWindows());
+}
+
+TEST_F(GameTest, TheHandleCountSeesObjectsComeAndGo) {
+    const int before = CountLiveGdiObjects();
+    HPEN pens[20];
+    for (HPEN& pen : pens) pen = CreatePen(PS_SOLID, 5, RGB(1, 2, 3));
+    EXPECT_EQ(before + 20, CountLiveGdiObjects());
+    for (HPEN pen : pens) DeleteObject(pen);
+    EXPECT_EQ(before, CountLiveGdiObjects());
+}
+
+TEST_F(GameTest, RepaintsAskedForByTheSystemShowPictureRingsAndCounters) {
+    StartGame();
+    const POINT p = InsideOf(1, 3);
+    ClickAt(p.x, p.y);
+    const POINT ring = RingTop(1, 3);
+    ASSERT_EQ(RING_RED, WindowPixel(ring.x, ring.y));
+    const COLORREF pictureSpot = WindowPixel(HINT_SPOT.left - 20, 120);
+    const int scoreCell = CounterCellPixels(500, 545, 612, 578);
+
+    // As after being uncovered or restored: everything invalid and erased.
+    RedrawWindow(game.hwndMain, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    PumpWithoutPaint();
+    PumpPaints(1);
+    EXPECT_EQ(RING_RED, WindowPixel(ring.x, ring.y));
+    EXPECT_EQ(pictureSpot, WindowPixel(HINT_SPOT.left - 20, 120));
+    EXPECT_EQ(scoreCell, CounterCellPixels(500, 545, 612, 578));
+
+    // Minimised and restored.
+    ShowWindow(game.hwndMain, SW_MINIMIZE);
+    PumpWithoutPaint();
+    ShowWindow(game.hwndMain, SW_RESTORE);
+    PumpWithoutPaint();
+    PumpPaints(2);
+    EXPECT_EQ(RING_RED, WindowPixel(ring.x, ring.y));
+    EXPECT_EQ(pictureSpot, WindowPixel(HINT_SPOT.left - 20, 120));
+}
+
+TEST_F(GameTest, ScoreFollowsTheClientAreaAfterAResize) {
+    StartGame();
+    SetWindowPos(game.hwndMain, nullptr, 0, 0, 1100, 760, SWP_NOMOVE | SWP_NOZORDER);
+    PumpWithoutPaint();
+    PumpPaints(2);
+    MissOnce();
+    RECT client;
+    GetClientRect(game.hwndMain, &client);
+    const int centreX = (SCORE_BOX_TOP_LEFT.x + client.right) / 2, centreY = (SCORE_BOX_TOP_LEFT.y + client.bottom) / 2;
+    EXPECT_GT(CounterCellPixels(centreX - 30, centreY - 14, centreX + 30, centreY + 14), 30);
+}
