@@ -238,7 +238,7 @@ void DrawFrontHair(cairo_t* cr, double cx, double cy, double r, const KidLook& l
     // A cap of hair from ear to ear with a scalloped fringe.
     cairo_arc(cr, cx, cy, 1.05 * r, M_PI * 1.05, M_PI * 1.95);
     const int scallops = 5;
-    const double fringeY = cy - 0.3 * r;
+    const double fringeY = cy - 0.36 * r;
     for (int i = 0; i < scallops; ++i) {
         const double x0 = cx + 1.02 * r - 2.04 * r * i / scallops;
         const double x1 = cx + 1.02 * r - 2.04 * r * (i + 1) / scallops;
@@ -516,7 +516,7 @@ void DrawKid(cairo_t* cr, double cx, double groundY, double height, const KidLoo
         case POSE_RUN: left = {-2.4, -4.7, -1.6, -5.8}; right = {2.5, -4.6, 2.9, -3.5}; break;
         case POSE_WAVE: right = {2.5, -6.4, 2.6, -8.0}; break;
         case POSE_CHEER: left = {-2.4, -6.5, -2.7, -8.2}; right = {2.4, -6.5, 2.7, -8.2}; break;
-        case POSE_CRY: left = {-2.3, -5.2, -1.0, -7.0}; right = {2.3, -5.2, 1.0, -7.0}; break;
+        case POSE_CRY: left = {-2.3, -5.3, -1.55, -7.55}; right = {2.3, -5.3, 1.55, -7.55}; break;
         case POSE_STAND: break;
     }
     const bool armsOverFace = pose == POSE_CRY;
@@ -526,7 +526,7 @@ void DrawKid(cairo_t* cr, double cx, double groundY, double height, const KidLoo
         cairo_line_to(cr, arm.hx, arm.hy);
         StrokeLimb(cr, look.skin, 0.75, ow);
         cairo_move_to(cr, sx, -5.6);
-        cairo_line_to(cr, sx + (arm.ex - sx) * 0.45, -5.6 + (arm.ey + 5.6) * 0.45);
+        cairo_line_to(cr, sx + (arm.ex - sx) * 0.32, -5.6 + (arm.ey + 5.6) * 0.32);
         StrokeLimb(cr, look.shirt, 1.0, ow);
         cairo_arc(cr, arm.hx, arm.hy, 0.45, 0, 2 * M_PI);
         PaintWithOutline(cr, look.skin, ow);

@@ -225,10 +225,10 @@ void DrawGameOverPicture(Canvas& canvas) {
 
     // A little rain cloud above the crying friend.
     const double kidX = 650;
-    DrawOutlinedCloud(cr, kidX - 170, 60, 340, 130, 11, {150, 160, 190});
+    DrawOutlinedCloud(cr, kidX - 170, 22, 340, 124, 11, {150, 160, 190});
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
     for (int i = 0; i < 14; ++i) {
-        const double x = kidX - 140 + i * 21, y = 210 + (i % 3) * 24;
+        const double x = kidX - 140 + i * 21, y = 166 + (i % 3) * 20;
         cairo_move_to(cr, x, y);
         cairo_line_to(cr, x - 5, y + 18);
     }
@@ -238,13 +238,13 @@ void DrawGameOverPicture(Canvas& canvas) {
 
     // Puddle of tears at the kid's feet.
     cairo_save(cr);
-    cairo_translate(cr, kidX, 545);
+    cairo_translate(cr, kidX, 548);
     cairo_scale(cr, 190, 22);
     cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
     cairo_restore(cr);
     SetColor(cr, 120, 190, 255, 0.45);
     cairo_fill(cr);
-    DrawKid(cr, kidX, 542, 320, KID_LOOKS[0], POSE_CRY, false);
+    DrawKid(cr, kidX, 545, 365, KID_LOOKS[0], POSE_CRY, false);
 
     DrawCandyText(cr, "Game", 190, 72, 120, 330, 0);
     DrawCandyText(cr, "over!", 205, 170, 120, 330, 3);

@@ -45,7 +45,9 @@ std::string CaptionOf(const char* name) {
 }
 
 // Card outer size for a thumbnail.
-double CardWidth(const Card& card) { return card.canvas->width * card.scale + 2 * CARD_PADDING; }
+double CardWidth(const Card& card) {
+    return std::max(card.canvas->width * card.scale + 2 * CARD_PADDING, 120.0);
+}
 double CardHeight(const Card& card) { return card.canvas->height * card.scale + 2 * CARD_PADDING + CAPTION_HEIGHT; }
 
 // A white card with a soft shadow, the image, and its name and caption.
@@ -61,8 +63,8 @@ void DrawCard(cairo_t* cr, const Card& card, double x, double y) {
     cairo_set_line_width(cr, 1.5);
     cairo_stroke(cr);
 
-    const double imageX = x + CARD_PADDING, imageY = y + CARD_PADDING;
     const double imageW = card.canvas->width * card.scale, imageH = card.canvas->height * card.scale;
+    const double imageX = std::round(x + (w - imageW) / 2), imageY = y + CARD_PADDING;
     cairo_save(cr);
     cairo_rectangle(cr, imageX, imageY, imageW, imageH);
     cairo_clip(cr);
@@ -201,14 +203,16 @@ void WriteContactSheet(const char* path, const NamedCanvas* items, int count) {
         {&icon32, "icon", "32 px x4", 4.0, true},
     };
 
-    // Rows: screens four across, levels five across, buttons full size.
+    // Rows: screens four across, levels five across, buttons full size with
+    // the icon beside the hint buttons.
     std::vector<std::vector<Card>> levelRows;
     for (size_t i = 0; i < levels.size(); i += 5)
         levelRows.emplace_back(levels.begin() + i, levels.begin() + std::min(levels.size(), i + 5));
     std::vector<std::vector<Card>> buttonRows;
     const size_t firstRow = std::min<size_t>(6, buttons.size());
     buttonRows.emplace_back(buttons.begin(), buttons.begin() + firstRow);
-    if (firstRow < buttons.size()) buttonRows.emplace_back(buttons.begin() + firstRow, buttons.end());
+    buttonRows.emplace_back(buttons.begin() + firstRow, buttons.end());
+    buttonRows.back().insert(buttonRows.back().end(), icons.begin(), icons.end());
 
     auto rowHeight = [](const std::vector<Card>& row) {
         double tallest = 0;
@@ -221,7 +225,7 @@ void WriteContactSheet(const char* path, const NamedCanvas* items, int count) {
     for (const auto& row : levelRows) height += rowHeight(row) + GAP;
     height += SECTION_TITLE_HEIGHT;
     for (const auto& row : buttonRows) height += rowHeight(row) + GAP;
-    height += SECTION_TITLE_HEIGHT + rowHeight(icons) + GAP + MARGIN;
+    height += MARGIN - GAP;
 
     Canvas sheet = NewCanvas(SHEET_WIDTH, static_cast<int>(std::ceil(height)));
     cairo_t* cr = sheet.cr;
@@ -249,12 +253,9 @@ void WriteContactSheet(const char* path, const NamedCanvas* items, int count) {
     DrawSectionTitle(cr, "Levels", y, 2);
     y += SECTION_TITLE_HEIGHT;
     for (const auto& row : levelRows) y += DrawCardRow(cr, row, y) + GAP;
-    DrawSectionTitle(cr, "Buttons", y, 4);
+    DrawSectionTitle(cr, "Buttons & icon", y, 4);
     y += SECTION_TITLE_HEIGHT;
     for (const auto& row : buttonRows) y += DrawCardRow(cr, row, y) + GAP;
-    DrawSectionTitle(cr, "Icon", y, 5);
-    y += SECTION_TITLE_HEIGHT;
-    DrawCardRow(cr, icons, y);
 
     cairo_surface_write_to_png(sheet.surface, path);
     FreeCanvas(icon16);
