@@ -94,13 +94,16 @@ void PaintCycle(HWND hwnd) {
         JudgePendingClick(hwnd, hdc, screen, ps.rcPaint);
     }
 
+    // What the steps above drew reaches the window now, not after the delay.
+    ShowScreenPart(hdc, ps.rcPaint);
+
     // 5. The clock runs: a countdown step, which asks for the next paint.
     if (game.clockRunning) {
         PlatformBusyDelay(BUSY_DELAY_ITERATIONS);
         StepCountdown(screen, hwnd);
+        const RECT timerBox = {TIMER_BOX.left, TIMER_BOX.top, TIMER_BOX.right, TIMER_BOX.bottom};
+        ShowScreenPart(hdc, timerBox);
     }
-
-    ShowScreenPart(hdc, ps.rcPaint);
     EndPaint(hwnd, &ps);
 }
 

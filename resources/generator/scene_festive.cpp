@@ -50,22 +50,18 @@ void DrawTeddy(cairo_t* cr, double cx, double baseY, Hue fur) {
     PaintOutlined(cr, {220, 50, 70}, 0.5);
 }
 
-// Toy car side-on; facing +1 is to the right.
-void DrawToyCar(cairo_t* cr, double cx, double baseY, double facing) {
+// Toy lorry side-on, cab at the front; facing +1 drives right.
+void DrawToyLorry(cairo_t* cr, double cx, double baseY, double facing) {
     cairo_save(cr);
     cairo_translate(cr, cx, baseY);
     cairo_scale(cr, facing, 1);
-    cairo_move_to(cr, -5, -7);
-    cairo_line_to(cr, -3, -11.5);
-    cairo_line_to(cr, 3, -11.5);
-    cairo_line_to(cr, 5, -7);
-    cairo_close_path(cr);
-    PaintShaded(cr, {120, 190, 240}, 0.6);
-    RoundedRectPath(cr, -9, -8, 18, 5, 2);
+    RoundedRectPath(cr, -8.8, -7.5, 12.3, 4.5, 1);
+    PaintShaded(cr, {250, 190, 40}, 0.7);
+    RoundedRectPath(cr, 3, -12, 5.8, 9, 1.5);
     PaintShaded(cr, {60, 110, 220}, 0.7);
-    RectPath(cr, 6.5, -7, 2, 1.8);
-    PaintFlat(cr, {255, 240, 150});
-    for (double x : {-5.0, 5.0}) {
+    RectPath(cr, 4.6, -10.5, 2.8, 3);
+    PaintFlat(cr, {170, 220, 250});
+    for (double x : {-5.5, 5.0}) {
         EllipsePath(cr, x, -2.3, 2.3, 2.3);
         PaintOutlined(cr, {40, 40, 44}, 0.6);
     }
@@ -110,15 +106,15 @@ void DrawJackInTheBox(cairo_t* cr, double cx, double baseY, double size, bool op
     const double top = baseY - size;
     if (open) {
         cairo_move_to(cr, cx, top);
-        for (int i = 1; i <= 8; ++i) cairo_line_to(cr, cx + (i % 2 ? -5 : 5), top - i * 2.6);
+        for (int i = 1; i <= 6; ++i) cairo_line_to(cr, cx + (i % 2 ? -5 : 5), top - i * 2.2);
         PaintLine(cr, {180, 180, 190}, 1.6);
-        const double headY = top - 27;
+        const double headY = top - 19;
         cairo_move_to(cr, cx - 8, headY - 4);
-        cairo_line_to(cr, cx, headY - 19);
+        cairo_line_to(cr, cx, headY - 14);
         cairo_line_to(cr, cx + 8, headY - 4);
         cairo_close_path(cr);
         PaintShaded(cr, {60, 170, 90}, 0.7);
-        EllipsePath(cr, cx, headY - 19, 2, 2);
+        EllipsePath(cr, cx, headY - 14, 1.5, 1.5);
         PaintShaded(cr, {250, 220, 60}, 0.5);
         EllipsePath(cr, cx, headY + 2, 8.5, 7.5);
         PaintShaded(cr, {255, 222, 196}, 0.8);
@@ -182,9 +178,9 @@ void DrawToyShelfScene(cairo_t* cr, bool altered) {
     DrawBlock(cr, block.cx + 9, shelfTop, 18, {60, 160, 90}, "B");
     if (!altered) DrawBlock(cr, block.cx, block.bottom - 3, 18, {60, 120, 220}, "C");
     if (altered)
-        DrawSpinningTop(cr, ball.cx, ball.bottom - 3, 9);
+        DrawSpinningTop(cr, ball.cx, ball.bottom - 2, 8.5);
     else
-        DrawStripedBall(cr, ball.cx, ball.bottom - 3, 9);
+        DrawStripedBall(cr, ball.cx, ball.bottom - 2, 8.5);
     // Books on the second shelf.
     const Hue spines[6] = {{200, 60, 60}, {60, 120, 200}, {240, 190, 60}, {90, 170, 100}, {160, 90, 200}, {240, 130, 60}};
     for (int i = 0; i < 6; ++i) {
@@ -210,7 +206,11 @@ void DrawToyShelfScene(cairo_t* cr, bool altered) {
     // Wall shelf with the teddy on the right.
     RectPath(cr, teddy.cx - 44, teddy.bottom - 1, 120, 5);
     PaintShaded(cr, {226, 180, 126}, 0.8);
-    DrawTeddy(cr, teddy.cx, teddy.bottom - 2, altered ? Hue{240, 236, 226} : Hue{180, 120, 70});
+    cairo_save(cr);
+    cairo_translate(cr, teddy.cx, teddy.bottom - 2);
+    cairo_scale(cr, 0.94, 0.94);  // snug inside its area
+    DrawTeddy(cr, 0, 0, altered ? Hue{240, 236, 226} : Hue{180, 120, 70});
+    cairo_restore(cr);
     DrawBlock(cr, teddy.cx + 32, teddy.bottom - 1, 16, {250, 190, 50}, "Z");
     DrawBalloon(cr, teddy.cx + 58, teddy.bottom - 26, 9, {90, 170, 230}, 10);
     // Kite on the wall.
@@ -242,7 +242,7 @@ void DrawToyShelfScene(cairo_t* cr, bool altered) {
     cairo_move_to(cr, 340, 166);
     cairo_curve_to(cr, 330, 172, 328, 184, 332, 190);
     PaintLine(cr, {230, 120, 60}, 3);
-    DrawToyCar(cr, car.cx, car.bottom - 4, altered ? -1 : 1);
+    DrawToyLorry(cr, car.cx, car.bottom - 2.5, altered ? -1 : 1);
 }
 
 void DrawPartyScene(cairo_t* cr, bool altered) {
