@@ -14,6 +14,9 @@ namespace {
 constexpr unsigned long BUSY_DELAY_ITERATIONS = 10000000;  // paces the paint loop
 constexpr DWORD PAUSE_AFTER_FIFTH_FIND_MS = 1000;
 
+const BitmapButton* const ALL_BUTTONS[] = {&game.btnStart, &game.btnExit,  &game.btnLevelExit, &game.btnGameOverExit,
+                                           &game.btnNext,  &game.btnHint,  &game.btnBack};
+
 // Fills the memory copy with the class background, then the picture over it.
 void CopyPictureToScreen(HWND hwnd) {
     HDC screen = ScreenDC(hwnd);
@@ -105,6 +108,18 @@ void PaintCycle(HWND hwnd) {
         ShowScreenPart(hdc, timerBox);
     }
     EndPaint(hwnd, &ps);
+
+    // While the paint loop runs the main window always has a paint due, and
+    // the system hands out paints parent first: a button uncovered or erased
+    // meanwhile would wait for good. Paint such buttons now.
+    PaintButtonsDue();
+}
+
+void PaintButtonsDue() {
+    for (const BitmapButton* button : ALL_BUTTONS) {
+        if (button->hwnd && IsWindowVisible(button->hwnd) && GetUpdateRect(button->hwnd, nullptr, FALSE))
+            UpdateWindow(button->hwnd);
+    }
 }
 
 void FinishLevel(HWND hwnd, DWORD pauseBeforeMs, DWORD pauseOnClearedMs) {
@@ -161,6 +176,15 @@ HDC ScreenDC(HWND hwnd) {
 }
 
 void ShowScreenPart(HDC dc, const RECT& area) {
+    // The buttons draw themselves; copying over them would wipe them out
+    // whenever they painted before their parent (as Wine may order it).
+    for (const BitmapButton* button : ALL_BUTTONS) {
+        if (!button->hwnd || !IsWindowVisible(button->hwnd)) continue;
+        RECT place;
+        GetWindowRect(button->hwnd, &place);
+        MapWindowPoints(nullptr, GetParent(button->hwnd), reinterpret_cast<POINT*>(&place), 2);
+        ExcludeClipRect(dc, place.left, place.top, place.right, place.bottom);
+    }
     BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, game.hdcScreen, area.left,
            area.top, SRCCOPY);
 }

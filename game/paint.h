@@ -21,6 +21,9 @@ HDC ScreenDC(HWND hwnd);
 // Copies the part area of the memory copy onto the window's dc.
 void ShowScreenPart(HDC dc, const RECT& area);
 
+// Paints now the visible buttons that have a paint due.
+void PaintButtonsDue();
+
 // Releases the memory copy (when the window goes).
 void ReleaseScreen();
 

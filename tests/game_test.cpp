@@ -521,3 +521,21 @@ TEST_F(GameTest, ScoreFollowsTheClientAreaAfterAResize) {
     const int centreX = (SCORE_BOX_TOP_LEFT.x + client.right) / 2, centreY = (SCORE_BOX_TOP_LEFT.y + client.bottom) / 2;
     EXPECT_GT(CounterCellPixels(centreX - 30, centreY - 14, centreX + 30, centreY + 14), 30);
 }
+
+TEST_F(GameTest, ButtonsStayOnScreenThroughThePaintLoop) {
+    // The hint button's face, centre pixel, as the game's resources hold it.
+    StoredBitmap face;
+    ASSERT_TRUE(ReadStoredBitmap(GetModuleHandleA(nullptr), "bh_1", &face));
+    int r, g, b;
+    face.Pixel(face.width / 2, face.height / 2 + 20, &r, &g, &b);
+    const POINT centre = {HINT_BUTTON_AT.x + face.width / 2, HINT_BUTTON_AT.y + face.height / 2 + 20};
+
+    StartGame();
+    MissOnce();  // a whole-window repaint
+    PumpPaints(5);
+    EXPECT_EQ(RGB(r, g, b), WindowPixel(centre.x, centre.y));
+    RedrawWindow(game.hwndMain, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    PumpWithoutPaint();
+    PumpPaints(5);
+    EXPECT_EQ(RGB(r, g, b), WindowPixel(centre.x, centre.y));
+}
