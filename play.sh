@@ -6,7 +6,7 @@ cd "$TUMBLEWIT_ROOT"
 source scripts/setup.sh
 
 tumblewit_install_missing
-tumblewit_build build/win64 toolchain-mingw64.cmake
+TUMBLEWIT_BUILD_TARGET=tumblewit tumblewit_build build/win64 toolchain-mingw64.cmake
 
 if [ -z "${DISPLAY:-}" ] || ! xdpyinfo >/dev/null 2>&1; then
     echo "error: no display to show the game on (DISPLAY is '${DISPLAY:-}')." >&2

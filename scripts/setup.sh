@@ -42,6 +42,7 @@ tumblewit_install_missing() {
 }
 
 # tumblewit_build DIR TOOLCHAIN [extra cmake args...]
+# Builds everything, or only TUMBLEWIT_BUILD_TARGET when that is set.
 tumblewit_build() {
     local dir=$1 toolchain=$2
     mkdir -p "$TUMBLEWIT_ROOT/$dir"
@@ -53,6 +54,6 @@ tumblewit_build() {
         tail -30 "$TUMBLEWIT_ROOT/$dir/configure.log" >&2
         return 1
     }
-    echo "==> Building $dir"
-    cmake --build "$TUMBLEWIT_ROOT/$dir" -j "$(nproc)"
+    echo "==> Building $dir${TUMBLEWIT_BUILD_TARGET:+ ($TUMBLEWIT_BUILD_TARGET)}"
+    cmake --build "$TUMBLEWIT_ROOT/$dir" -j "$(nproc)" ${TUMBLEWIT_BUILD_TARGET:+--target "$TUMBLEWIT_BUILD_TARGET"}
 }
