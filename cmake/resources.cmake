@@ -19,6 +19,7 @@ else()
         BUILD_ALWAYS ON
         INSTALL_COMMAND ""
         BUILD_BYPRODUCTS ${GENERATOR_EXE} ${GENERATOR_BUILD_DIR}/tumblewit-generator-tests
+                         ${GENERATOR_BUILD_DIR}/tumblewit-scenes-tests
         USES_TERMINAL_BUILD ON
     )
 endif()

@@ -18,7 +18,7 @@ long RunGameAndSend(UINT message, WPARAM wParam) {
                         &process))
         return -1;
     HWND window = nullptr;
-    for (int tries = 0; tries < 300 && !window; ++tries) {
+    for (int tries = 0; tries < 1200 && !window; ++tries) {  // up to a minute on a busy machine
         Sleep(50);
         HWND candidate = nullptr;
         while ((candidate = FindWindowExA(nullptr, candidate, "ViewBMPWinClass", nullptr))) {
@@ -30,7 +30,7 @@ long RunGameAndSend(UINT message, WPARAM wParam) {
     long exitCode = -2;
     if (window) {
         PostMessageA(window, message, wParam, 0);
-        if (WaitForSingleObject(process.hProcess, 20000) == WAIT_OBJECT_0) {
+        if (WaitForSingleObject(process.hProcess, 60000) == WAIT_OBJECT_0) {
             DWORD code = 0;
             GetExitCodeProcess(process.hProcess, &code);
             exitCode = static_cast<long>(code);

@@ -60,7 +60,7 @@ void DrawJellyfish(cairo_t* cr, double cx, double cy) {
     PaintFlat(cr, {255, 255, 255}, 0.7);
 }
 
-// Y of the eel's body along x: a gentle wave whose phase is the change.
+// Y of the eel's body along x: a gentle wave.
 double EelY(double x, double midY, double phase) { return midY + 3.2 * std::sin((x - 40) / 14.0 + phase); }
 
 // Long green eel swimming left, head at headX.
@@ -474,7 +474,9 @@ void DrawAquariumScene(cairo_t* cr, bool altered) {
         cairo_restore(cr);
     }
     if (!altered) DrawJellyfish(cr, jelly.cx, jelly.cy - 2);
-    DrawEel(cr, eel.left + 6, eel.right - 6, eel.cy, altered ? M_PI : 0);
+    // The eel swims a little way right.
+    const double eelStart = eel.left + (altered ? 24 : 6);
+    DrawEel(cr, eelStart, eelStart + 64, eel.cy, 0);
     // The clownfish turns round.
     DrawFish(cr, clown.cx, clown.cy, 26, {250, 120, 30}, altered);
     for (double dx : {-4.0, 3.0}) {
