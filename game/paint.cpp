@@ -57,7 +57,9 @@ void JudgePendingClick(HWND hwnd, HDC hdc, HDC screen, const RECT& paintArea) {
     }
     if (game.missFlag) StepMissesLeft(screen, hwnd);
 
-    if (game.foundCount > 4) {
+    // A fifth revealed by a hint while this click was waiting: if the click
+    // was the ninth miss, the game is lost and the next paint says so.
+    if (game.foundCount > 4 && !game.outOfChances) {
         // The fifth ring and the new score stay up during the pause.
         ShowScreenPart(hdc, paintArea);
         FinishLevel(hwnd, PAUSE_AFTER_FIFTH_FIND_MS, 0);

@@ -39,8 +39,11 @@ void OnHint(HWND hwnd) {
     }
 
     // 3. Was that the level's fifth? The game-over screen, if the repaint
-    // just raised it, wins over a cleared level.
-    if (game.foundCount > 4 && !game.gameOverShown) FinishLevel(hwnd, 0, PAUSE_ON_CLEARED_MS);
+    // just raised it, wins over a cleared level; so does a loss the repaint
+    // only found (the minute over, a ninth miss judged), or the next level
+    // would inherit it and end at its first paint.
+    if (game.foundCount > 4 && !game.gameOverShown && !game.timeUp && !game.outOfChances)
+        FinishLevel(hwnd, 0, PAUSE_ON_CLEARED_MS);
 }
 
 void RevealHint(const LevelRects& areas, HDC dc) {

@@ -176,6 +176,29 @@ TEST_F(HintTest, GameOverWinsOverALevelClearedByTheSameHint) {
     EXPECT_FALSE(Visible(game.btnLevelExit));
 }
 
+TEST_F(HintTest, GameOverWinsWhenTheHintsOwnRepaintFindsTheTimeUp) {
+    // The minute is over but no countdown step has run since: the hint's own
+    // repaint is the one that finds it out.
+    SetTestClock(9, 15);
+    StartGame();
+    for (int k = 0; k < 4; ++k) FindByClick(1, k);
+    AdvanceTestClock(60);
+    ASSERT_EQ(0, game.timeUp);
+    SendMessageA(game.hwndMain, WM_COMMAND, ID_HINT, 0);
+    PumpWithoutPaint();
+    PumpPaints(2);
+    EXPECT_EQ(1, game.gameOverShown) << "time ran out before the press, as when a paint came between";
+    EXPECT_EQ(0, game.levelIndex);
+    EXPECT_TRUE(Visible(game.btnBack));
+    EXPECT_FALSE(Visible(game.btnNext));
+    // Were the level cleared anyway, the next one must not end at its first paint.
+    if (!game.gameOverShown && Visible(game.btnNext)) {
+        Command(ID_NEXT);
+        PumpPaints(2);
+        EXPECT_EQ(0, game.gameOverShown) << "level 2 ended at once, " << game.timerText << " shown";
+    }
+}
+
 TEST_F(HintTest, GameOverByMissesAlsoWinsOverAClearingHint) {
     StartGame();
     for (int k = 0; k < 4; ++k) FindByClick(1, k);
@@ -190,6 +213,24 @@ TEST_F(HintTest, GameOverByMissesAlsoWinsOverAClearingHint) {
     PumpWithoutPaint();
     PumpPaints(2);
     EXPECT_EQ(1, game.gameOverShown);
+    EXPECT_EQ(0, game.levelIndex);
+    EXPECT_TRUE(Visible(game.btnBack));
+    EXPECT_FALSE(Visible(game.btnNext));
+}
+
+TEST_F(HintTest, ANinthMissJudgedInTheHintsRepaintAlsoWins) {
+    StartGame();
+    for (int k = 0; k < 4; ++k) FindByClick(1, k);
+    for (int i = 0; i < 8; ++i) MissOnce();
+    // The ninth miss is still waiting for a paint when the hint is pressed.
+    SendMessageA(game.hwndMain, WM_LBUTTONUP, 0, MAKELPARAM(80, 240));
+    PumpWithoutPaint();
+    ASSERT_EQ(1, game.clickPending);
+    SendMessageA(game.hwndMain, WM_COMMAND, ID_HINT, 0);
+    PumpWithoutPaint();
+    PumpPaints(2);
+    EXPECT_STREQ("0", game.chancesText);
+    EXPECT_EQ(1, game.gameOverShown) << "out of misses before the level was cleared";
     EXPECT_EQ(0, game.levelIndex);
     EXPECT_TRUE(Visible(game.btnBack));
     EXPECT_FALSE(Visible(game.btnNext));
