@@ -11,7 +11,15 @@ void PlatformPlaySound(int soundId, DWORD flags) {
 
 void PlatformLocalTime(SYSTEMTIME* now) { GetLocalTime(now); }
 
-void PlatformSleep(DWORD ms) { Sleep(ms); }
+// A Sleep that handles no messages, waited as a message wait: Wine puts what
+// the window drew on the display only while its thread waits for messages,
+// so under a plain Sleep the fifth ring would stay hidden through the pause.
+// The wait ends early whenever input arrives, hence the loop to the full time.
+void PlatformSleep(DWORD ms) {
+    const DWORD start = GetTickCount();
+    for (DWORD waited = 0; waited < ms; waited = GetTickCount() - start)
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, ms - waited, 0);
+}
 
 void PlatformBusyDelay(unsigned long iterations) {
     // The counter is volatile so the optimiser must keep every iteration:

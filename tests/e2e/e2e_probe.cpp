@@ -1,0 +1,184 @@
+// The Windows half of the end-to-end play test (tests/e2e/play_test.sh).
+//
+//   e2e_probe layout
+//       Prints the shared layout (difference areas, button spots and sizes,
+//       counter boxes, scenes) as shell assignments, straight from
+//       resources/layout.h, so the script never carries its own copy.
+//
+//   e2e_probe launch GAME.exe STOP_FILE TIMEOUT_SECONDS
+//       Starts the game, waits for its main window, and prints where that
+//       window and its client area are on the screen. Then it waits for the
+//       game to end and prints its exit code, which is also this program's.
+//       If STOP_FILE appears or the timeout passes first, the game is
+//       terminated (only that process) and the probe exits non-zero.
+#include <windows.h>
+
+#include <cstdarg>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "resources/layout.h"
+
+namespace {
+
+// Writes one line and flushes it: the script reads this output while the
+// probe is still running.
+void Say(const char* format, ...) __attribute__((format(printf, 1, 2)));
+void Say(const char* format, ...) {
+    va_list args;
+    va_start(args, format);
+    std::vprintf(format, args);
+    va_end(args);
+    std::fputc('\n', stdout);
+    std::fflush(stdout);
+}
+
+// A button bitmap's size, looked up by its resource name.
+bool ButtonSize(const char* name, int* width, int* height) {
+    for (const PictureSpec& spec : BUTTON_BITMAPS) {
+        if (std::strcmp(spec.name, name) == 0) {
+            *width = spec.width;
+            *height = spec.height;
+            return true;
+        }
+    }
+    return false;
+}
+
+// NAME="x y w h" for a button standing at `at` showing bitmap `bitmap`.
+bool SayButton(const char* variable, PixelPoint at, const char* bitmap) {
+    int width = 0, height = 0;
+    if (!ButtonSize(bitmap, &width, &height)) {
+        std::fprintf(stderr, "e2e_probe: no button bitmap named %s in layout.h\n", bitmap);
+        return false;
+    }
+    Say("%s=\"%d %d %d %d\"", variable, at.x, at.y, width, height);
+    Say("%s_BITMAP=%s", variable, bitmap);
+    return true;
+}
+
+void SayRect(const char* variable, const PixelRect& r) {
+    Say("%s=\"%d %d %d %d\"", variable, r.left, r.top, r.right, r.bottom);
+}
+
+int PrintLayout() {
+    Say("LEVEL_COUNT=%d", LEVEL_COUNT);
+    Say("AREAS_PER_LEVEL=%d", AREAS_PER_LEVEL);
+    for (int level = 0; level < LEVEL_COUNT; ++level) {
+        for (int k = 0; k < AREAS_PER_LEVEL; ++k) {
+            const PixelRect& r = DIFFERENCE_AREAS[level][k];
+            Say("AREA_%d_%d=\"%d %d %d %d\"", level + 1, k, r.left, r.top, r.right, r.bottom);
+        }
+    }
+    // Level pictures in order; the other pictures by role.
+    std::string levelPictures;
+    for (int level = 0; level < LEVEL_COUNT; ++level) {
+        if (level) levelPictures += ' ';
+        levelPictures += PICTURES[FIRST_LEVEL_PICTURE + level].name;
+    }
+    Say("LEVEL_PICTURES=\"%s\"", levelPictures.c_str());
+    Say("TITLE_PICTURE=%s", PICTURES[0].name);
+    Say("CLEARED_PICTURE=%s", PICTURES[1].name);
+    Say("GAME_OVER_PICTURE=%s", PICTURES[2].name);
+    Say("FINAL_PICTURE=%s", PICTURES[3].name);
+    bool ok = SayButton("START_BUTTON", START_BUTTON_AT, "bs_1");
+    ok = SayButton("TITLE_EXIT_BUTTON", TITLE_EXIT_BUTTON_AT, "be_1") && ok;
+    ok = SayButton("NEXT_BUTTON", NEXT_BUTTON_AT, "bn_1") && ok;
+    ok = SayButton("LEVEL_EXIT_BUTTON", LEVEL_EXIT_BUTTON_AT, "be_3") && ok;
+    ok = SayButton("HINT_BUTTON", HINT_BUTTON_AT, "bh_1") && ok;
+    ok = SayButton("BACK_BUTTON", BACK_BUTTON_AT, "bb_1") && ok;
+    ok = SayButton("GAME_OVER_EXIT_BUTTON", GAME_OVER_EXIT_BUTTON_AT, "be_5") && ok;
+    Say("HINT_BITMAPS=\"bh_1 bh_2 bh_3 bh_4\"");
+    SayRect("TIMER_BOX", TIMER_BOX);
+    Say("SCORE_BOX_TOP_LEFT=\"%d %d\"", SCORE_BOX_TOP_LEFT.x, SCORE_BOX_TOP_LEFT.y);
+    Say("MISSES_BOX_TOP_LEFT=\"%d %d\"", MISSES_BOX_TOP_LEFT.x, MISSES_BOX_TOP_LEFT.y);
+    Say("COUNTER_TEXT_BACKGROUND=\"%d %d %d\"", COUNTER_TEXT_BACKGROUND.r, COUNTER_TEXT_BACKGROUND.g,
+        COUNTER_TEXT_BACKGROUND.b);
+    Say("COUNTER_FONT_HEIGHT=%d", COUNTER_FONT_HEIGHT);
+    Say("CLIENT_WIDTH=%d", EXPECTED_CLIENT_WIDTH);
+    Say("CLIENT_HEIGHT=%d", EXPECTED_CLIENT_HEIGHT);
+    SayRect("ALTERED_SCENE", ALTERED_SCENE);
+    SayRect("UNALTERED_SCENE", UNALTERED_SCENE);
+    return ok ? 0 : 2;
+}
+
+// The visible main window of the game process pid, or null.
+HWND FindGameWindow(DWORD pid) {
+    HWND candidate = nullptr;
+    while ((candidate = FindWindowExA(nullptr, candidate, "ViewBMPWinClass", nullptr))) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(candidate, &owner);
+        if (owner == pid && IsWindowVisible(candidate)) return candidate;
+    }
+    return nullptr;
+}
+
+bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+// Linux paths reach Windows programs through the Z: drive.
+std::string WindowsPath(const char* path) { return path[0] == '/' ? std::string("Z:") + path : path; }
+
+int Launch(const char* gameArg, const char* stopArg, const char* timeoutArg) {
+    const std::string gamePath = WindowsPath(gameArg);
+    const std::string stopPath = WindowsPath(stopArg);
+    const long timeoutSeconds = std::strtol(timeoutArg, nullptr, 10);
+    if (timeoutSeconds <= 0) {
+        std::fprintf(stderr, "e2e_probe: bad timeout %s\n", timeoutArg);
+        return 2;
+    }
+
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    std::string commandLine = "\"" + gamePath + "\"";
+    if (!CreateProcessA(gamePath.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &process)) {
+        Say("error cannot start %s (error %lu)", gamePath.c_str(), GetLastError());
+        return 3;
+    }
+    CloseHandle(process.hThread);
+    Say("pid %lu", process.dwProcessId);
+
+    const ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(timeoutSeconds) * 1000;
+    bool reported = false;
+    for (;;) {
+        if (WaitForSingleObject(process.hProcess, 50) == WAIT_OBJECT_0) break;
+        if (!reported) {
+            if (HWND window = FindGameWindow(process.dwProcessId)) {
+                RECT outer, client;
+                GetWindowRect(window, &outer);
+                GetClientRect(window, &client);
+                POINT origin = {0, 0};
+                ClientToScreen(window, &origin);
+                Say("window %ld %ld %ld %ld", outer.left, outer.top, outer.right - outer.left,
+                    outer.bottom - outer.top);
+                Say("client %ld %ld %ld %ld", origin.x, origin.y, client.right, client.bottom);
+                reported = true;
+            }
+        }
+        const bool stop = FileExists(stopPath);
+        if (stop || GetTickCount64() > deadline) {
+            TerminateProcess(process.hProcess, 99);
+            WaitForSingleObject(process.hProcess, 5000);
+            CloseHandle(process.hProcess);
+            Say(stop ? "stopped" : "timeout");
+            return stop ? 4 : 5;
+        }
+    }
+    DWORD code = 0;
+    GetExitCodeProcess(process.hProcess, &code);
+    CloseHandle(process.hProcess);
+    Say("exit %lu", code);
+    return static_cast<int>(code);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc == 2 && std::strcmp(argv[1], "layout") == 0) return PrintLayout();
+    if (argc == 5 && std::strcmp(argv[1], "launch") == 0) return Launch(argv[2], argv[3], argv[4]);
+    std::fprintf(stderr, "usage: e2e_probe layout | e2e_probe launch GAME.exe STOP_FILE TIMEOUT_SECONDS\n");
+    return 2;
+}
