@@ -1,6 +1,7 @@
 #!/bin/bash
 # Builds Tumblewit (64-bit with its tests, and 32-bit to keep it buildable),
 # then runs every test under Wine on a virtual display of its own.
+# Arguments go to CTest: ./test.sh -R fuzz runs only the fuzz test.
 set -euo pipefail
 TUMBLEWIT_ROOT=$(cd "$(dirname "$0")" && pwd)
 cd "$TUMBLEWIT_ROOT"
@@ -33,4 +34,4 @@ echo "==> Preparing Wine"
 scripts/wine-run.sh cmd /c exit 0 >/dev/null 2>&1 || true
 
 echo "==> Running the tests"
-ctest --test-dir build/win64 --output-on-failure
+ctest --test-dir build/win64 --output-on-failure "$@"
