@@ -48,21 +48,7 @@ else
 fi
 
 # ------------------------------------------------------------ under Wine
-display=99
-while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do display=$((display + 1)); done
-echo "==> Starting Xvfb on :$display"
-Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-cleanup() {
-    kill "$xvfb_pid" 2>/dev/null || true
-    wait "$xvfb_pid" 2>/dev/null || true
-}
-trap cleanup EXIT
-export DISPLAY=":$display"
-export TUMBLEWIT_TESTING=1
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-xdpyinfo >/dev/null 2>&1 || { echo "error: Xvfb did not start on :$display" >&2; exit 1; }
-scripts/wine-run.sh cmd /c exit 0 >/dev/null 2>&1 || true
+tumblewit_virtual_display
 
 load_before=$(cut -d' ' -f1-3 /proc/loadavg)
 echo "==> Running the benchmark under Wine (about two minutes)"

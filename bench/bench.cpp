@@ -14,6 +14,7 @@
 #include "game/game_state.h"
 #include "game/platform.h"
 #include "resources/layout.h"
+#include "tests/take_down_game.h"
 
 #include <windows.h>
 #include <psapi.h>
@@ -276,19 +277,9 @@ void ObservedStartUp() {
     g_hwnd = game.hwndMain;
 }
 
-// Takes the game down so that StartUp() can run again (as the tests do).
+// Takes the game down so that StartUp() can run again.
 void TearDownGame() {
-    if (IsWindow(game.hwndMain)) DestroyWindow(game.hwndMain);
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (msg.message != WM_QUIT) DispatchMessageA(&msg);
-    }
-    UnregisterClassA(game.className, game.hInstance);
-    DeleteObject(game.hbmBackground);
-    DeleteObject(game.hFont);
-    for (BitmapButton* button : {&game.btnStart, &game.btnExit, &game.btnLevelExit, &game.btnGameOverExit,
-                                 &game.btnNext, &game.btnHint, &game.btnBack})
-        DeleteObject(button->hbm);
+    TakeDownGame();
     g_hwnd = nullptr;
 }
 

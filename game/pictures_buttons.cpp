@@ -8,7 +8,7 @@ namespace {
 // The largest picture; every picture is drawn into one bitmap this big.
 constexpr PixelRect LargestPicture() {
     PixelRect size = {0, 0, 0, 0};
-    for (const PictureSpec& picture : PICTURES) {
+    for (const PictureEntry& picture : PICTURES) {
         if (picture.width > size.right) size.right = picture.width;
         if (picture.height > size.bottom) size.bottom = picture.height;
     }

@@ -21,13 +21,13 @@ constexpr PixelRect DIFFERENCE_AREAS[LEVEL_COUNT][AREAS_PER_LEVEL] = {
 };
 
 // -------------------------------------------------------------- pictures ---
-struct PictureSpec {
+struct PictureEntry {
     const char* name;   // resource name as the game asks for it
     int width, height;  // pixels
 };
 
 constexpr int PICTURE_COUNT = 17;
-constexpr PictureSpec PICTURES[PICTURE_COUNT] = {
+constexpr PictureEntry PICTURES[PICTURE_COUNT] = {
     {"pic1", 942, 626},   // title
     {"pic2", 941, 627},   // level cleared
     {"pic3", 944, 626},   // game over
@@ -64,7 +64,7 @@ constexpr Rgb TITLE_BACKGROUND = {242, 220, 219};
 
 // ------------------------------------------------------ button bitmaps ---
 constexpr int BUTTON_BITMAP_COUNT = 10;
-constexpr PictureSpec BUTTON_BITMAPS[BUTTON_BITMAP_COUNT] = {
+constexpr PictureEntry BUTTON_BITMAPS[BUTTON_BITMAP_COUNT] = {
     {"bs_1", 278, 88},   // start
     {"be_1", 278, 88},   // exit, title screen
     {"bn_1", 184, 166},  // next level
@@ -130,7 +130,7 @@ constexpr PixelRect SCORE_LABEL = {384, 540, 520, 580};   // "SCORE:"
 constexpr PixelRect HEART_LABEL = {715, 540, 774, 580};   // heart and colon
 
 // ------------------------------------------------------------------ sounds ---
-struct SoundSpec {
+struct SoundEntry {
     int id;                  // integer resource name under the type "WAVE"
     const char* file;        // file the generator writes
     int channels;
@@ -140,7 +140,7 @@ struct SoundSpec {
 };
 
 constexpr int SOUND_COUNT = 5;
-constexpr SoundSpec SOUNDS[SOUND_COUNT] = {
+constexpr SoundEntry SOUNDS[SOUND_COUNT] = {
     {200, "found.wav", 1, 11025, 8, 7788},
     {300, "spare.wav", 2, 22050, 16, 18186240},
     {400, "miss.wav", 1, 11025, 8, 8694},
@@ -149,12 +149,12 @@ constexpr SoundSpec SOUNDS[SOUND_COUNT] = {
 };
 
 // --------------------------------------------------------------------- icon ---
-struct IconImageSpec {
+struct IconImageEntry {
     int size;           // width = height, pixels
     int bitsPerPixel;   // 4, 24 or 32 (32 carries alpha)
 };
 constexpr int ICON_IMAGE_COUNT = 12;
-constexpr IconImageSpec ICON_IMAGES[ICON_IMAGE_COUNT] = {
+constexpr IconImageEntry ICON_IMAGES[ICON_IMAGE_COUNT] = {
     {16, 4}, {16, 24}, {16, 32}, {32, 4}, {32, 24}, {32, 32},
     {48, 4}, {48, 24}, {48, 32}, {64, 4}, {64, 24}, {64, 32},
 };

@@ -1,6 +1,7 @@
 #!/bin/bash
 # Installs what building and testing Tumblewit needs, from Debian's packages,
-# when it is missing. Sourced by play.sh and test.sh.
+# when it is missing, builds, and gives the tests a display of their own.
+# Sourced by play.sh, test.sh and bench.sh.
 
 tumblewit_packages=(
     cmake make pkg-config g++                         # host tools and the generator
@@ -56,4 +57,30 @@ tumblewit_build() {
     }
     echo "==> Building $dir${TUMBLEWIT_BUILD_TARGET:+ ($TUMBLEWIT_BUILD_TARGET)}"
     cmake --build "$TUMBLEWIT_ROOT/$dir" -j "$(nproc)" ${TUMBLEWIT_BUILD_TARGET:+--target "$TUMBLEWIT_BUILD_TARGET"}
+}
+
+# tumblewit_virtual_display: starts an Xvfb display of our own for the tests'
+# Wine prefix (no audio driver, windows Wine frames itself), exports DISPLAY,
+# WINEPREFIX and TUMBLEWIT_TESTING, prepares Wine, and stops that Wine and
+# that display when the script exits.
+tumblewit_virtual_display() {
+    local display=99
+    while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do display=$((display + 1)); done
+    echo "==> Starting Xvfb on :$display"
+    Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    tumblewit_xvfb_pid=$!
+    export WINEPREFIX="$TUMBLEWIT_ROOT/build/wineprefix-test"
+    trap tumblewit_stop_virtual_display EXIT
+    export DISPLAY=":$display"
+    export TUMBLEWIT_TESTING=1
+    for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+    xdpyinfo >/dev/null 2>&1 || { echo "error: Xvfb did not start on :$display" >&2; return 1; }
+    echo "==> Preparing Wine"
+    "$TUMBLEWIT_ROOT/scripts/wine-run.sh" cmd /c exit 0 >/dev/null 2>&1 || true
+}
+
+tumblewit_stop_virtual_display() {
+    wineserver -k >/dev/null 2>&1 || true
+    kill "$tumblewit_xvfb_pid" 2>/dev/null || true
+    wait "$tumblewit_xvfb_pid" 2>/dev/null || true
 }

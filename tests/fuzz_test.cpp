@@ -72,9 +72,9 @@ std::string ExpectedPicture(Screen screen) {
     return "";
 }
 
-const PictureSpec* PictureNamed(const std::string& name) {
-    for (const PictureSpec& spec : PICTURES)
-        if (name == spec.name) return &spec;
+const PictureEntry* PictureNamed(const std::string& name) {
+    for (const PictureEntry& item : PICTURES)
+        if (name == item.name) return &item;
     return nullptr;
 }
 
@@ -219,9 +219,9 @@ std::string CheckInvariants(Tracker& tracker) {
         if (picture != game.pCurrentPicture)
             out << "picture name expected " << picture << ", actual " << game.pCurrentPicture << "; ";
     }
-    if (const PictureSpec* spec = PictureNamed(picture)) {
-        if (game.bgWidth != spec->width || game.bgHeight != spec->height)
-            out << "picture shown expected " << picture << " (" << spec->width << "x" << spec->height
+    if (const PictureEntry* item = PictureNamed(picture)) {
+        if (game.bgWidth != item->width || game.bgHeight != item->height)
+            out << "picture shown expected " << picture << " (" << item->width << "x" << item->height
                 << "), actual " << game.bgWidth << "x" << game.bgHeight << "; ";
     }
 
@@ -326,18 +326,9 @@ WORD PickHighWord(Dice& dice) {
     return dice.Chance(80) ? highs[dice.Below(6)] : static_cast<WORD>(dice.Below(0x10000));
 }
 
-// As PumpPaints, counting the messages handed to the window.
+// Messages handed to the window, for the summary.
 long sentMessages = 0;
-void Paints(int count) {
-    MSG msg;
-    int painted = 0;
-    while (painted < count && PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (msg.message == WM_PAINT) painted++;
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-        sentMessages++;
-    }
-}
+void Paints(int count) { sentMessages += PumpPaints(count); }
 
 }  // namespace
 

@@ -34,6 +34,15 @@ bool Ringed(int level, int k) {
 
 bool Slept(DWORD ms) { return std::find(sleepsMs.begin(), sleepsMs.end(), ms) != sleepsMs.end(); }
 
+// The hint came while level 1 was being lost: the game-over screen is up,
+// with its buttons, and the level was not cleared.
+void ExpectGameOverOnLevelOne() {
+    EXPECT_EQ(1, game.gameOverShown);
+    EXPECT_EQ(0, game.levelIndex);
+    EXPECT_TRUE(Visible(game.btnBack));
+    EXPECT_FALSE(Visible(game.btnNext));
+}
+
 void FindByClick(int level, int k) {
     const POINT p = InsideOf(level, k);
     ClickAt(p.x, p.y);
@@ -164,15 +173,11 @@ TEST_F(HintTest, GameOverWinsOverALevelClearedByTheSameHint) {
     PumpPaints(1);
     ASSERT_EQ(1, game.timeUp);
     ASSERT_EQ(0, game.gameOverShown);
-    SendMessageA(game.hwndMain, WM_COMMAND, ID_HINT, 0);
-    PumpWithoutPaint();
+    PressHint();
     PumpPaints(2);
-    EXPECT_EQ(1, game.gameOverShown);
-    EXPECT_EQ(0, game.levelIndex);
+    ExpectGameOverOnLevelOne();
     EXPECT_EQ(944, game.bgWidth) << "pic3 stays";
-    EXPECT_TRUE(Visible(game.btnBack));
     EXPECT_TRUE(Visible(game.btnGameOverExit));
-    EXPECT_FALSE(Visible(game.btnNext));
     EXPECT_FALSE(Visible(game.btnLevelExit));
 }
 
@@ -184,13 +189,9 @@ TEST_F(HintTest, GameOverWinsWhenTheHintsOwnRepaintFindsTheTimeUp) {
     for (int k = 0; k < 4; ++k) FindByClick(1, k);
     AdvanceTestClock(60);
     ASSERT_EQ(0, game.timeUp);
-    SendMessageA(game.hwndMain, WM_COMMAND, ID_HINT, 0);
-    PumpWithoutPaint();
+    PressHint();
     PumpPaints(2);
-    EXPECT_EQ(1, game.gameOverShown) << "time ran out before the press, as when a paint came between";
-    EXPECT_EQ(0, game.levelIndex);
-    EXPECT_TRUE(Visible(game.btnBack));
-    EXPECT_FALSE(Visible(game.btnNext));
+    ExpectGameOverOnLevelOne();  // the minute ran out before the press
     // Were the level cleared anyway, the next one must not end at its first paint.
     if (!game.gameOverShown && Visible(game.btnNext)) {
         Command(ID_NEXT);
@@ -209,13 +210,9 @@ TEST_F(HintTest, GameOverByMissesAlsoWinsOverAClearingHint) {
     PumpPaints(1);
     ASSERT_EQ(1, game.outOfChances);
     ASSERT_EQ(0, game.gameOverShown);
-    SendMessageA(game.hwndMain, WM_COMMAND, ID_HINT, 0);
-    PumpWithoutPaint();
+    PressHint();
     PumpPaints(2);
-    EXPECT_EQ(1, game.gameOverShown);
-    EXPECT_EQ(0, game.levelIndex);
-    EXPECT_TRUE(Visible(game.btnBack));
-    EXPECT_FALSE(Visible(game.btnNext));
+    ExpectGameOverOnLevelOne();
 }
 
 TEST_F(HintTest, ANinthMissJudgedInTheHintsRepaintAlsoWins) {
@@ -226,14 +223,10 @@ TEST_F(HintTest, ANinthMissJudgedInTheHintsRepaintAlsoWins) {
     SendMessageA(game.hwndMain, WM_LBUTTONUP, 0, MAKELPARAM(80, 240));
     PumpWithoutPaint();
     ASSERT_EQ(1, game.clickPending);
-    SendMessageA(game.hwndMain, WM_COMMAND, ID_HINT, 0);
-    PumpWithoutPaint();
+    PressHint();
     PumpPaints(2);
     EXPECT_STREQ("0", game.chancesText);
-    EXPECT_EQ(1, game.gameOverShown) << "out of misses before the level was cleared";
-    EXPECT_EQ(0, game.levelIndex);
-    EXPECT_TRUE(Visible(game.btnBack));
-    EXPECT_FALSE(Visible(game.btnNext));
+    ExpectGameOverOnLevelOne();
 }
 
 TEST_F(HintTest, HintIsIgnoredWhereNoLevelIsInPlay) {

@@ -84,8 +84,8 @@ TEST_F(ResourcesTest, BitmapsAreStoredUpperCaseAndFoundInLowerCase) {
     std::vector<std::string> names;
     EnumResourceNamesA(module, MAKEINTRESOURCEA(2), CollectName, reinterpret_cast<LONG_PTR>(&names));
     std::set<std::string> expected;
-    for (const PictureSpec& spec : PICTURES) expected.insert(spec.name);
-    for (const PictureSpec& spec : BUTTON_BITMAPS) expected.insert(spec.name);
+    for (const PictureEntry& item : PICTURES) expected.insert(item.name);
+    for (const PictureEntry& item : BUTTON_BITMAPS) expected.insert(item.name);
     std::set<std::string> stored;
     for (std::string name : names) {
         EXPECT_EQ(name, std::string(CharUpperA(&name[0]))) << "stored in upper case";
@@ -101,27 +101,27 @@ TEST_F(ResourcesTest, BitmapsAreStoredUpperCaseAndFoundInLowerCase) {
 }
 
 TEST_F(ResourcesTest, BitmapsAre24BitUncompressedBottomUpAtTheirSizes) {
-    std::vector<PictureSpec> all(PICTURES, PICTURES + PICTURE_COUNT);
+    std::vector<PictureEntry> all(PICTURES, PICTURES + PICTURE_COUNT);
     all.insert(all.end(), BUTTON_BITMAPS, BUTTON_BITMAPS + BUTTON_BITMAP_COUNT);
-    for (const PictureSpec& spec : all) {
-        SCOPED_TRACE(spec.name);
+    for (const PictureEntry& item : all) {
+        SCOPED_TRACE(item.name);
         StoredBitmap bitmap;
-        ASSERT_TRUE(ReadStoredBitmap(module, spec.name, &bitmap));
+        ASSERT_TRUE(ReadStoredBitmap(module, item.name, &bitmap));
         EXPECT_EQ(40u, bitmap.headerSize);
-        EXPECT_EQ(spec.width, bitmap.width);
-        EXPECT_EQ(spec.height, bitmap.height);  // positive: bottom-up
+        EXPECT_EQ(item.width, bitmap.width);
+        EXPECT_EQ(item.height, bitmap.height);  // positive: bottom-up
         EXPECT_EQ(24, bitmap.bitsPerPixel);
         EXPECT_EQ(static_cast<unsigned>(BI_RGB), bitmap.compression);
         EXPECT_EQ(0, bitmap.xPelsPerMeter);
         EXPECT_EQ(0, bitmap.yPelsPerMeter);
-        const size_t rowBytes = ((static_cast<size_t>(spec.width) * 3 + 3) / 4) * 4;
-        EXPECT_EQ(rowBytes * static_cast<size_t>(spec.height), bitmap.rows.size());
+        const size_t rowBytes = ((static_cast<size_t>(item.width) * 3 + 3) / 4) * 4;
+        EXPECT_EQ(rowBytes * static_cast<size_t>(item.height), bitmap.rows.size());
         // And the platform loads it at that size.
-        HBITMAP loaded = LoadBitmapA(module, spec.name);
+        HBITMAP loaded = LoadBitmapA(module, item.name);
         BITMAP info = {};
         GetObjectA(loaded, sizeof info, &info);
-        EXPECT_EQ(spec.width, info.bmWidth);
-        EXPECT_EQ(spec.height, info.bmHeight);
+        EXPECT_EQ(item.width, info.bmWidth);
+        EXPECT_EQ(item.height, info.bmHeight);
         DeleteObject(loaded);
     }
     EXPECT_TRUE(ResourceBytes(module, "be_3", MAKEINTRESOURCEA(2)) == ResourceBytes(module, "be_5", MAKEINTRESOURCEA(2)))
@@ -133,9 +133,9 @@ TEST_F(ResourcesTest, SoundsArePcmWavesOfExactFormatAndLength) {
     EnumResourceNamesA(module, "WAVE", CollectName, reinterpret_cast<LONG_PTR>(&names));
     EXPECT_EQ((std::set<std::string>{"#200", "#300", "#400", "#500", "#600"}),
               std::set<std::string>(names.begin(), names.end()));
-    for (const SoundSpec& spec : SOUNDS) {
-        SCOPED_TRACE(spec.id);
-        const auto wav = ResourceBytes(module, MAKEINTRESOURCEA(spec.id), "wave");
+    for (const SoundEntry& item : SOUNDS) {
+        SCOPED_TRACE(item.id);
+        const auto wav = ResourceBytes(module, MAKEINTRESOURCEA(item.id), "wave");
         ASSERT_GE(wav.size(), 44u);
         EXPECT_EQ(0, std::memcmp(wav.data(), "RIFF", 4));
         EXPECT_EQ(0, std::memcmp(wav.data() + 8, "WAVE", 4));
@@ -147,12 +147,12 @@ TEST_F(ResourcesTest, SoundsArePcmWavesOfExactFormatAndLength) {
             if (std::memcmp(wav.data() + at, "fmt ", 4) == 0) {
                 sawFormat = true;
                 EXPECT_EQ(1u, Read16(wav, at + 8));
-                EXPECT_EQ(static_cast<unsigned>(spec.channels), Read16(wav, at + 10));
-                EXPECT_EQ(static_cast<std::uint32_t>(spec.sampleRate), Read32(wav, at + 12));
-                EXPECT_EQ(static_cast<unsigned>(spec.bitsPerSample), Read16(wav, at + 22));
+                EXPECT_EQ(static_cast<unsigned>(item.channels), Read16(wav, at + 10));
+                EXPECT_EQ(static_cast<std::uint32_t>(item.sampleRate), Read32(wav, at + 12));
+                EXPECT_EQ(static_cast<unsigned>(item.bitsPerSample), Read16(wav, at + 22));
             } else if (std::memcmp(wav.data() + at, "data", 4) == 0) {
                 sawData = true;
-                EXPECT_EQ(spec.dataBytes, size);
+                EXPECT_EQ(item.dataBytes, size);
                 EXPECT_LE(at + 8 + size, wav.size());
             }
             at += 8 + size + (size & 1);
@@ -170,26 +170,26 @@ TEST_F(ResourcesTest, IconGroupHoldsTwelveImagesInOrder) {
     for (int i = 0; i < ICON_IMAGE_COUNT; ++i) {
         SCOPED_TRACE(i + 1);
         const size_t entry = 6 + 14 * static_cast<size_t>(i);
-        const IconImageSpec& spec = ICON_IMAGES[i];
-        EXPECT_EQ(spec.size, group[entry]);
-        EXPECT_EQ(spec.size, group[entry + 1]);
-        EXPECT_EQ(static_cast<unsigned>(spec.bitsPerPixel), Read16(group, entry + 6));
+        const IconImageEntry& item = ICON_IMAGES[i];
+        EXPECT_EQ(item.size, group[entry]);
+        EXPECT_EQ(item.size, group[entry + 1]);
+        EXPECT_EQ(static_cast<unsigned>(item.bitsPerPixel), Read16(group, entry + 6));
         const unsigned id = Read16(group, entry + 12);
         EXPECT_EQ(static_cast<unsigned>(i + 1), id);
         const auto image = ResourceBytes(module, MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(3));
         ASSERT_GE(image.size(), 40u);
         EXPECT_EQ(40u, Read32(image, 0));
-        EXPECT_EQ(static_cast<std::uint32_t>(spec.size), Read32(image, 4));
-        EXPECT_EQ(static_cast<std::uint32_t>(spec.size * 2), Read32(image, 8));  // colour and mask
+        EXPECT_EQ(static_cast<std::uint32_t>(item.size), Read32(image, 4));
+        EXPECT_EQ(static_cast<std::uint32_t>(item.size * 2), Read32(image, 8));  // colour and mask
         EXPECT_EQ(1u, Read16(image, 12));
-        EXPECT_EQ(static_cast<unsigned>(spec.bitsPerPixel), Read16(image, 14));
-        if (spec.size >= 48) {
+        EXPECT_EQ(static_cast<unsigned>(item.bitsPerPixel), Read16(image, 14));
+        if (item.size >= 48) {
             // The 32-pixel figure sits in a transparent field: the AND mask's
             // first row (the bottom one) is all ones.
-            const size_t colourRow = ((static_cast<size_t>(spec.size * spec.bitsPerPixel) + 31) / 32) * 4;
-            const size_t palette = spec.bitsPerPixel == 4 ? 64 : 0;
-            const size_t mask = 40 + palette + colourRow * static_cast<size_t>(spec.size);
-            for (int byte = 0; byte < spec.size / 8; ++byte) EXPECT_EQ(0xFF, image[mask + static_cast<size_t>(byte)]);
+            const size_t colourRow = ((static_cast<size_t>(item.size * item.bitsPerPixel) + 31) / 32) * 4;
+            const size_t palette = item.bitsPerPixel == 4 ? 64 : 0;
+            const size_t mask = 40 + palette + colourRow * static_cast<size_t>(item.size);
+            for (int byte = 0; byte < item.size / 8; ++byte) EXPECT_EQ(0xFF, image[mask + static_cast<size_t>(byte)]);
         }
     }
 }

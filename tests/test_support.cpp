@@ -39,6 +39,7 @@ bool ReadStoredBitmap(HMODULE module, const char* name, StoredBitmap* out) {
 #include "game/paint.h"
 #include "resources/layout.h"
 #include "test_platform.h"
+#include "tests/take_down_game.h"
 
 void GameWindowTest::SetUp() {
     playedSounds.clear();
@@ -50,20 +51,7 @@ void GameWindowTest::SetUp() {
     PumpPaints(1);
 }
 
-void GameWindowTest::TearDown() {
-    if (IsWindow(game.hwndMain)) DestroyWindow(game.hwndMain);
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (msg.message != WM_QUIT) DispatchMessageA(&msg);
-    }
-    UnregisterClassA(game.className, game.hInstance);
-    // Rings, pens and pictures of this test must not outlive it.
-    DeleteObject(game.hbmBackground);
-    DeleteObject(game.hFont);
-    for (BitmapButton* button : {&game.btnStart, &game.btnExit, &game.btnLevelExit, &game.btnGameOverExit,
-                                 &game.btnNext, &game.btnHint, &game.btnBack})
-        DeleteObject(button->hbm);
-}
+void GameWindowTest::TearDown() { TakeDownGame(); }
 
 void PumpWithoutPaint() {
     MSG msg;
@@ -74,14 +62,16 @@ void PumpWithoutPaint() {
     }
 }
 
-void PumpPaints(int count) {
+int PumpPaints(int count) {
     MSG msg;
-    int painted = 0;
+    int painted = 0, dispatched = 0;
     while (painted < count && PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
         if (msg.message == WM_PAINT) painted++;
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
+        dispatched++;
     }
+    return dispatched;
 }
 
 void Command(WORD id, WORD high) {

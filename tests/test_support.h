@@ -42,8 +42,9 @@ protected:
 
 // Dispatches every queued message except paints.
 void PumpWithoutPaint();
-// Dispatches messages until count paints have been handled or none is due.
-void PumpPaints(int count);
+// Dispatches messages until count paints have been handled or none is due;
+// returns how many messages it dispatched.
+int PumpPaints(int count);
 // Sends WM_COMMAND with id in the low word and high in the high word.
 void Command(WORD id, WORD high = 0);
 // A left-button release at client (x, y), then the paints it brings.

@@ -95,8 +95,8 @@ void PlaceScenes(Canvas& canvas, int level);
 // -ALTERED_SCENE.left, -ALTERED_SCENE.top).
 void DrawScene(cairo_t* cr, int level, bool altered);
 
-// ---- sounds.cpp: the PCM data of one sound, exactly spec.dataBytes long
-std::vector<std::uint8_t> MakeSoundData(const SoundSpec& spec);
+// ---- sounds.cpp: the PCM data of one sound, exactly item.dataBytes long
+std::vector<std::uint8_t> MakeSoundData(const SoundEntry& item);
 
 // ---- contact_sheet.cpp: a PNG with every picture and button, labelled
 struct NamedCanvas {

@@ -161,8 +161,8 @@ Bytes EncodeBmp24(const Canvas& canvas) {
     return out;
 }
 
-Bytes EncodeWav(const SoundSpec& spec, const Bytes& pcm) {
-    const unsigned blockAlign = static_cast<unsigned>(spec.channels * spec.bitsPerSample / 8);
+Bytes EncodeWav(const SoundEntry& item, const Bytes& pcm) {
+    const unsigned blockAlign = static_cast<unsigned>(item.channels * item.bitsPerSample / 8);
     Bytes out;
     PutTag(out, "RIFF");
     Put32(out, static_cast<std::uint32_t>(4 + 8 + 16 + 8 + pcm.size()));
@@ -170,11 +170,11 @@ Bytes EncodeWav(const SoundSpec& spec, const Bytes& pcm) {
     PutTag(out, "fmt ");
     Put32(out, 16);
     Put16(out, 1);  // PCM
-    Put16(out, static_cast<unsigned>(spec.channels));
-    Put32(out, static_cast<std::uint32_t>(spec.sampleRate));
-    Put32(out, static_cast<std::uint32_t>(spec.sampleRate) * blockAlign);
+    Put16(out, static_cast<unsigned>(item.channels));
+    Put32(out, static_cast<std::uint32_t>(item.sampleRate));
+    Put32(out, static_cast<std::uint32_t>(item.sampleRate) * blockAlign);
     Put16(out, blockAlign);
-    Put16(out, static_cast<unsigned>(spec.bitsPerSample));
+    Put16(out, static_cast<unsigned>(item.bitsPerSample));
     PutTag(out, "data");
     Put32(out, static_cast<std::uint32_t>(pcm.size()));
     out.insert(out.end(), pcm.begin(), pcm.end());
@@ -193,13 +193,13 @@ Bytes EncodeIco(const Canvas* images) {
     Put16(out, ICON_IMAGE_COUNT);
     std::uint32_t offset = 6 + 16 * ICON_IMAGE_COUNT;
     for (int i = 0; i < ICON_IMAGE_COUNT; ++i) {
-        const IconImageSpec& spec = ICON_IMAGES[i];
-        out.push_back(static_cast<std::uint8_t>(spec.size));
-        out.push_back(static_cast<std::uint8_t>(spec.size));
-        out.push_back(spec.bitsPerPixel == 4 ? 16 : 0);  // palette colours
+        const IconImageEntry& item = ICON_IMAGES[i];
+        out.push_back(static_cast<std::uint8_t>(item.size));
+        out.push_back(static_cast<std::uint8_t>(item.size));
+        out.push_back(item.bitsPerPixel == 4 ? 16 : 0);  // palette colours
         out.push_back(0);
         Put16(out, 1);  // planes
-        Put16(out, static_cast<unsigned>(spec.bitsPerPixel));
+        Put16(out, static_cast<unsigned>(item.bitsPerPixel));
         Put32(out, static_cast<std::uint32_t>(bodies[i].size()));
         Put32(out, offset);
         offset += static_cast<std::uint32_t>(bodies[i].size());

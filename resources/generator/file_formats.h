@@ -15,7 +15,7 @@ using Bytes = std::vector<std::uint8_t>;
 Bytes EncodeBmp24(const Canvas& canvas);
 
 // RIFF/WAVE with a 16-byte PCM "fmt " chunk and one "data" chunk.
-Bytes EncodeWav(const SoundSpec& spec, const Bytes& pcm);
+Bytes EncodeWav(const SoundEntry& item, const Bytes& pcm);
 
 // An icon file holding one image per ICON_IMAGES row, in that order. images[i]
 // is a canvas of ICON_IMAGES[i].size pixels square; its alpha decides the mask.

@@ -55,20 +55,20 @@ int main(int argc, char** argv) {
     NamedCanvas sheet[PICTURE_COUNT + BUTTON_BITMAP_COUNT];
 
     for (int i = 0; i < PICTURE_COUNT; ++i) {
-        const PictureSpec& spec = PICTURES[i];
-        std::printf("  picture %-6s %d x %d\n", spec.name, spec.width, spec.height);
+        const PictureEntry& item = PICTURES[i];
+        std::printf("  picture %-6s %d x %d\n", item.name, item.width, item.height);
         std::fflush(stdout);
-        pictures[i] = NewCanvas(spec.width, spec.height);
+        pictures[i] = NewCanvas(item.width, item.height);
         DrawPicture(pictures[i], i);
-        WriteBytes(outDir + "/" + spec.name + ".bmp", EncodeBmp24(pictures[i]));
-        sheet[i] = {spec.name, &pictures[i]};
+        WriteBytes(outDir + "/" + item.name + ".bmp", EncodeBmp24(pictures[i]));
+        sheet[i] = {item.name, &pictures[i]};
     }
     for (int i = 0; i < BUTTON_BITMAP_COUNT; ++i) {
-        const PictureSpec& spec = BUTTON_BITMAPS[i];
-        buttons[i] = NewCanvas(spec.width, spec.height);
-        DrawButtonBitmap(buttons[i], spec.name);
-        WriteBytes(outDir + "/" + spec.name + ".bmp", EncodeBmp24(buttons[i]));
-        sheet[PICTURE_COUNT + i] = {spec.name, &buttons[i]};
+        const PictureEntry& item = BUTTON_BITMAPS[i];
+        buttons[i] = NewCanvas(item.width, item.height);
+        DrawButtonBitmap(buttons[i], item.name);
+        WriteBytes(outDir + "/" + item.name + ".bmp", EncodeBmp24(buttons[i]));
+        sheet[PICTURE_COUNT + i] = {item.name, &buttons[i]};
     }
     std::printf("  %d button faces\n", BUTTON_BITMAP_COUNT);
 
@@ -77,10 +77,10 @@ int main(int argc, char** argv) {
     WriteBytes(outDir + "/tumblewit.ico", EncodeIco(icons));
     std::printf("  icon, %d images\n", ICON_IMAGE_COUNT);
 
-    for (const SoundSpec& spec : SOUNDS) {
-        std::printf("  sound %d %s\n", spec.id, spec.file);
+    for (const SoundEntry& item : SOUNDS) {
+        std::printf("  sound %d %s\n", item.id, item.file);
         std::fflush(stdout);
-        WriteBytes(outDir + "/" + spec.file, EncodeWav(spec, MakeSoundData(spec)));
+        WriteBytes(outDir + "/" + item.file, EncodeWav(item, MakeSoundData(item)));
     }
 
     WriteContactSheet((outDir + "/contact-sheet.png").c_str(), sheet, PICTURE_COUNT + BUTTON_BITMAP_COUNT);

@@ -276,8 +276,8 @@ std::vector<std::uint8_t> EncodeStereo16(const StereoMix& mix) {
 }
 
 // Frames the sound's data holds.
-std::size_t FramesOf(const SoundSpec& spec) {
-    return spec.dataBytes / (static_cast<unsigned>(spec.channels) * (spec.bitsPerSample / 8));
+std::size_t FramesOf(const SoundEntry& item) {
+    return item.dataBytes / (static_cast<unsigned>(item.channels) * (item.bitsPerSample / 8));
 }
 
 // ------------------------------------------------------------ the tune ---
@@ -421,9 +421,9 @@ void AddHat(StereoMix& mix, int sampleRate, std::size_t startFrame, double gain,
 // ------------------------------------------------------------ sounds ---
 // Title music: melody with echoes, bouncing bass, off-beat chord stabs and a
 // light kit, all rendered into a circular buffer so the end flows into the start.
-StereoMix MakeTitleMusic(const SoundSpec& spec) {
-    const int rate = spec.sampleRate;
-    const std::size_t frames = FramesOf(spec);
+StereoMix MakeTitleMusic(const SoundEntry& item) {
+    const int rate = item.sampleRate;
+    const std::size_t frames = FramesOf(item);
     const std::size_t eighth = frames / TOTAL_EIGHTHS;  // whole piece is exactly 16 bars
     StereoMix mix = MakeMix(frames, true);
     StereoMix lead = MakeMix(frames, true);
@@ -492,9 +492,9 @@ StereoMix MakeTitleMusic(const SoundSpec& spec) {
 
 // Spare track: the theme's chords as a slow detuned pad with the melody on a
 // soft bell at a quarter of the pace, played twice, faded in and out.
-StereoMix MakeSparePad(const SoundSpec& spec) {
-    const int rate = spec.sampleRate;
-    const std::size_t frames = FramesOf(spec);
+StereoMix MakeSparePad(const SoundEntry& item) {
+    const int rate = item.sampleRate;
+    const std::size_t frames = FramesOf(item);
     const int passes = 2;
     const std::size_t eighth = frames / (passes * TOTAL_EIGHTHS);
     StereoMix mix = MakeMix(frames, false);
@@ -540,9 +540,9 @@ StereoMix MakeSparePad(const SoundSpec& spec) {
 }
 
 // Found cue: a quick rising bell arpeggio G-C-E-G with a brief high sparkle.
-StereoMix MakeFoundChime(const SoundSpec& spec) {
-    const int rate = spec.sampleRate;
-    const std::size_t frames = FramesOf(spec);
+StereoMix MakeFoundChime(const SoundEntry& item) {
+    const int rate = item.sampleRate;
+    const std::size_t frames = FramesOf(item);
     StereoMix mix = MakeMix(frames, false);
     const Wavetable& sine = SineTable();
     // Bell partials: ratio, level, ring time. Inharmonic ones give the metallic shimmer.
@@ -575,9 +575,9 @@ StereoMix MakeFoundChime(const SoundSpec& spec) {
 }
 
 // Miss cue: two soft descending buzzy tones that sag in pitch, a gentle "bwomp".
-StereoMix MakeMissBuzz(const SoundSpec& spec) {
-    const int rate = spec.sampleRate;
-    const std::size_t frames = FramesOf(spec);
+StereoMix MakeMissBuzz(const SoundEntry& item) {
+    const int rate = item.sampleRate;
+    const std::size_t frames = FramesOf(item);
     StereoMix mix = MakeMix(frames, false);
     // Harmonics fall off steeply so the buzz stays soft, not rasping.
     const Wavetable buzzTable = MakeWavetable({1.0, 0.45, 0.28, 0.16, 0.10, 0.06, 0.035, 0.02});
@@ -592,9 +592,9 @@ StereoMix MakeMissBuzz(const SoundSpec& spec) {
 }
 
 // Button click: a woody tick, two damped body modes and a breath of noise, gone by 40 ms.
-StereoMix MakeClickTick(const SoundSpec& spec) {
-    const int rate = spec.sampleRate;
-    const std::size_t frames = FramesOf(spec);
+StereoMix MakeClickTick(const SoundEntry& item) {
+    const int rate = item.sampleRate;
+    const std::size_t frames = FramesOf(item);
     StereoMix mix = MakeMix(frames, false);
     const Wavetable& sine = SineTable();
     const std::size_t length = static_cast<std::size_t>(0.04 * rate);
@@ -625,15 +625,15 @@ StereoMix MakeClickTick(const SoundSpec& spec) {
 
 }  // namespace
 
-std::vector<std::uint8_t> MakeSoundData(const SoundSpec& spec) {
+std::vector<std::uint8_t> MakeSoundData(const SoundEntry& item) {
     StereoMix mix;
-    if (std::strcmp(spec.file, "found.wav") == 0) mix = MakeFoundChime(spec);
-    else if (std::strcmp(spec.file, "spare.wav") == 0) mix = MakeSparePad(spec);
-    else if (std::strcmp(spec.file, "miss.wav") == 0) mix = MakeMissBuzz(spec);
-    else if (std::strcmp(spec.file, "click.wav") == 0) mix = MakeClickTick(spec);
-    else if (std::strcmp(spec.file, "music.wav") == 0) mix = MakeTitleMusic(spec);
-    else mix = MakeMix(FramesOf(spec), false);
-    std::vector<std::uint8_t> bytes = spec.bitsPerSample == 8 ? EncodeMono8(mix) : EncodeStereo16(mix);
-    bytes.resize(spec.dataBytes, spec.bitsPerSample == 8 ? 128 : 0);  // frames never exceed the data size
+    if (std::strcmp(item.file, "found.wav") == 0) mix = MakeFoundChime(item);
+    else if (std::strcmp(item.file, "spare.wav") == 0) mix = MakeSparePad(item);
+    else if (std::strcmp(item.file, "miss.wav") == 0) mix = MakeMissBuzz(item);
+    else if (std::strcmp(item.file, "click.wav") == 0) mix = MakeClickTick(item);
+    else if (std::strcmp(item.file, "music.wav") == 0) mix = MakeTitleMusic(item);
+    else mix = MakeMix(FramesOf(item), false);
+    std::vector<std::uint8_t> bytes = item.bitsPerSample == 8 ? EncodeMono8(mix) : EncodeStereo16(mix);
+    bytes.resize(item.dataBytes, item.bitsPerSample == 8 ? 128 : 0);  // frames never exceed the data size
     return bytes;
 }

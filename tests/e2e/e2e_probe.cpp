@@ -37,10 +37,10 @@ void Say(const char* format, ...) {
 
 // A button bitmap's size, looked up by its resource name.
 bool ButtonSize(const char* name, int* width, int* height) {
-    for (const PictureSpec& spec : BUTTON_BITMAPS) {
-        if (std::strcmp(spec.name, name) == 0) {
-            *width = spec.width;
-            *height = spec.height;
+    for (const PictureEntry& item : BUTTON_BITMAPS) {
+        if (std::strcmp(item.name, name) == 0) {
+            *width = item.width;
+            *height = item.height;
             return true;
         }
     }

@@ -26,8 +26,8 @@ protected:
 };
 
 Bytes DrawPictureBytes(int index) {
-    const PictureSpec& spec = PICTURES[index];
-    Canvas canvas = NewCanvas(spec.width, spec.height);
+    const PictureEntry& item = PICTURES[index];
+    Canvas canvas = NewCanvas(item.width, item.height);
     if (index < FIRST_LEVEL_PICTURE) {
         void (*draw[])(Canvas&) = {DrawTitlePicture, DrawClearedPicture, DrawGameOverPicture, DrawFinalPicture};
         draw[index](canvas);
@@ -43,24 +43,24 @@ Bytes DrawPictureBytes(int index) {
 
 TEST_F(GeneratorTest, PicturesAreExact24BitBottomUpBitmaps) {
     for (int i = 0; i < PICTURE_COUNT; ++i) {
-        const PictureSpec& spec = PICTURES[i];
-        SCOPED_TRACE(spec.name);
+        const PictureEntry& item = PICTURES[i];
+        SCOPED_TRACE(item.name);
         const Bytes bmp = DrawPictureBytes(i);
-        const std::uint32_t rowBytes = ((static_cast<std::uint32_t>(spec.width) * 3 + 3) / 4) * 4;
+        const std::uint32_t rowBytes = ((static_cast<std::uint32_t>(item.width) * 3 + 3) / 4) * 4;
         ASSERT_EQ('B', bmp[0]);
         ASSERT_EQ('M', bmp[1]);
         EXPECT_EQ(bmp.size(), Read32(bmp, 2));
         EXPECT_EQ(54u, Read32(bmp, 10));
         EXPECT_EQ(40u, Read32(bmp, 14));
-        EXPECT_EQ(static_cast<std::uint32_t>(spec.width), Read32(bmp, 18));
-        EXPECT_EQ(static_cast<std::uint32_t>(spec.height), Read32(bmp, 22));  // positive: bottom-up
+        EXPECT_EQ(static_cast<std::uint32_t>(item.width), Read32(bmp, 18));
+        EXPECT_EQ(static_cast<std::uint32_t>(item.height), Read32(bmp, 22));  // positive: bottom-up
         EXPECT_EQ(1u, Read16(bmp, 26));
         EXPECT_EQ(24u, Read16(bmp, 28));
         EXPECT_EQ(0u, Read32(bmp, 30));  // BI_RGB
-        EXPECT_EQ(rowBytes * spec.height, Read32(bmp, 34));
+        EXPECT_EQ(rowBytes * item.height, Read32(bmp, 34));
         EXPECT_EQ(0u, Read32(bmp, 38));
         EXPECT_EQ(0u, Read32(bmp, 42));
-        EXPECT_EQ(54 + rowBytes * spec.height, bmp.size());
+        EXPECT_EQ(54 + rowBytes * item.height, bmp.size());
     }
 }
 
@@ -69,27 +69,27 @@ TEST_F(GeneratorTest, DrawingTwiceGivesTheSameBytes) {
         SCOPED_TRACE(PICTURES[i].name);
         EXPECT_TRUE(DrawPictureBytes(i) == DrawPictureBytes(i));
     }
-    for (const SoundSpec& spec : SOUNDS) {
-        if (spec.dataBytes > 1000000) continue;  // the long tracks are checked by the build-twice test
-        EXPECT_TRUE(MakeSoundData(spec) == MakeSoundData(spec)) << spec.id;
+    for (const SoundEntry& item : SOUNDS) {
+        if (item.dataBytes > 1000000) continue;  // the long tracks are checked by the build-twice test
+        EXPECT_TRUE(MakeSoundData(item) == MakeSoundData(item)) << item.id;
     }
 }
 
 TEST_F(GeneratorTest, SoundsHaveTheirExactFormatAndLength) {
-    for (const SoundSpec& spec : SOUNDS) {
-        SCOPED_TRACE(spec.id);
-        const Bytes pcm = MakeSoundData(spec);
-        ASSERT_EQ(spec.dataBytes, pcm.size());
-        const Bytes wav = EncodeWav(spec, pcm);
+    for (const SoundEntry& item : SOUNDS) {
+        SCOPED_TRACE(item.id);
+        const Bytes pcm = MakeSoundData(item);
+        ASSERT_EQ(item.dataBytes, pcm.size());
+        const Bytes wav = EncodeWav(item, pcm);
         EXPECT_EQ(0, std::memcmp(wav.data(), "RIFF", 4));
         EXPECT_EQ(wav.size() - 8, Read32(wav, 4));
         EXPECT_EQ(0, std::memcmp(wav.data() + 8, "WAVEfmt ", 8));
         EXPECT_EQ(1u, Read16(wav, 20));  // PCM
-        EXPECT_EQ(static_cast<unsigned>(spec.channels), Read16(wav, 22));
-        EXPECT_EQ(static_cast<std::uint32_t>(spec.sampleRate), Read32(wav, 24));
-        EXPECT_EQ(static_cast<unsigned>(spec.bitsPerSample), Read16(wav, 34));
+        EXPECT_EQ(static_cast<unsigned>(item.channels), Read16(wav, 22));
+        EXPECT_EQ(static_cast<std::uint32_t>(item.sampleRate), Read32(wav, 24));
+        EXPECT_EQ(static_cast<unsigned>(item.bitsPerSample), Read16(wav, 34));
         EXPECT_EQ(0, std::memcmp(wav.data() + 36, "data", 4));
-        EXPECT_EQ(spec.dataBytes, Read32(wav, 40));
+        EXPECT_EQ(item.dataBytes, Read32(wav, 40));
     }
 }
 
@@ -102,26 +102,26 @@ TEST_F(GeneratorTest, IconHoldsTwelveImagesInOrderWithMasks) {
     ASSERT_EQ(static_cast<unsigned>(ICON_IMAGE_COUNT), Read16(ico, 4));
     for (int i = 0; i < ICON_IMAGE_COUNT; ++i) {
         SCOPED_TRACE(i);
-        const IconImageSpec& spec = ICON_IMAGES[i];
+        const IconImageEntry& item = ICON_IMAGES[i];
         const size_t entry = 6 + 16 * static_cast<size_t>(i);
-        EXPECT_EQ(spec.size, ico[entry]);
-        EXPECT_EQ(static_cast<unsigned>(spec.bitsPerPixel), Read16(ico, entry + 6));
+        EXPECT_EQ(item.size, ico[entry]);
+        EXPECT_EQ(static_cast<unsigned>(item.bitsPerPixel), Read16(ico, entry + 6));
         const std::uint32_t offset = Read32(ico, entry + 12);
         EXPECT_EQ(40u, Read32(ico, offset));
-        EXPECT_EQ(static_cast<std::uint32_t>(spec.size * 2), Read32(ico, offset + 8));  // doubled: AND mask
-        const std::uint32_t colourRow = ((static_cast<std::uint32_t>(spec.size * spec.bitsPerPixel) + 31) / 32) * 4;
-        const std::uint32_t maskRow = ((static_cast<std::uint32_t>(spec.size) + 31) / 32) * 4;
-        const std::uint32_t palette = spec.bitsPerPixel == 4 ? 64 : 0;
-        EXPECT_EQ(40 + palette + (colourRow + maskRow) * spec.size, Read32(ico, entry + 8));
+        EXPECT_EQ(static_cast<std::uint32_t>(item.size * 2), Read32(ico, offset + 8));  // doubled: AND mask
+        const std::uint32_t colourRow = ((static_cast<std::uint32_t>(item.size * item.bitsPerPixel) + 31) / 32) * 4;
+        const std::uint32_t maskRow = ((static_cast<std::uint32_t>(item.size) + 31) / 32) * 4;
+        const std::uint32_t palette = item.bitsPerPixel == 4 ? 64 : 0;
+        EXPECT_EQ(40 + palette + (colourRow + maskRow) * item.size, Read32(ico, entry + 8));
     }
 }
 
 // The title music loops: the jump from its last frame back to its first must be
 // no bigger than an ordinary step inside the piece, on both channels.
 TEST_F(GeneratorTest, MusicLoopSeamIsContinuous) {
-    const SoundSpec& spec = SOUNDS[SOUND_COUNT - 1];
-    ASSERT_STREQ("music.wav", spec.file);
-    const Bytes pcm = MakeSoundData(spec);
+    const SoundEntry& item = SOUNDS[SOUND_COUNT - 1];
+    ASSERT_STREQ("music.wav", item.file);
+    const Bytes pcm = MakeSoundData(item);
     const size_t frames = pcm.size() / 4;
     auto sample = [&](size_t frame, int channel) {
         return static_cast<int>(static_cast<std::int16_t>(Read16(pcm, 4 * frame + 2 * channel)));

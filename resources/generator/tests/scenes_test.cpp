@@ -102,8 +102,8 @@ AreaComparison CompareCopies(const Canvas& picture, int level, int k) {
 
 // A level picture's size canvas with only the two scene copies on it.
 Canvas PlaceOnBlankPicture(int level) {
-    const PictureSpec& spec = PICTURES[FIRST_LEVEL_PICTURE + level - 1];
-    Canvas picture = NewCanvas(spec.width, spec.height);
+    const PictureEntry& item = PICTURES[FIRST_LEVEL_PICTURE + level - 1];
+    Canvas picture = NewCanvas(item.width, item.height);
     PlaceScenes(picture, level);
     return picture;
 }
