@@ -6,17 +6,33 @@
 #include "layout.h"
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
-// ---- art_screens.cpp: the four full-window screens
-void DrawTitlePicture(Canvas& canvas);     // "pic1"
-void DrawClearedPicture(Canvas& canvas);   // "pic2"
-void DrawGameOverPicture(Canvas& canvas);  // "pic3"
-void DrawFinalPicture(Canvas& canvas);     // "pic4"
+// ---- catalogue.cpp: the generator's side of catalogue.inc
+// Draws the full-window picture PICTURES[index]: a screen's own procedure, or
+// the level picture of that level.
+void DrawPicture(Canvas& canvas, int index);
+// Draws the button face BUTTON_BITMAPS[index].
+void DrawButtonFace(Canvas& canvas, int index);
+// What the game uses PICTURES[index] or BUTTON_BITMAPS[index] for, in a few words.
+std::string PictureCaption(int index);
+const char* ButtonCaption(int index);
 
-// ---- art_buttons.cpp: button faces and the icon's picture
-// Draws the button bitmap of that resource name ("bs_1" ... "bh_4").
-void DrawButtonBitmap(Canvas& canvas, const char* name);
+// Every screen's and button's drawing procedure (art_screens.cpp,
+// art_buttons.cpp) and every level's scene (scene_*.cpp), as the catalogue
+// names them.
+#define SCREEN(role, name, width, height, drawing, caption) void drawing(Canvas& canvas);
+#define LEVEL(number, name, width, height, background, shirt, scene) void scene(cairo_t* cr, bool altered);
+#define BUTTON(field, name, width, height, drawing, caption) void drawing(Canvas& canvas);
+#define SOUND TUMBLEWIT_NO_ROWS
+#include "catalogue.inc"
+#undef SCREEN
+#undef LEVEL
+#undef BUTTON
+#undef SOUND
+
+// ---- art_buttons.cpp: the icon's picture
 // The icon's figure on its white square, filling a size x size canvas.
 void DrawIconPicture(Canvas& canvas);
 
@@ -99,8 +115,5 @@ void DrawScene(cairo_t* cr, int level, bool altered);
 std::vector<std::uint8_t> MakeSoundData(const SoundEntry& item);
 
 // ---- contact_sheet.cpp: a PNG with every picture and button, labelled
-struct NamedCanvas {
-    const char* name;
-    Canvas* canvas;
-};
-void WriteContactSheet(const char* path, const NamedCanvas* items, int count);
+// pictures and buttons are in PICTURES and BUTTON_BITMAPS order.
+void WriteContactSheet(const char* path, const Canvas* pictures, const Canvas* buttons);

@@ -101,6 +101,8 @@ void DrawBarButton(Canvas& canvas, const char* word, double textShift) {
     DrawCandyText(cr, word, w / 2 + 4 + textShift, h / 2 - 1, 40, 150, 0);
 }
 
+}  // namespace
+
 // Start: mascot, "開始遊戲" and a yellow double arrow.
 void DrawStartButton(Canvas& canvas) {
     DrawBarButton(canvas, "開始遊戲", 0);
@@ -231,6 +233,8 @@ void DrawHomeButton(Canvas& canvas) {
     DrawCandyText(cr, "回首頁", w / 2, 138, 34, 150, 5);
 }
 
+namespace {
+
 // Hint button: a coloured cloud on white with "Help" over the hints left.
 void DrawHintButton(Canvas& canvas, Rgb cloud, const char* digit, Expression mood) {
     cairo_t* cr = canvas.cr;
@@ -251,27 +255,11 @@ void DrawHintButton(Canvas& canvas, Rgb cloud, const char* digit, Expression moo
 
 }  // namespace
 
-// Draws the button face the resource name asks for.
-void DrawButtonBitmap(Canvas& canvas, const char* name) {
-    if (std::strcmp(name, "bs_1") == 0)
-        DrawStartButton(canvas);
-    else if (std::strcmp(name, "be_1") == 0)
-        DrawTitleExitButton(canvas);
-    else if (std::strcmp(name, "bn_1") == 0)
-        DrawNextButton(canvas);
-    else if (std::strcmp(name, "be_3") == 0 || std::strcmp(name, "be_5") == 0)
-        DrawLeaveButton(canvas);  // both exits wear the same face
-    else if (std::strcmp(name, "bb_1") == 0)
-        DrawHomeButton(canvas);
-    else if (std::strcmp(name, "bh_1") == 0)
-        DrawHintButton(canvas, {120, 190, 250}, "3", FACE_HAPPY);
-    else if (std::strcmp(name, "bh_2") == 0)
-        DrawHintButton(canvas, {255, 222, 90}, "2", FACE_HAPPY);
-    else if (std::strcmp(name, "bh_3") == 0)
-        DrawHintButton(canvas, {255, 160, 200}, "1", FACE_SURPRISED);
-    else
-        DrawHintButton(canvas, {196, 176, 240}, "0", FACE_CRYING);
-}
+// The hint button's four faces, by hints left.
+void DrawHintButtonThreeLeft(Canvas& canvas) { DrawHintButton(canvas, {120, 190, 250}, "3", FACE_HAPPY); }
+void DrawHintButtonTwoLeft(Canvas& canvas) { DrawHintButton(canvas, {255, 222, 90}, "2", FACE_HAPPY); }
+void DrawHintButtonOneLeft(Canvas& canvas) { DrawHintButton(canvas, {255, 160, 200}, "1", FACE_SURPRISED); }
+void DrawHintButtonNoneLeft(Canvas& canvas) { DrawHintButton(canvas, {196, 176, 240}, "0", FACE_CRYING); }
 
 // The mascot with a magnifying glass, bold enough to read at 16 pixels:
 // drawn on a 32-unit grid in saturated colours that survive 16-colour VGA.

@@ -10,13 +10,6 @@ namespace {
 constexpr Rgb CLOUD_CREAM = {253, 248, 232};
 constexpr Rgb FRAME_WHITE = {255, 253, 246};
 
-// Shirt colours of the numbered friend, one per level.
-constexpr Rgb SHIRT_COLOURS[LEVEL_COUNT] = {
-    {238, 64, 70},  {255, 146, 32}, {40, 170, 90},  {232, 70, 150}, {38, 140, 220},
-    {150, 96, 222}, {230, 60, 60},  {255, 150, 30}, {200, 50, 120}, {30, 150, 150},
-    {240, 110, 40}, {90, 90, 210},  {220, 50, 90},
-};
-
 // Sets the source to an Rgb.
 void Use(cairo_t* cr, Rgb color, double alpha = 1.0) { SetColor(cr, color.r, color.g, color.b, alpha); }
 
@@ -135,7 +128,7 @@ void DrawMagnifier(cairo_t* cr, double cx, double cy, double r) {
 // Everything around the two scenes, then the scenes themselves.
 void DrawLevelPicture(Canvas& canvas, int level) {
     cairo_t* cr = canvas.cr;
-    FillBackground(canvas, LEVEL_BACKGROUNDS[level - 1]);
+    FillBackground(canvas, LEVELS[level - 1].background);
 
     // Title cloud across the top, clear of the hint button's spot.
     const double cloudLeft = 150, cloudRight = HINT_SPOT.left - 12;
@@ -162,7 +155,7 @@ void DrawLevelPicture(Canvas& canvas, int level) {
                   (ALTERED_SCENE.top + ALTERED_SCENE.bottom) / 2.0 - 8, 15);
 
     // The friend wearing this level's number, right of the altered frame.
-    const KidLook friendLook = {{255, 214, 178}, {92, 58, 40}, SHIRT_COLOURS[level - 1], {56, 92, 170}, HAIR_SPIKY};
+    const KidLook friendLook = {{255, 214, 178}, {92, 58, 40}, LEVELS[level - 1].shirt, {56, 92, 170}, HAIR_SPIKY};
     const std::string number = std::to_string(level);
     DrawKid(cr, (ALTERED_SCENE.right + 8 + LEVEL_FIGURE.right) / 2.0, LEVEL_FIGURE.bottom - 2, 102, friendLook,
             POSE_STAND, false, number.c_str());

@@ -28,22 +28,6 @@ struct Card {
     bool pixelated;  // magnified without smoothing, to show real pixels
 };
 
-// What the game uses a resource for, in a few words.
-std::string CaptionOf(const char* name) {
-    static const char* const known[][2] = {
-        {"pic1", "title"},         {"pic2", "level cleared"},  {"pic3", "game over"},
-        {"pic4", "the end"},       {"bs_1", "start"},          {"be_1", "exit (title)"},
-        {"bn_1", "next level"},    {"be_3", "exit (cleared)"}, {"be_5", "exit (game over)"},
-        {"bb_1", "back to title"}, {"bh_1", "hint, 3 left"},   {"bh_2", "hint, 2 left"},
-        {"bh_3", "hint, 1 left"},  {"bh_4", "hint, none left"},
-    };
-    for (const auto& entry : known)
-        if (std::strcmp(entry[0], name) == 0) return entry[1];
-    for (int i = FIRST_LEVEL_PICTURE; i < PICTURE_COUNT; ++i)
-        if (std::strcmp(PICTURES[i].name, name) == 0) return "level " + std::to_string(i - FIRST_LEVEL_PICTURE + 1);
-    return "";
-}
-
 // Card outer size for a thumbnail.
 double CardWidth(const Card& card) {
     return std::max(card.canvas->width * card.scale + 2 * CARD_PADDING, 120.0);
@@ -168,29 +152,15 @@ void DrawHeader(cairo_t* cr) {
 }  // namespace
 
 // Lays out screens, levels, buttons and the icon in labelled sections.
-void WriteContactSheet(const char* path, const NamedCanvas* items, int count) {
-    std::vector<Card> screens, levels, buttons;
-    for (int i = 0; i < count; ++i) {
-        const char* name = items[i].name;
-        Card card = {items[i].canvas, name, CaptionOf(name), 1.0, false};
-        bool isPicture = false;
-        int pictureIndex = 0;
-        for (int p = 0; p < PICTURE_COUNT; ++p) {
-            if (std::strcmp(PICTURES[p].name, name) == 0) {
-                isPicture = true;
-                pictureIndex = p;
-            }
-        }
-        if (isPicture && pictureIndex < FIRST_LEVEL_PICTURE) {
-            card.scale = 0.48;
-            screens.push_back(card);
-        } else if (isPicture) {
-            card.scale = 0.36;
-            levels.push_back(card);
-        } else {
-            buttons.push_back(card);
-        }
+void WriteContactSheet(const char* path, const Canvas* pictures, const Canvas* buttons) {
+    std::vector<Card> screens, levels, buttonCards;
+    for (int i = 0; i < PICTURE_COUNT; ++i) {
+        const bool isScreen = i < FIRST_LEVEL_PICTURE;
+        const Card card = {&pictures[i], PICTURES[i].name, PictureCaption(i), isScreen ? 0.48 : 0.36, false};
+        (isScreen ? screens : levels).push_back(card);
     }
+    for (int i = 0; i < BUTTON_BITMAP_COUNT; ++i)
+        buttonCards.push_back({&buttons[i], BUTTON_BITMAPS[i].name, ButtonCaption(i), 1.0, false});
 
     // The icon as the game ships it, 1:1, and its 32-pixel figure magnified.
     Canvas icon16 = NewCanvas(16, 16), icon32 = NewCanvas(32, 32);
@@ -209,9 +179,9 @@ void WriteContactSheet(const char* path, const NamedCanvas* items, int count) {
     for (size_t i = 0; i < levels.size(); i += 5)
         levelRows.emplace_back(levels.begin() + i, levels.begin() + std::min(levels.size(), i + 5));
     std::vector<std::vector<Card>> buttonRows;
-    const size_t firstRow = std::min<size_t>(6, buttons.size());
-    buttonRows.emplace_back(buttons.begin(), buttons.begin() + firstRow);
-    buttonRows.emplace_back(buttons.begin() + firstRow, buttons.end());
+    const size_t firstRow = std::min<size_t>(6, buttonCards.size());
+    buttonRows.emplace_back(buttonCards.begin(), buttonCards.begin() + firstRow);
+    buttonRows.emplace_back(buttonCards.begin() + firstRow, buttonCards.end());
     buttonRows.back().insert(buttonRows.back().end(), icons.begin(), icons.end());
 
     auto rowHeight = [](const std::vector<Card>& row) {

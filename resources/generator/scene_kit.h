@@ -59,18 +59,3 @@ void DrawFish(cairo_t* cr, double cx, double cy, double len, Hue hue, bool facin
 void DrawStar(cairo_t* cr, double cx, double cy, double r, Hue hue, double rotation = 0);
 // A window pane with a cross bar, lit or dark glass.
 void DrawWindow(cairo_t* cr, double x, double y, double w, double h, Hue frame, Hue glass);
-
-// ---- the scenes, one per level
-void DrawFarmScene(cairo_t* cr, bool altered);          // level 1
-void DrawNightCityScene(cairo_t* cr, bool altered);     // level 2
-void DrawGardenScene(cairo_t* cr, bool altered);        // level 3
-void DrawAquariumScene(cairo_t* cr, bool altered);      // level 4
-void DrawKitchenScene(cairo_t* cr, bool altered);       // level 5
-void DrawFiresideScene(cairo_t* cr, bool altered);      // level 6
-void DrawBakeryScene(cairo_t* cr, bool altered);        // level 7
-void DrawSpaceScene(cairo_t* cr, bool altered);         // level 8
-void DrawSeasideScene(cairo_t* cr, bool altered);       // level 9
-void DrawStreetScene(cairo_t* cr, bool altered);        // level 10
-void DrawToyShelfScene(cairo_t* cr, bool altered);      // level 11
-void DrawPartyScene(cairo_t* cr, bool altered);         // level 12
-void DrawWinterScene(cairo_t* cr, bool altered);        // level 13

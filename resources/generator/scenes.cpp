@@ -3,11 +3,19 @@
 
 // Draws level's scene; each procedure starts with an opaque backdrop.
 void DrawScene(cairo_t* cr, int level, bool altered) {
-    static void (*const drawers[LEVEL_COUNT])(cairo_t*, bool) = {
-        DrawFarmScene,     DrawNightCityScene, DrawGardenScene,  DrawAquariumScene, DrawKitchenScene,
-        DrawFiresideScene, DrawBakeryScene,    DrawSpaceScene,   DrawSeasideScene,  DrawStreetScene,
-        DrawToyShelfScene, DrawPartyScene,     DrawWinterScene,
+    // One scene a LEVEL row of the catalogue, level 1 first.
+    static void (*const drawers[])(cairo_t*, bool) = {
+#define SCREEN TUMBLEWIT_NO_ROWS
+#define LEVEL(number, name, width, height, background, shirt, scene) scene,
+#define BUTTON TUMBLEWIT_NO_ROWS
+#define SOUND TUMBLEWIT_NO_ROWS
+#include "catalogue.inc"
+#undef SCREEN
+#undef LEVEL
+#undef BUTTON
+#undef SOUND
     };
+    static_assert(sizeof drawers / sizeof drawers[0] == LEVEL_COUNT, "one scene a level");
     if (level < 1 || level > LEVEL_COUNT) {
         SetColor(cr, 255, 255, 255);
         cairo_paint(cr);
