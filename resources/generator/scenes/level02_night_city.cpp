@@ -1,0 +1,214 @@
+// Level 2, on near black: a city street at night.
+// Its five changes, in area order:
+//   0. car: the parked car is gone.
+//   1. window: the lit window goes dark.
+//   2. light: the traffic light turns from red to green.
+//   3. door: the shop door stands open onto warm light.
+//   4. moon: the full moon is a crescent.
+#include "scene_kit.h"
+
+#include <cmath>
+
+namespace {
+
+// A building face with a grid of windows, some lit; the window centred in
+// skip (when given) is left for the caller to draw.
+void DrawTowerBlock(cairo_t* cr, double left, double top, double right, double bottom, Hue wall,
+                    double windowW, double windowH, double gapX, double gapY, unsigned seed) {
+    RectPath(cr, left, top, right - left, bottom - top);
+    PaintShaded(cr, wall, 1);
+    for (double y = top + gapY; y + windowH < bottom - 4; y += windowH + gapY) {
+        for (double x = left + gapX; x + windowW <= right - gapX + 0.5; x += windowW + gapX) {
+            const bool lit = NextRandom(&seed) < 0.55;
+            DrawWindow(cr, x, y, windowW, windowH, Darker(wall, 0.35), lit ? Hue{255, 214, 110} : Hue{40, 50, 84});
+        }
+    }
+}
+
+// Little city car, facing right, wheels resting on groundY.
+void DrawCar(cairo_t* cr, double left, double groundY, double length, Hue paint) {
+    const double h = length * 0.5;
+    DropShadow(cr, left + length / 2, groundY, length * 0.52, 3);
+    cairo_move_to(cr, left + length * 0.2, groundY - h * 0.55);
+    cairo_line_to(cr, left + length * 0.32, groundY - h);
+    cairo_line_to(cr, left + length * 0.7, groundY - h);
+    cairo_line_to(cr, left + length * 0.84, groundY - h * 0.55);
+    cairo_close_path(cr);
+    PaintShaded(cr, paint, 1);
+    cairo_move_to(cr, left + length * 0.28, groundY - h * 0.58);
+    cairo_line_to(cr, left + length * 0.35, groundY - h * 0.9);
+    cairo_line_to(cr, left + length * 0.49, groundY - h * 0.9);
+    cairo_line_to(cr, left + length * 0.49, groundY - h * 0.58);
+    cairo_close_path(cr);
+    cairo_move_to(cr, left + length * 0.53, groundY - h * 0.58);
+    cairo_line_to(cr, left + length * 0.53, groundY - h * 0.9);
+    cairo_line_to(cr, left + length * 0.67, groundY - h * 0.9);
+    cairo_line_to(cr, left + length * 0.76, groundY - h * 0.58);
+    cairo_close_path(cr);
+    PaintShaded(cr, {150, 190, 220}, 0.7);
+    RoundedRectPath(cr, left, groundY - h * 0.6, length, h * 0.42, h * 0.14);
+    PaintShaded(cr, paint, 1);
+    RoundedRectPath(cr, left + length - 5, groundY - h * 0.5, 4, 3.5, 1);
+    PaintFlat(cr, {255, 240, 160});
+    RoundedRectPath(cr, left + 1, groundY - h * 0.5, 3, 3.5, 1);
+    PaintFlat(cr, {230, 40, 40});
+    for (double wx : {left + length * 0.22, left + length * 0.78}) {
+        EllipsePath(cr, wx, groundY - h * 0.18, h * 0.2, h * 0.2);
+        PaintOutlined(cr, {34, 34, 38}, 1);
+        EllipsePath(cr, wx, groundY - h * 0.18, h * 0.09, h * 0.09);
+        PaintFlat(cr, {180, 180, 186});
+    }
+}
+
+// Traffic light housing with the red lamp lit, or the green one.
+void DrawTrafficLight(cairo_t* cr, const SceneArea& spot, bool green) {
+    const double cx = spot.cx, top = spot.top + 5, bottom = spot.bottom - 5;
+    RectPath(cr, cx - 1.5, bottom, 3, 204 - bottom);
+    PaintShaded(cr, {70, 74, 84}, 0.6);
+    RoundedRectPath(cr, cx - 6, top, 12, bottom - top, 3);
+    PaintShaded(cr, {52, 56, 64}, 1);
+    const double step = (bottom - top) / 3;
+    const Hue lamps[3] = {{236, 48, 40}, {240, 180, 40}, {60, 210, 100}};
+    for (int i = 0; i < 3; ++i) {
+        const bool on = (i == 0 && !green) || (i == 2 && green);
+        const double y = top + step * (i + 0.5);
+        if (on) {
+            EllipsePath(cr, cx, y, 5.5, 5.5);
+            PaintFlat(cr, lamps[i], 0.35);
+        }
+        EllipsePath(cr, cx, y, 3.6, 3.6);
+        PaintOutlined(cr, on ? lamps[i] : Darker(lamps[i], 0.72), 0.7);
+    }
+}
+
+// Shop door: shut and dark, or open onto warm light.
+void DrawShopDoor(cairo_t* cr, const SceneArea& spot, bool open) {
+    const double l = spot.cx - 14, t = spot.top + 9, w = 28, h = spot.bottom - 16 - t;
+    RectPath(cr, l - 3, t - 3, w + 6, h + 3);
+    PaintOutlined(cr, {92, 60, 44}, 1);
+    RectPath(cr, l, t, w, h);
+    PaintFlat(cr, open ? Hue{255, 206, 120} : Hue{24, 22, 30});
+    if (open) {
+        // Door swung inwards: a narrow slanted leaf at the left jamb.
+        cairo_move_to(cr, l, t);
+        cairo_line_to(cr, l + 8, t + 5);
+        cairo_line_to(cr, l + 8, t + h - 3);
+        cairo_line_to(cr, l, t + h);
+        cairo_close_path(cr);
+        PaintShaded(cr, {120, 50, 60}, 0.8);
+        RectPath(cr, l + 14, t + h - 12, 8, 12);
+        PaintShaded(cr, {200, 120, 60}, 0.7);
+    } else {
+        RectPath(cr, l, t, w, h);
+        PaintShaded(cr, {150, 58, 70}, 1);
+        RoundedRectPath(cr, l + 5, t + 5, w - 10, h * 0.4, 3);
+        PaintShaded(cr, {255, 214, 120}, 0.8);
+        EllipsePath(cr, l + w - 5, t + h * 0.6, 1.6, 1.6);
+        PaintFlat(cr, {240, 200, 90});
+    }
+}
+
+}  // namespace
+
+// Draws the scene; the changes only when altered is set.
+void DrawNightCityScene(cairo_t* cr, bool altered) {
+    const SceneArea car = AreaOf(2, 0), window = AreaOf(2, 1), light = AreaOf(2, 2), door = AreaOf(2, 3),
+                    moon = AreaOf(2, 4);
+    FillGradientRect(cr, 0, 0, SCENE_WIDTH, 200, {14, 20, 52}, {58, 46, 104});
+    unsigned seed = 7;
+    for (int i = 0; i < 60; ++i) {
+        const double x = NextRandom(&seed) * SCENE_WIDTH, y = NextRandom(&seed) * 120;
+        const double r = 0.5 + NextRandom(&seed) * 0.9;
+        EllipsePath(cr, x, y, r, r);
+        PaintFlat(cr, {255, 250, 220}, 0.5 + NextRandom(&seed) * 0.5);
+    }
+    // Moon: full, or a crescent in the changed copy.
+    EllipsePath(cr, moon.cx, moon.cy, 13, 13);
+    PaintFlat(cr, {255, 246, 200}, 0.15);
+    if (!altered) {
+        EllipsePath(cr, moon.cx, moon.cy, 10, 10);
+        PaintShaded(cr, {252, 240, 190}, 0.8);
+        EllipsePath(cr, moon.cx - 3, moon.cy - 2, 2.5, 2.5);
+        EllipsePath(cr, moon.cx + 4, moon.cy + 3, 1.8, 1.8);
+        PaintFlat(cr, {222, 208, 156});
+    } else {
+        // Crescent: the disc with an offset disc cut away.
+        cairo_push_group(cr);
+        EllipsePath(cr, moon.cx, moon.cy, 10, 10);
+        PaintShaded(cr, {252, 240, 190}, 0);
+        cairo_set_operator(cr, CAIRO_OPERATOR_CLEAR);
+        EllipsePath(cr, moon.cx + 5.5, moon.cy - 3.5, 9, 9);
+        cairo_fill(cr);
+        cairo_pop_group_to_source(cr);
+        cairo_paint(cr);
+    }
+    // Far skyline.
+    const double skyline[][3] = {{0, 60, 40}, {150, 90, 30}, {185, 40, 46}, {228, 70, 38}, {262, 30, 54}, {318, 80, 58}};
+    for (const auto& b : skyline) {
+        RectPath(cr, b[0], b[1], b[2], 200 - b[1]);
+        PaintFlat(cr, {34, 32, 70});
+    }
+    // Left block; the window in the area is drawn by itself.
+    RectPath(cr, 0, 70, 106, 130);
+    PaintShaded(cr, {92, 74, 104}, 1);
+    unsigned windowSeed = 3;
+    for (int row = 0; row < 3; ++row) {
+        for (int col = 0; col < 3; ++col) {
+            const double x = window.cx - 14 + (col - 1) * 34, y = window.cy - 13 + (row - 1) * 40;
+            const bool lit = NextRandom(&windowSeed) < 0.5;
+            if (row == 1 && col == 1) continue;
+            DrawWindow(cr, x, y, 28, 26, {60, 46, 70}, lit ? Hue{255, 214, 110} : Hue{40, 50, 84});
+        }
+    }
+    DrawWindow(cr, window.cx - 14, window.cy - 13, 28, 26, {60, 46, 70},
+               altered ? Hue{40, 50, 84} : Hue{255, 214, 110});
+    // Shop in the middle with an awning and a lit display window.
+    RectPath(cr, 106, 96, 128, 104);
+    PaintShaded(cr, {150, 104, 86}, 1);
+    for (double y = 100; y < 200; y += 6) LinePath(cr, 107, y, 233, y);
+    PaintLine(cr, {130, 88, 72}, 0.6);
+    RectPath(cr, 112, 104, 116, 14);
+    PaintOutlined(cr, {36, 40, 60}, 1);
+    UseFont(cr, FONT_BOLD, 10);
+    DrawTextCentered(cr, "BAKERY", 170, 111.5, 255, 220, 140);
+    for (int i = 0; i < 8; ++i) {
+        cairo_move_to(cr, 110 + i * 15, 126);
+        cairo_line_to(cr, 125 + i * 15, 126);
+        cairo_line_to(cr, 125 + i * 15, 140);
+        cairo_curve_to(cr, 122 + i * 15, 144, 113 + i * 15, 144, 110 + i * 15, 140);
+        cairo_close_path(cr);
+        PaintShaded(cr, i % 2 ? Hue{246, 240, 226} : Hue{56, 150, 120}, 0.6);
+    }
+    RectPath(cr, 114, 150, 34, 40);
+    PaintShaded(cr, {255, 210, 130}, 1.2);
+    for (int i = 0; i < 3; ++i) {
+        EllipsePath(cr, 122 + i * 9, 180, 4, 3);
+        PaintShaded(cr, {196, 130, 60}, 0.6);
+    }
+    DrawShopDoor(cr, door, altered);
+    // Right block.
+    DrawTowerBlock(cr, 234, 54, SCENE_WIDTH, 200, {70, 84, 112}, 16, 18, 10, 12, 11);
+    // Pavement and road.
+    FillGradientRect(cr, 0, 198, SCENE_WIDTH, 10, {120, 120, 130}, {96, 96, 106});
+    LinePath(cr, 0, 208, SCENE_WIDTH, 208);
+    PaintLine(cr, {150, 150, 156}, 1.5);
+    FillGradientRect(cr, 0, 209, SCENE_WIDTH, SCENE_HEIGHT - 209, {40, 40, 50}, {26, 26, 34});
+    for (double x = 8; x < SCENE_WIDTH; x += 44) {
+        RectPath(cr, x, 246, 24, 3);
+        PaintFlat(cr, {220, 210, 150});
+    }
+    // Street lamp on the left, with its pool of light.
+    EllipsePath(cr, 20, 206, 24, 5);
+    PaintFlat(cr, {255, 220, 140}, 0.25);
+    RectPath(cr, 18.5, 150, 3, 56);
+    PaintShaded(cr, {60, 64, 72}, 0.6);
+    EllipsePath(cr, 20, 146, 9, 9);
+    PaintFlat(cr, {255, 226, 150}, 0.3);
+    EllipsePath(cr, 20, 147, 5, 5);
+    PaintShaded(cr, {255, 236, 170}, 0.8);
+    DrawTrafficLight(cr, light, altered);
+    // The parked car is gone in the changed copy.
+    if (!altered) DrawCar(cr, car.cx - 28, car.bottom - 6, 56, {210, 60, 56});
+    // A car passing on the road.
+    DrawCar(cr, 40, 240, 70, {60, 130, 200});
+}

@@ -1,0 +1,233 @@
+// Level 6, on maroon: a cosy sitting room by the fire.
+// Its five changes, in area order:
+//   0. slippers: the slippers point the other way.
+//   1. yarn: a ball of red wool lies on the rug.
+//   2. garland: the garland under the mantel is gone.
+//   3. book: the book slides right along the side table.
+//   4. cat: the sleeping cat turns from ginger to grey.
+#include "scene_kit.h"
+
+#include <cmath>
+
+namespace {
+
+// Cat curled up lying along a shelf, head on the left.
+void DrawLyingCat(cairo_t* cr, double cx, double baseY, Hue fur) {
+    cairo_move_to(cr, cx + 20, baseY - 3);
+    cairo_curve_to(cr, cx + 30, baseY - 2, cx + 28, baseY - 10, cx + 24, baseY - 9);
+    PaintLine(cr, Darker(fur, 0.3), 3);
+    EllipsePath(cr, cx + 2, baseY - 5.2, 21, 5.2);
+    PaintShaded(cr, fur, 0.8);
+    EllipsePath(cr, cx - 18, baseY - 5.5, 6, 5);
+    PaintShaded(cr, fur, 0.8);
+    for (double side : {-1.0, 1.0}) {
+        cairo_move_to(cr, cx - 18 + side * 5, baseY - 8);
+        cairo_line_to(cr, cx - 18 + side * 4.5, baseY - 11);
+        cairo_line_to(cr, cx - 18 + side * 1, baseY - 9.5);
+        cairo_close_path(cr);
+    }
+    PaintShaded(cr, fur, 0.7);
+    for (double side : {-1.0, 1.0}) {
+        cairo_move_to(cr, cx - 18 + side * 3.5, baseY - 6);
+        cairo_line_to(cr, cx - 18 + side * 1.2, baseY - 5.5);
+    }
+    PaintLine(cr, {30, 24, 20}, 0.8);
+    for (double x = cx - 4; x < cx + 16; x += 6) {
+        LinePath(cr, x, baseY - 9.5, x + 2, baseY - 6);
+    }
+    PaintLine(cr, Darker(fur, 0.25), 1);
+}
+
+// Evergreen garland swagged under a shelf, with red berries.
+void DrawGarland(cairo_t* cr, double left, double right, double topY) {
+    const double sag = 9;
+    for (double t = 0; t <= 1.0001; t += 0.05) {
+        const double x = left + (right - left) * t;
+        const double y = topY + sag * std::sin(t * 2 * M_PI - M_PI / 2) * 0.5 + sag * 0.5;
+        EllipsePath(cr, x, y, 3.6, 3);
+    }
+    PaintShaded(cr, {56, 130, 70}, 0.6);
+    for (double t = 0.1; t < 1; t += 0.2) {
+        const double x = left + (right - left) * t;
+        const double y = topY + sag * std::sin(t * 2 * M_PI - M_PI / 2) * 0.5 + sag * 0.5;
+        EllipsePath(cr, x, y + 2, 2.4, 2.4);
+        PaintShaded(cr, {220, 40, 40}, 0.5);
+    }
+}
+
+// A pair of slippers seen from above, toes towards facing (+1 right).
+void DrawSlippers(cairo_t* cr, double cx, double cy, double facing) {
+    cairo_save(cr);
+    cairo_translate(cr, cx, cy);
+    cairo_scale(cr, facing, 1);
+    for (double y : {-5.5, 5.5}) {
+        EllipsePath(cr, 0, y, 13, 4.8);
+        PaintShaded(cr, {90, 130, 200}, 0.8);
+        EllipsePath(cr, 6, y, 6, 4.2);
+        PaintShaded(cr, {60, 96, 170}, 0.6);
+        EllipsePath(cr, 12, y, 2, 2);
+        PaintFlat(cr, {250, 250, 250});
+    }
+    cairo_restore(cr);
+}
+
+// Ball of red wool with a loose end.
+void DrawYarnBall(cairo_t* cr, double cx, double cy, double r) {
+    cairo_move_to(cr, cx + r * 0.7, cy + r * 0.6);
+    cairo_curve_to(cr, cx + r * 1.2, cy + r, cx + r * 1.3, cy + r * 0.6, cx + r * 1.5, cy + r * 0.9);
+    PaintLine(cr, {200, 50, 70}, 0.9);
+    EllipsePath(cr, cx, cy, r, r);
+    PaintShaded(cr, {226, 70, 90}, 0.8);
+    for (double a = -0.6; a < 1.0; a += 0.5) {
+        cairo_save(cr);
+        cairo_translate(cr, cx, cy);
+        cairo_rotate(cr, a);
+        EllipsePath(cr, 0, 0, r * 0.9, r * 0.45);
+        cairo_restore(cr);
+    }
+    SetHue(cr, {170, 40, 60});
+    cairo_set_line_width(cr, 0.6);
+    cairo_stroke(cr);
+}
+
+// Flames in three layers.
+void DrawFire(cairo_t* cr, double cx, double baseY, double w, double h) {
+    const Hue layers[3] = {{230, 80, 30}, {250, 150, 40}, {255, 226, 110}};
+    for (int i = 0; i < 3; ++i) {
+        const double s = 1 - i * 0.28;
+        cairo_move_to(cr, cx - w / 2 * s, baseY);
+        cairo_curve_to(cr, cx - w / 2 * s, baseY - h * 0.5 * s, cx - w * 0.2 * s, baseY - h * 0.6 * s, cx - w * 0.12 * s,
+                       baseY - h * s);
+        cairo_curve_to(cr, cx, baseY - h * 0.55 * s, cx + w * 0.1 * s, baseY - h * 0.8 * s, cx + w * 0.16 * s,
+                       baseY - h * 0.9 * s);
+        cairo_curve_to(cr, cx + w * 0.3 * s, baseY - h * 0.5 * s, cx + w / 2 * s, baseY - h * 0.4 * s, cx + w / 2 * s, baseY);
+        cairo_close_path(cr);
+        PaintFlat(cr, layers[i]);
+    }
+}
+
+}  // namespace
+
+// Draws the scene; the changes only when altered is set.
+void DrawFiresideScene(cairo_t* cr, bool altered) {
+    const SceneArea slippers = AreaOf(6, 0), yarn = AreaOf(6, 1), garland = AreaOf(6, 2), book = AreaOf(6, 3),
+                    cat = AreaOf(6, 4);
+    // Striped wallpaper and a wooden floor.
+    FillGradientRect(cr, 0, 0, SCENE_WIDTH, 192, {246, 222, 170}, {226, 196, 146});
+    for (double x = 0; x < SCENE_WIDTH; x += 16) {
+        RectPath(cr, x, 0, 6, 192);
+        PaintFlat(cr, {236, 206, 150});
+    }
+    RectPath(cr, 0, 184, SCENE_WIDTH, 8);
+    PaintShaded(cr, {140, 84, 56}, 0.8);
+    FillGradientRect(cr, 0, 192, SCENE_WIDTH, SCENE_HEIGHT - 192, {168, 108, 68}, {130, 80, 50});
+    for (double y = 200; y < SCENE_HEIGHT; y += 12) LinePath(cr, 0, y, SCENE_WIDTH, y);
+    PaintLine(cr, {120, 74, 46}, 0.8);
+    // Round rug.
+    EllipsePath(cr, 170, 238, 150, 26);
+    PaintShaded(cr, {170, 60, 60}, 1);
+    EllipsePath(cr, 170, 238, 134, 20);
+    SetHue(cr, {236, 196, 110});
+    cairo_set_line_width(cr, 2);
+    cairo_stroke(cr);
+    // Night window.
+    RectPath(cr, 26, 18, 76, 70);
+    PaintOutlined(cr, {250, 246, 236}, 1);
+    FillGradientRect(cr, 30, 22, 68, 62, {24, 30, 70}, {60, 60, 120});
+    EllipsePath(cr, 80, 38, 7, 7);
+    PaintFlat(cr, {250, 240, 190});
+    LinePath(cr, 64, 22, 64, 84);
+    LinePath(cr, 30, 53, 98, 53);
+    PaintLine(cr, {250, 246, 236}, 3);
+    // Armchair.
+    RoundedRectPath(cr, 14, 100, 92, 78, 16);
+    PaintShaded(cr, {70, 120, 110}, 1.2);
+    RoundedRectPath(cr, 24, 150, 72, 20, 6);
+    PaintShaded(cr, {90, 146, 132}, 1);
+    for (double x : {8.0, 96.0}) {
+        RoundedRectPath(cr, x, 128, 22, 52, 9);
+        PaintShaded(cr, {70, 120, 110}, 1.2);
+    }
+    RectPath(cr, 14, 178, 92, 12);
+    PaintShaded(cr, {60, 104, 96}, 1);
+    for (double x : {20.0, 96.0}) {
+        RectPath(cr, x, 190, 5, 8);
+        PaintShaded(cr, {90, 60, 40}, 0.7);
+    }
+    RoundedRectPath(cr, 36, 128, 30, 22, 8);
+    PaintShaded(cr, {236, 190, 90}, 0.8);
+    // Side table with a book that slides along it.
+    RectPath(cr, book.left - 3, book.bottom - 1, book.w + 6, 4);
+    PaintShaded(cr, {150, 96, 60}, 0.8);
+    for (double x : {book.left + 1, book.right - 5}) {
+        RectPath(cr, x, book.bottom + 3, 4, 189 - book.bottom);
+        PaintShaded(cr, {130, 82, 50}, 0.8);
+    }
+    const double bookX = book.cx + (altered ? 7 : -7);
+    RoundedRectPath(cr, bookX - 9, book.bottom - 6.3, 18, 4.6, 1);
+    PaintShaded(cr, {60, 90, 180}, 0.7);
+    RectPath(cr, bookX - 8, book.bottom - 5.2, 16, 1.4);
+    PaintFlat(cr, {250, 246, 236});
+    // Standing lamp on the right.
+    RectPath(cr, 352, 60, 3, 130);
+    PaintShaded(cr, {80, 70, 60}, 0.6);
+    EllipsePath(cr, 353.5, 190, 12, 3);
+    PaintShaded(cr, {80, 70, 60}, 0.6);
+    EllipsePath(cr, 353, 70, 26, 18);
+    PaintFlat(cr, {255, 230, 150}, 0.25);
+    cairo_move_to(cr, 340, 40);
+    cairo_line_to(cr, 366, 40);
+    cairo_line_to(cr, 374, 64);
+    cairo_line_to(cr, 332, 64);
+    cairo_close_path(cr);
+    PaintShaded(cr, {250, 220, 150}, 0.8);
+    // Fireplace: brick surround, fire, mantel.
+    const double fx = garland.cx + 10;
+    RectPath(cr, fx - 62, garland.top + 6, 124, 190 - garland.top - 6);
+    PaintShaded(cr, {190, 90, 70}, 1.2);
+    for (double y = garland.top + 12; y < 190; y += 8) {
+        LinePath(cr, fx - 62, y, fx + 62, y);
+        const double shift = (static_cast<int>((y - garland.top) / 8) % 2) * 8;
+        for (double x = fx - 62 + shift; x < fx + 62; x += 16) LinePath(cr, x, y, x, y + 8);
+    }
+    PaintLine(cr, {150, 70, 56}, 0.7);
+    cairo_new_sub_path(cr);
+    cairo_arc(cr, fx, 152, 32, M_PI, 2 * M_PI);
+    cairo_line_to(cr, fx + 32, 190);
+    cairo_line_to(cr, fx - 32, 190);
+    cairo_close_path(cr);
+    PaintShaded(cr, {40, 26, 24}, 1);
+    EllipsePath(cr, fx, 184, 28, 8);
+    PaintFlat(cr, {255, 150, 60}, 0.25);
+    for (double x : {fx - 12, fx + 10}) {
+        RoundedRectPath(cr, x - 12, 180, 24, 6, 3);
+        PaintShaded(cr, {120, 80, 50}, 0.7);
+    }
+    DrawFire(cr, fx, 182, 40, 40);
+    RectPath(cr, fx - 74, 190, 148, 6);
+    PaintShaded(cr, {120, 116, 112}, 0.8);
+    RectPath(cr, fx - 72, garland.top - 1, 144, 7);
+    PaintShaded(cr, {110, 70, 46}, 1);
+    // Painting above the mantel.
+    RectPath(cr, fx - 30, 18, 60, 44);
+    PaintShaded(cr, {200, 150, 60}, 1.2);
+    FillGradientRect(cr, fx - 25, 23, 50, 34, {150, 200, 230}, {230, 230, 200});
+    cairo_move_to(cr, fx - 25, 57);
+    cairo_line_to(cr, fx - 8, 38);
+    cairo_line_to(cr, fx + 4, 50);
+    cairo_line_to(cr, fx + 12, 42);
+    cairo_line_to(cr, fx + 25, 57);
+    cairo_close_path(cr);
+    PaintFlat(cr, {90, 140, 90});
+    // Things on the mantel: candles and the sleeping cat.
+    for (double x : {fx - 62, fx - 54}) {
+        RectPath(cr, x - 2, garland.top - 13, 4, 12);
+        PaintShaded(cr, {250, 246, 226}, 0.6);
+        EllipsePath(cr, x, garland.top - 15.5, 1.4, 2.4);
+        PaintFlat(cr, {255, 190, 60});
+    }
+    DrawLyingCat(cr, cat.cx - 2, garland.top - 1, altered ? Hue{60, 60, 66} : Hue{236, 150, 70});
+    if (!altered) DrawGarland(cr, garland.left + 7, garland.right - 7, garland.top + 6);
+    DrawSlippers(cr, slippers.cx, slippers.cy, altered ? -1 : 1);
+    if (altered) DrawYarnBall(cr, yarn.cx - 1, yarn.cy + 0.3, 4.6);
+}

@@ -1,0 +1,250 @@
+// Level 11, on plum: the toy shelf in a playroom.
+// Its five changes, in area order:
+//   0. teddy: the teddy turns from brown to white.
+//   1. block: the top block, C, is gone.
+//   2. car: the toy lorry faces the other way.
+//   3. ball: the striped ball is a spinning top.
+//   4. jack: the jack-in-the-box springs open.
+#include "scene_kit.h"
+
+#include <cmath>
+
+namespace {
+
+// Alphabet block: coloured cube face with a letter.
+void DrawBlock(cairo_t* cr, double cx, double baseY, double size, Hue hue, const char* letter) {
+    RoundedRectPath(cr, cx - size / 2, baseY - size, size, size, 2);
+    PaintShaded(cr, hue, 0.9);
+    RoundedRectPath(cr, cx - size / 2 + 2.5, baseY - size + 2.5, size - 5, size - 5, 1.5);
+    SetHue(cr, Lighter(hue, 0.5));
+    cairo_set_line_width(cr, 1);
+    cairo_stroke(cr);
+    UseFont(cr, FONT_BOLD, size * 0.6);
+    DrawTextCentered(cr, letter, cx, baseY - size / 2, 255, 255, 255);
+}
+
+// Teddy bear sitting, fur hue is the change.
+void DrawTeddy(cairo_t* cr, double cx, double baseY, Hue fur) {
+    const Hue light = Lighter(fur, 0.45);
+    for (double side : {-1.0, 1.0}) {
+        EllipsePath(cr, cx + side * 8, baseY - 4, 5.5, 4);
+        PaintShaded(cr, fur, 0.8);
+        EllipsePath(cr, cx + side * 11, baseY - 16, 3.5, 6);
+        PaintShaded(cr, fur, 0.8);
+        EllipsePath(cr, cx + side * 7.5, baseY - 31, 3.8, 3.8);
+        PaintShaded(cr, fur, 0.8);
+    }
+    EllipsePath(cr, cx, baseY - 13, 9, 10);
+    PaintShaded(cr, fur, 0.9);
+    EllipsePath(cr, cx, baseY - 12, 5, 6);
+    PaintFlat(cr, light);
+    EllipsePath(cr, cx, baseY - 26, 8, 7.5);
+    PaintShaded(cr, fur, 0.9);
+    EllipsePath(cr, cx, baseY - 23.5, 3.5, 2.6);
+    PaintFlat(cr, light);
+    EllipsePath(cr, cx, baseY - 24.5, 1.3, 0.9);
+    EllipsePath(cr, cx - 3, baseY - 28, 1, 1);
+    EllipsePath(cr, cx + 3, baseY - 28, 1, 1);
+    PaintFlat(cr, {30, 24, 20});
+    cairo_move_to(cr, cx - 4, baseY - 19);
+    cairo_line_to(cr, cx + 4, baseY - 17);
+    cairo_line_to(cr, cx + 4, baseY - 19);
+    cairo_line_to(cr, cx - 4, baseY - 17);
+    cairo_close_path(cr);
+    PaintOutlined(cr, {220, 50, 70}, 0.5);
+}
+
+// Toy lorry side-on, cab at the front; facing +1 drives right.
+void DrawToyLorry(cairo_t* cr, double cx, double baseY, double facing) {
+    cairo_save(cr);
+    cairo_translate(cr, cx, baseY);
+    cairo_scale(cr, facing, 1);
+    RoundedRectPath(cr, -8.8, -7.5, 12.3, 4.5, 1);
+    PaintShaded(cr, {250, 190, 40}, 0.7);
+    RoundedRectPath(cr, 3, -12, 5.8, 9, 1.5);
+    PaintShaded(cr, {60, 110, 220}, 0.7);
+    RectPath(cr, 4.6, -10.5, 2.8, 3);
+    PaintFlat(cr, {170, 220, 250});
+    for (double x : {-5.5, 5.0}) {
+        EllipsePath(cr, x, -2.3, 2.3, 2.3);
+        PaintOutlined(cr, {40, 40, 44}, 0.6);
+    }
+    cairo_restore(cr);
+}
+
+// Striped beach ball resting on baseY.
+void DrawStripedBall(cairo_t* cr, double cx, double baseY, double r) {
+    const double cy = baseY - r;
+    EllipsePath(cr, cx, cy, r, r);
+    PaintShaded(cr, {250, 250, 250}, 0.8);
+    const Hue stripes[3] = {{230, 60, 60}, {60, 130, 230}, {250, 200, 40}};
+    for (int i = 0; i < 3; ++i) {
+        cairo_save(cr);
+        cairo_translate(cr, cx, cy);
+        cairo_rotate(cr, -0.6 + i * 0.6);
+        EllipsePath(cr, 0, 0, r * 0.35, r * 0.96);
+        cairo_restore(cr);
+        PaintFlat(cr, stripes[i], 0.9);
+    }
+    EllipsePath(cr, cx, cy, r, r);
+    SetHue(cr, {120, 120, 130});
+    cairo_set_line_width(cr, 0.8);
+    cairo_stroke(cr);
+}
+
+// Spinning top standing on its point at baseY.
+void DrawSpinningTop(cairo_t* cr, double cx, double baseY, double r) {
+    cairo_move_to(cr, cx, baseY);
+    cairo_line_to(cr, cx - r, baseY - r * 0.9);
+    cairo_curve_to(cr, cx - r, baseY - r * 1.5, cx + r, baseY - r * 1.5, cx + r, baseY - r * 0.9);
+    cairo_close_path(cr);
+    PaintShaded(cr, {160, 90, 210}, 0.8);
+    EllipsePath(cr, cx, baseY - r * 1.05, r * 0.95, r * 0.25);
+    PaintFlat(cr, {250, 200, 60});
+    RectPath(cr, cx - 1.5, baseY - r * 1.75, 3, r * 0.5);
+    PaintShaded(cr, {200, 150, 90}, 0.6);
+}
+
+// Jack-in-the-box: shut, or sprung open with the clown on his spring.
+void DrawJackInTheBox(cairo_t* cr, double cx, double baseY, double size, bool open) {
+    const double top = baseY - size;
+    if (open) {
+        cairo_move_to(cr, cx, top);
+        for (int i = 1; i <= 6; ++i) cairo_line_to(cr, cx + (i % 2 ? -5 : 5), top - i * 2.2);
+        PaintLine(cr, {180, 180, 190}, 1.6);
+        const double headY = top - 19;
+        cairo_move_to(cr, cx - 8, headY - 4);
+        cairo_line_to(cr, cx, headY - 14);
+        cairo_line_to(cr, cx + 8, headY - 4);
+        cairo_close_path(cr);
+        PaintShaded(cr, {60, 170, 90}, 0.7);
+        EllipsePath(cr, cx, headY - 14, 1.5, 1.5);
+        PaintShaded(cr, {250, 220, 60}, 0.5);
+        EllipsePath(cr, cx, headY + 2, 8.5, 7.5);
+        PaintShaded(cr, {255, 222, 196}, 0.8);
+        EllipsePath(cr, cx, headY + 2.5, 2.4, 2.4);
+        PaintFlat(cr, {230, 50, 50});
+        EllipsePath(cr, cx - 3.2, headY - 0.5, 1, 1.2);
+        EllipsePath(cr, cx + 3.2, headY - 0.5, 1, 1.2);
+        PaintFlat(cr, {30, 24, 20});
+        cairo_arc(cr, cx, headY + 3.5, 4, 0.3, M_PI - 0.3);
+        PaintLine(cr, {160, 40, 40}, 0.8);
+        // Lid flung back to the left.
+        cairo_move_to(cr, cx - size / 2, top);
+        cairo_line_to(cr, cx - size / 2 - 6, top - size * 0.7);
+        cairo_line_to(cr, cx - size / 2 - 2, top - size * 0.72);
+        cairo_line_to(cr, cx - size / 2 + 3, top);
+        cairo_close_path(cr);
+        PaintShaded(cr, {240, 80, 80}, 0.8);
+    } else {
+        RectPath(cr, cx - size / 2 - 1.5, top - 3, size + 3, 4);
+        PaintShaded(cr, {240, 80, 80}, 0.8);
+        RoundedRectPath(cr, cx - 2.5, top - 6, 5, 3.5, 1);
+        PaintShaded(cr, {250, 200, 60}, 0.6);
+    }
+    RectPath(cr, cx - size / 2, top, size, size);
+    PaintShaded(cr, {60, 120, 220}, 1);
+    DrawStar(cr, cx, baseY - size / 2, size * 0.28, {250, 210, 60});
+    RectPath(cr, cx + size / 2, baseY - size * 0.6, 3, 3);
+    PaintShaded(cr, {200, 200, 206}, 0.5);
+}
+
+}  // namespace
+
+// Draws the scene; the changes only when altered is set.
+void DrawToyShelfScene(cairo_t* cr, bool altered) {
+    const SceneArea teddy = AreaOf(11, 0), block = AreaOf(11, 1), car = AreaOf(11, 2), ball = AreaOf(11, 3),
+                    jack = AreaOf(11, 4);
+    FillGradientRect(cr, 0, 0, SCENE_WIDTH, 200, {236, 226, 246}, {220, 206, 236});
+    for (double x = 10; x < SCENE_WIDTH; x += 30) {
+        for (double y = 12; y < 196; y += 30) {
+            StarPath(cr, x + (static_cast<int>(y) % 60 ? 15 : 0), y, 2.6, 1.2, 0);
+        }
+    }
+    PaintFlat(cr, {250, 246, 255});
+    FillGradientRect(cr, 0, 200, SCENE_WIDTH, SCENE_HEIGHT - 200, {190, 150, 110}, {160, 120, 86});
+    for (double x = -40; x < SCENE_WIDTH; x += 40) LinePath(cr, x, 200, x - 20, SCENE_HEIGHT);
+    PaintLine(cr, {150, 110, 80}, 0.8);
+    RectPath(cr, 0, 196, SCENE_WIDTH, 5);
+    PaintShaded(cr, {250, 250, 250}, 0.6);
+    // Shelf unit on the left.
+    const double shelfTop = ball.bottom - 1;
+    RectPath(cr, 12, 20, 124, 182);
+    PaintShaded(cr, {210, 160, 110}, 1.2);
+    RectPath(cr, 18, 24, 112, 176);
+    PaintFlat(cr, {170, 120, 80});
+    for (double y : {shelfTop, 130.0}) {
+        RectPath(cr, 14, y, 120, 5);
+        PaintShaded(cr, {226, 180, 126}, 0.7);
+    }
+    // Blocks stacked on the top shelf; the top one goes in the changed copy.
+    DrawBlock(cr, block.cx - 10, shelfTop, 18, {230, 70, 70}, "A");
+    DrawBlock(cr, block.cx + 9, shelfTop, 18, {60, 160, 90}, "B");
+    if (!altered) DrawBlock(cr, block.cx, block.bottom - 3, 18, {60, 120, 220}, "C");
+    if (altered)
+        DrawSpinningTop(cr, ball.cx, ball.bottom - 2, 8.5);
+    else
+        DrawStripedBall(cr, ball.cx, ball.bottom - 2, 8.5);
+    // Books on the second shelf.
+    const Hue spines[6] = {{200, 60, 60}, {60, 120, 200}, {240, 190, 60}, {90, 170, 100}, {160, 90, 200}, {240, 130, 60}};
+    for (int i = 0; i < 6; ++i) {
+        RectPath(cr, 24 + i * 11, 92 + (i % 3) * 4, 9, 38 - (i % 3) * 4);
+        PaintShaded(cr, spines[i], 0.7);
+    }
+    DrawStripedBall(cr, 110, 130, 10);
+    // Drum and a doll on the bottom shelf.
+    EllipsePath(cr, 48, 180, 18, 5);
+    RectPath(cr, 30, 164, 36, 16);
+    PaintShaded(cr, {230, 70, 70}, 1);
+    EllipsePath(cr, 48, 164, 18, 5);
+    PaintShaded(cr, {246, 240, 226}, 0.8);
+    for (double x = 32; x < 66; x += 8) LinePath(cr, x, 168, x + 4, 180);
+    PaintLine(cr, {250, 220, 100}, 1);
+    EllipsePath(cr, 104, 178, 10, 12);
+    PaintShaded(cr, {240, 140, 180}, 0.8);
+    EllipsePath(cr, 104, 160, 7, 7);
+    PaintShaded(cr, {255, 222, 196}, 0.8);
+    cairo_new_sub_path(cr);
+    cairo_arc(cr, 104, 158, 7.5, M_PI, 2 * M_PI);
+    PaintFlat(cr, {150, 90, 50});
+    // Wall shelf with the teddy on the right.
+    RectPath(cr, teddy.cx - 44, teddy.bottom - 1, 120, 5);
+    PaintShaded(cr, {226, 180, 126}, 0.8);
+    cairo_save(cr);
+    cairo_translate(cr, teddy.cx, teddy.bottom - 2);
+    cairo_scale(cr, 0.94, 0.94);  // snug inside its area
+    DrawTeddy(cr, 0, 0, altered ? Hue{240, 236, 226} : Hue{180, 120, 70});
+    cairo_restore(cr);
+    DrawBlock(cr, teddy.cx + 32, teddy.bottom - 1, 16, {250, 190, 50}, "Z");
+    DrawBalloon(cr, teddy.cx + 58, teddy.bottom - 26, 9, {90, 170, 230}, 10);
+    // Kite on the wall.
+    cairo_move_to(cr, 320, 20);
+    cairo_line_to(cr, 340, 46);
+    cairo_line_to(cr, 320, 80);
+    cairo_line_to(cr, 300, 46);
+    cairo_close_path(cr);
+    PaintShaded(cr, {240, 100, 90}, 1);
+    LinePath(cr, 320, 20, 320, 80);
+    LinePath(cr, 300, 46, 340, 46);
+    PaintLine(cr, {250, 240, 230}, 1);
+    cairo_move_to(cr, 320, 80);
+    cairo_curve_to(cr, 310, 100, 330, 110, 320, 130);
+    PaintLine(cr, {90, 90, 90}, 0.8);
+    // Floor toys: the jack-in-the-box, a rocking horse, the car.
+    DrawJackInTheBox(cr, jack.cx + 2, jack.bottom - 4, 30, altered);
+    cairo_new_sub_path(cr);
+    cairo_arc(cr, 320, 200, 34, 0.35, M_PI - 0.35);
+    PaintLine(cr, {150, 90, 50}, 4);
+    for (double x : {304.0, 336.0}) LinePath(cr, x, 226, x, 200);
+    PaintLine(cr, {150, 90, 50}, 3);
+    RoundedRectPath(cr, 296, 186, 48, 16, 7);
+    PaintShaded(cr, {250, 246, 236}, 1);
+    EllipsePath(cr, 346, 176, 8, 12);
+    PaintShaded(cr, {250, 246, 236}, 1);
+    EllipsePath(cr, 349, 172, 1.2, 1.2);
+    PaintFlat(cr, {30, 30, 30});
+    cairo_move_to(cr, 340, 166);
+    cairo_curve_to(cr, 330, 172, 328, 184, 332, 190);
+    PaintLine(cr, {230, 120, 60}, 3);
+    DrawToyLorry(cr, car.cx, car.bottom - 2.5, altered ? -1 : 1);
+}
