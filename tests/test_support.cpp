@@ -94,6 +94,22 @@ COLORREF WindowPixel(int x, int y) {
     return colour;
 }
 
+bool WindowShowsPicture(const char* name) {
+    StoredBitmap picture;
+    if (!ReadStoredBitmap(GetModuleHandleA(nullptr), name, &picture)) return false;
+    int same = 0, points = 0;
+    for (int row = 0; row < 6; ++row) {
+        for (int column = 0; column < 8; ++column) {
+            const int x = picture.width * (2 * column + 1) / 16, y = picture.height * (2 * row + 1) / 12;
+            int r, g, b;
+            picture.Pixel(x, y, &r, &g, &b);
+            same += WindowPixel(x, y) == RGB(r, g, b);
+            ++points;
+        }
+    }
+    return same >= points - 4;
+}
+
 std::wstring WindowCaptionW(HWND hwnd) {
     // The stored title, as the title bar and the task switcher read it
     // (GetWindowTextW would ask our ANSI procedure and convert through the

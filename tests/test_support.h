@@ -51,6 +51,9 @@ void Command(WORD id, WORD high = 0);
 void ClickAt(int x, int y);
 // The colour the window shows at client (x, y).
 COLORREF WindowPixel(int x, int y);
+// Whether the window shows the named picture: a grid of 8 x 6 points over
+// it, nearly all (a ring or counter may cover a few) as the stored bitmap has them.
+bool WindowShowsPicture(const char* name);
 // The text the window shows as its caption, in Unicode.
 std::wstring WindowCaptionW(HWND hwnd);
 

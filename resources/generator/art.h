@@ -20,7 +20,7 @@ std::string PictureCaption(int index);
 const char* ButtonCaption(int index);
 
 // Every screen's and button's drawing procedure (art_screens.cpp,
-// art_buttons.cpp) and every level's scene (scene_*.cpp), as the catalogue
+// art_buttons.cpp) and every level's scene (scenes/levelNN_*.cpp), as the catalogue
 // names them.
 #define SCREEN(role, name, width, height, drawing, caption) void drawing(Canvas& canvas);
 #define LEVEL(number, name, width, height, background, shirt, scene) void scene(cairo_t* cr, bool altered);

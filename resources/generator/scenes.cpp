@@ -1,7 +1,7 @@
 // The thirteen scenes: picks the level's drawing procedure.
 #include "scene_kit.h"
 
-// Draws level's scene; each procedure starts with an opaque backdrop.
+// Draws the scene of level (1 to LEVEL_COUNT) on an opaque white base.
 void DrawScene(cairo_t* cr, int level, bool altered) {
     // One scene a LEVEL row of the catalogue, level 1 first.
     static void (*const drawers[])(cairo_t*, bool) = {
@@ -16,11 +16,6 @@ void DrawScene(cairo_t* cr, int level, bool altered) {
 #undef SOUND
     };
     static_assert(sizeof drawers / sizeof drawers[0] == LEVEL_COUNT, "one scene a level");
-    if (level < 1 || level > LEVEL_COUNT) {
-        SetColor(cr, 255, 255, 255);
-        cairo_paint(cr);
-        return;
-    }
     cairo_save(cr);
     // Opaque base first, so no scene can leave a see-through pixel.
     SetColor(cr, 255, 255, 255);
