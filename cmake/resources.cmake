@@ -15,11 +15,12 @@ else()
     ExternalProject_Add(tumblewit_generator
         SOURCE_DIR ${CMAKE_SOURCE_DIR}/resources/generator
         BINARY_DIR ${GENERATOR_BUILD_DIR}
-        CMAKE_ARGS -DCMAKE_BUILD_TYPE=Release
+        CMAKE_ARGS -DCMAKE_BUILD_TYPE=Release -DTUMBLEWIT_WERROR=${TUMBLEWIT_WERROR}
         BUILD_ALWAYS ON
         INSTALL_COMMAND ""
-        BUILD_BYPRODUCTS ${GENERATOR_EXE} ${GENERATOR_BUILD_DIR}/tumblewit-generator-tests
-                         ${GENERATOR_BUILD_DIR}/tumblewit-scenes-tests
+        BUILD_BYPRODUCTS ${GENERATOR_EXE}
+                         ${GENERATOR_BUILD_DIR}/tumblewit-generator-tests${CMAKE_HOST_EXECUTABLE_SUFFIX}
+                         ${GENERATOR_BUILD_DIR}/tumblewit-scenes-tests${CMAKE_HOST_EXECUTABLE_SUFFIX}
         USES_TERMINAL_BUILD ON
     )
 endif()
