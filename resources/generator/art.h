@@ -4,6 +4,7 @@
 
 #include "canvas.h"
 #include "layout.h"
+#include "toolkit.h"
 
 #include <cstdint>
 #include <string>
@@ -47,16 +48,6 @@ void DrawTitleLettering(cairo_t* cr, double cx, double cy, double width);
 // Opaque flat fill of the whole canvas.
 void FillBackground(Canvas& canvas, Rgb color);
 
-// The dark outline colour every cartoon shape shares.
-constexpr Rgb INK = {52, 36, 48};
-
-// Fills the current path with an INK outline of outlineWidth showing outside
-// it (overlapping sub-paths merge into one silhouette); consumes the path.
-void PaintWithOutline(cairo_t* cr, Rgb fill, double outlineWidth);
-// The same, with a top-lit vertical gradient between y top and y bottom.
-void PaintShadedWithOutline(cairo_t* cr, Rgb fill, double top, double bottom,
-                            double outlineWidth);
-
 // Lettering with each character in its own bright colour, a white rim and an
 // INK outer outline, centred on (cx, cy); shrinks to maxWidth (0: no limit).
 // firstColour picks where the colour cycle starts.
@@ -88,15 +79,9 @@ void FillWoodGrain(cairo_t* cr, double w, double h);
 // A four-pointed twinkle.
 void DrawSparkle(cairo_t* cr, double cx, double cy, double r, Rgb color);
 
-// Tiny fixed-seed generator so every run draws the same scatter.
-double NextUnit(unsigned& state);  // 0 <= value < 1
 // Confetti bits over (0, 0, w, h), none touching the keep-clear rectangles.
 void DrawConfetti(cairo_t* cr, double w, double h, int count, unsigned seed,
                   const PixelRect* keepClear, int keepClearCount);
-// Rgb lightened towards white (amount 0..1) or darkened towards black.
-Rgb Tint(Rgb color, double amount);
-Rgb Shade(Rgb color, double amount);
-
 // ---- art_level.cpp: a level picture, layout and both copies of its scene
 void DrawLevelPicture(Canvas& canvas, int level);  // level 1 to 13
 

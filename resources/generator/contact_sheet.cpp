@@ -17,9 +17,6 @@ constexpr int CAPTION_HEIGHT = 44;
 constexpr int HEADER_HEIGHT = 200;
 constexpr int SECTION_TITLE_HEIGHT = 64;
 
-// Sets the source to an Rgb.
-void Use(cairo_t* cr, Rgb color, double alpha = 1.0) { SetColor(cr, color.r, color.g, color.b, alpha); }
-
 // One thumbnail to place: what it shows and how large.
 struct Card {
     const Canvas* canvas;

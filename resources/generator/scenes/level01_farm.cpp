@@ -13,7 +13,7 @@ namespace {
 
 // Pink pig standing, snout towards facing (-1 left, +1 right).
 void DrawPig(cairo_t* cr, double cx, double cy, double facing) {
-    const Hue pink = {246, 172, 178};
+    const Rgb pink = {246, 172, 178};
     cairo_save(cr);
     cairo_translate(cr, cx, cy);
     cairo_scale(cr, facing, 1);
@@ -35,9 +35,9 @@ void DrawPig(cairo_t* cr, double cx, double cy, double facing) {
     cairo_line_to(cr, 12, -18);
     cairo_line_to(cr, 16, -12);
     cairo_close_path(cr);
-    PaintOutlined(cr, Darker(pink, 0.1), 0.9);
+    PaintFillThenOutline(cr, Darker(pink, 0.1), 0.9);
     EllipsePath(cr, 21, -3, 3.5, 4);
-    PaintOutlined(cr, Darker(pink, 0.12), 0.9);
+    PaintFillThenOutline(cr, Darker(pink, 0.12), 0.9);
     EllipsePath(cr, 20.2, -3.2, 0.7, 1);
     EllipsePath(cr, 22, -3.2, 0.7, 1);
     PaintFlat(cr, {120, 60, 70});
@@ -47,11 +47,11 @@ void DrawPig(cairo_t* cr, double cx, double cy, double facing) {
 }
 
 // Tall farm silo: cylinder with bands and a dome.
-void DrawSilo(cairo_t* cr, double left, double top, double right, double bottom, Hue body) {
+void DrawSilo(cairo_t* cr, double left, double top, double right, double bottom, Rgb body) {
     const double w = right - left, cx = (left + right) / 2, domeH = w * 0.42;
     DropShadow(cr, cx + 4, bottom, w * 0.62, 4);
     cairo_pattern_t* shade = cairo_pattern_create_linear(left, 0, right, 0);
-    const Hue lit = Lighter(body, 0.35), dark = Darker(body, 0.3);
+    const Rgb lit = Lighter(body, 0.35), dark = Darker(body, 0.3);
     cairo_pattern_add_color_stop_rgb(shade, 0, dark.r / 255.0, dark.g / 255.0, dark.b / 255.0);
     cairo_pattern_add_color_stop_rgb(shade, 0.35, lit.r / 255.0, lit.g / 255.0, lit.b / 255.0);
     cairo_pattern_add_color_stop_rgb(shade, 1, dark.r / 255.0, dark.g / 255.0, dark.b / 255.0);
@@ -59,7 +59,7 @@ void DrawSilo(cairo_t* cr, double left, double top, double right, double bottom,
     cairo_set_source(cr, shade);
     cairo_fill_preserve(cr);
     cairo_pattern_destroy(shade);
-    SetHue(cr, Darker(body, 0.6));
+    Use(cr, Darker(body, 0.6));
     cairo_set_line_width(cr, 1);
     cairo_stroke(cr);
     for (double y = top + domeH + 16; y < bottom - 6; y += 18) {
@@ -79,7 +79,7 @@ void DrawSilo(cairo_t* cr, double left, double top, double right, double bottom,
 
 // Red barn: gable roof, hayloft opening (or its shut doors), big door.
 void DrawBarn(cairo_t* cr, const SceneArea& loft, bool loftShut) {
-    const Hue red = {186, 52, 44};
+    const Rgb red = {186, 52, 44};
     const double left = 66, right = 184, wallTop = 90, bottom = 190, cx = (left + right) / 2;
     DropShadow(cr, cx + 6, bottom, 66, 5);
     RectPath(cr, left, wallTop, right - left, bottom - wallTop);
@@ -100,7 +100,7 @@ void DrawBarn(cairo_t* cr, const SceneArea& loft, bool loftShut) {
     // Big door with its cross braces.
     const double doorL = cx - 22, doorT = 146, doorW = 44, doorH = bottom - 146;
     RectPath(cr, doorL, doorT, doorW, doorH);
-    PaintOutlined(cr, Darker(red, 0.15), 1);
+    PaintFillThenOutline(cr, Darker(red, 0.15), 1);
     RectPath(cr, doorL + 2, doorT + 2, doorW - 4, doorH - 4);
     LinePath(cr, doorL + 2, doorT + 2, doorL + doorW - 2, doorT + doorH - 2);
     LinePath(cr, doorL + doorW - 2, doorT + 2, doorL + 2, doorT + doorH - 2);
@@ -109,7 +109,7 @@ void DrawBarn(cairo_t* cr, const SceneArea& loft, bool loftShut) {
     // Hayloft: an opening full of hay, or two white-braced doors.
     const double wl = loft.left + 5, wt = loft.top + 5, ww = loft.w - 10, wh = loft.h - 10;
     RectPath(cr, wl, wt, ww, wh);
-    PaintOutlined(cr, {246, 242, 232}, 1);
+    PaintFillThenOutline(cr, {246, 242, 232}, 1);
     if (!loftShut) {
         RectPath(cr, wl + 2.5, wt + 2.5, ww - 5, wh - 5);
         PaintFlat(cr, {58, 34, 26});
@@ -142,7 +142,7 @@ void DrawHen(cairo_t* cr, double cx, double cy) {
     cairo_line_to(cr, cx + 12, cy - 8);
     cairo_line_to(cr, cx + 10, cy + 1);
     cairo_close_path(cr);
-    PaintOutlined(cr, {250, 250, 246}, 0.8);
+    PaintFillThenOutline(cr, {250, 250, 246}, 0.8);
     EllipsePath(cr, cx, cy, 9, 6.5);
     PaintShaded(cr, {252, 252, 248}, 0.9);
     EllipsePath(cr, cx - 7, cy - 6, 4.2, 4.2);
@@ -159,7 +159,7 @@ void DrawHen(cairo_t* cr, double cx, double cy) {
 
 // Post-and-rail fence along the whole width.
 void DrawFence(cairo_t* cr, double railY) {
-    const Hue wood = {214, 184, 140};
+    const Rgb wood = {214, 184, 140};
     RectPath(cr, 0, railY, SCENE_WIDTH, 4);
     RectPath(cr, 0, railY + 12, SCENE_WIDTH, 4);
     PaintShaded(cr, wood, 0.8);
@@ -209,7 +209,7 @@ void DrawFarmScene(cairo_t* cr, bool altered) {
     PaintFlat(cr, {204, 176, 124});
 
     DrawSilo(cr, silo.left + 8, silo.top + 6, silo.right - 8, silo.bottom - 6,
-             altered ? Hue{60, 128, 176} : Hue{176, 182, 188});
+             altered ? Rgb{60, 128, 176} : Rgb{176, 182, 188});
     DrawBarn(cr, loft, altered);
     // Apple tree by the field; apples appear in the changed copy.
     DrawTree(cr, apples.cx, 178, 112, {82, 150, 64});
@@ -227,7 +227,7 @@ void DrawFarmScene(cairo_t* cr, bool altered) {
     for (int i = 0; i < 9; ++i) {
         const double x = 12 + i * 41.0, y = 248 + (i % 3) * 6;
         if (x > pig.left - 6 && x < pig.right + 6) continue;
-        DrawFlower(cr, x, y, 4, i % 2 ? Hue{250, 250, 250} : Hue{246, 200, 60});
+        DrawFlower(cr, x, y, 4, i % 2 ? Rgb{250, 250, 250} : Rgb{246, 200, 60});
     }
     DrawHen(cr, 80, 232);
     DrawHen(cr, 122, 246);

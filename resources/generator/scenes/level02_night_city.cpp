@@ -13,20 +13,20 @@ namespace {
 
 // A building face with a grid of windows, some lit; the window centred in
 // skip (when given) is left for the caller to draw.
-void DrawTowerBlock(cairo_t* cr, double left, double top, double right, double bottom, Hue wall,
+void DrawTowerBlock(cairo_t* cr, double left, double top, double right, double bottom, Rgb wall,
                     double windowW, double windowH, double gapX, double gapY, unsigned seed) {
     RectPath(cr, left, top, right - left, bottom - top);
     PaintShaded(cr, wall, 1);
     for (double y = top + gapY; y + windowH < bottom - 4; y += windowH + gapY) {
         for (double x = left + gapX; x + windowW <= right - gapX + 0.5; x += windowW + gapX) {
             const bool lit = NextRandom(&seed) < 0.55;
-            DrawWindow(cr, x, y, windowW, windowH, Darker(wall, 0.35), lit ? Hue{255, 214, 110} : Hue{40, 50, 84});
+            DrawWindow(cr, x, y, windowW, windowH, Darker(wall, 0.35), lit ? Rgb{255, 214, 110} : Rgb{40, 50, 84});
         }
     }
 }
 
 // Little city car, facing right, wheels resting on groundY.
-void DrawCar(cairo_t* cr, double left, double groundY, double length, Hue paint) {
+void DrawCar(cairo_t* cr, double left, double groundY, double length, Rgb paint) {
     const double h = length * 0.5;
     DropShadow(cr, left + length / 2, groundY, length * 0.52, 3);
     cairo_move_to(cr, left + length * 0.2, groundY - h * 0.55);
@@ -54,7 +54,7 @@ void DrawCar(cairo_t* cr, double left, double groundY, double length, Hue paint)
     PaintFlat(cr, {230, 40, 40});
     for (double wx : {left + length * 0.22, left + length * 0.78}) {
         EllipsePath(cr, wx, groundY - h * 0.18, h * 0.2, h * 0.2);
-        PaintOutlined(cr, {34, 34, 38}, 1);
+        PaintFillThenOutline(cr, {34, 34, 38}, 1);
         EllipsePath(cr, wx, groundY - h * 0.18, h * 0.09, h * 0.09);
         PaintFlat(cr, {180, 180, 186});
     }
@@ -68,7 +68,7 @@ void DrawTrafficLight(cairo_t* cr, const SceneArea& spot, bool green) {
     RoundedRectPath(cr, cx - 6, top, 12, bottom - top, 3);
     PaintShaded(cr, {52, 56, 64}, 1);
     const double step = (bottom - top) / 3;
-    const Hue lamps[3] = {{236, 48, 40}, {240, 180, 40}, {60, 210, 100}};
+    const Rgb lamps[3] = {{236, 48, 40}, {240, 180, 40}, {60, 210, 100}};
     for (int i = 0; i < 3; ++i) {
         const bool on = (i == 0 && !green) || (i == 2 && green);
         const double y = top + step * (i + 0.5);
@@ -77,7 +77,7 @@ void DrawTrafficLight(cairo_t* cr, const SceneArea& spot, bool green) {
             PaintFlat(cr, lamps[i], 0.35);
         }
         EllipsePath(cr, cx, y, 3.6, 3.6);
-        PaintOutlined(cr, on ? lamps[i] : Darker(lamps[i], 0.72), 0.7);
+        PaintFillThenOutline(cr, on ? lamps[i] : Darker(lamps[i], 0.72), 0.7);
     }
 }
 
@@ -85,9 +85,9 @@ void DrawTrafficLight(cairo_t* cr, const SceneArea& spot, bool green) {
 void DrawShopDoor(cairo_t* cr, const SceneArea& spot, bool open) {
     const double l = spot.cx - 14, t = spot.top + 9, w = 28, h = spot.bottom - 16 - t;
     RectPath(cr, l - 3, t - 3, w + 6, h + 3);
-    PaintOutlined(cr, {92, 60, 44}, 1);
+    PaintFillThenOutline(cr, {92, 60, 44}, 1);
     RectPath(cr, l, t, w, h);
-    PaintFlat(cr, open ? Hue{255, 206, 120} : Hue{24, 22, 30});
+    PaintFlat(cr, open ? Rgb{255, 206, 120} : Rgb{24, 22, 30});
     if (open) {
         // Door swung inwards: a narrow slanted leaf at the left jamb.
         cairo_move_to(cr, l, t);
@@ -157,18 +157,18 @@ void DrawNightCityScene(cairo_t* cr, bool altered) {
             const double x = window.cx - 14 + (col - 1) * 34, y = window.cy - 13 + (row - 1) * 40;
             const bool lit = NextRandom(&windowSeed) < 0.5;
             if (row == 1 && col == 1) continue;
-            DrawWindow(cr, x, y, 28, 26, {60, 46, 70}, lit ? Hue{255, 214, 110} : Hue{40, 50, 84});
+            DrawWindow(cr, x, y, 28, 26, {60, 46, 70}, lit ? Rgb{255, 214, 110} : Rgb{40, 50, 84});
         }
     }
     DrawWindow(cr, window.cx - 14, window.cy - 13, 28, 26, {60, 46, 70},
-               altered ? Hue{40, 50, 84} : Hue{255, 214, 110});
+               altered ? Rgb{40, 50, 84} : Rgb{255, 214, 110});
     // Shop in the middle with an awning and a lit display window.
     RectPath(cr, 106, 96, 128, 104);
     PaintShaded(cr, {150, 104, 86}, 1);
     for (double y = 100; y < 200; y += 6) LinePath(cr, 107, y, 233, y);
     PaintLine(cr, {130, 88, 72}, 0.6);
     RectPath(cr, 112, 104, 116, 14);
-    PaintOutlined(cr, {36, 40, 60}, 1);
+    PaintFillThenOutline(cr, {36, 40, 60}, 1);
     UseFont(cr, FONT_BOLD, 10);
     DrawTextCentered(cr, "BAKERY", 170, 111.5, 255, 220, 140);
     for (int i = 0; i < 8; ++i) {
@@ -177,7 +177,7 @@ void DrawNightCityScene(cairo_t* cr, bool altered) {
         cairo_line_to(cr, 125 + i * 15, 140);
         cairo_curve_to(cr, 122 + i * 15, 144, 113 + i * 15, 144, 110 + i * 15, 140);
         cairo_close_path(cr);
-        PaintShaded(cr, i % 2 ? Hue{246, 240, 226} : Hue{56, 150, 120}, 0.6);
+        PaintShaded(cr, i % 2 ? Rgb{246, 240, 226} : Rgb{56, 150, 120}, 0.6);
     }
     RectPath(cr, 114, 150, 34, 40);
     PaintShaded(cr, {255, 210, 130}, 1.2);

@@ -15,7 +15,7 @@ namespace {
 double WashingLineY(double x) { return 5 + 0.0009 * x * (150 - x); }
 
 // A T-shirt pegged to the line at its top centre.
-void DrawShirt(cairo_t* cr, double cx, double top, Hue hue) {
+void DrawShirt(cairo_t* cr, double cx, double top, Rgb hue) {
     cairo_move_to(cr, cx - 6, top);
     cairo_line_to(cr, cx - 13, top + 4);
     cairo_line_to(cr, cx - 10, top + 9);
@@ -32,7 +32,7 @@ void DrawShirt(cairo_t* cr, double cx, double top, Hue hue) {
 }
 
 // A sock hanging from a peg.
-void DrawSock(cairo_t* cr, double x, double top, Hue hue) {
+void DrawSock(cairo_t* cr, double x, double top, Rgb hue) {
     cairo_move_to(cr, x, top);
     cairo_line_to(cr, x + 6, top);
     cairo_line_to(cr, x + 6, top + 11);
@@ -47,11 +47,11 @@ void DrawSock(cairo_t* cr, double x, double top, Hue hue) {
 // Clothes peg.
 void DrawPeg(cairo_t* cr, double x, double y) {
     RoundedRectPath(cr, x - 1.2, y - 3, 2.4, 6, 1);
-    PaintOutlined(cr, {214, 180, 120}, 0.5);
+    PaintFillThenOutline(cr, {214, 180, 120}, 0.5);
 }
 
 // Wooden birdhouse on its post; roof hue is the change.
-void DrawBirdhouse(cairo_t* cr, const SceneArea& spot, Hue roof) {
+void DrawBirdhouse(cairo_t* cr, const SceneArea& spot, Rgb roof) {
     const double cx = spot.cx;
     RectPath(cr, cx - 2.5, spot.bottom - 6, 5, 200 - spot.bottom + 6);
     PaintShaded(cr, {140, 100, 64}, 0.8);
@@ -125,7 +125,7 @@ void DrawBucket(cairo_t* cr, double cx, double baseY) {
 
 // Green watering can; facing +1 puts the spout on the right.
 void DrawWateringCan(cairo_t* cr, double cx, double baseY, double facing) {
-    const Hue green = {64, 160, 112};
+    const Rgb green = {64, 160, 112};
     cairo_save(cr);
     cairo_translate(cr, cx, baseY);
     cairo_scale(cr, facing, 1);
@@ -181,7 +181,7 @@ void DrawGardenScene(cairo_t* cr, bool altered) {
     FillGradientRect(cr, 0, 190, SCENE_WIDTH, SCENE_HEIGHT - 190, {150, 200, 100}, {110, 170, 76});
     RectPath(cr, 0, 186, SCENE_WIDTH, 9);
     PaintShaded(cr, {136, 96, 66}, 0);
-    const Hue bloom[4] = {{236, 70, 90}, {250, 200, 60}, {170, 110, 220}, {250, 250, 250}};
+    const Rgb bloom[4] = {{236, 70, 90}, {250, 200, 60}, {170, 110, 220}, {250, 250, 250}};
     for (int i = 0; i < 16; ++i) {
         const double x = 8 + i * 23.5;
         if (x > house.left - 4 && x < house.right + 4) continue;
@@ -214,7 +214,7 @@ void DrawGardenScene(cairo_t* cr, bool altered) {
         DrawPeg(cr, line.cx - 10, towelY + 1);
         DrawPeg(cr, line.cx + 10, towelY + 1);
     }
-    DrawBirdhouse(cr, house, altered ? Hue{60, 110, 200} : Hue{200, 64, 56});
+    DrawBirdhouse(cr, house, altered ? Rgb{60, 110, 200} : Rgb{200, 64, 56});
     if (!altered) {
         cairo_save(cr);
         cairo_translate(cr, ladybird.cx, ladybird.cy + 0.6);

@@ -12,7 +12,7 @@
 namespace {
 
 // Swaying seaweed frond from its foot upwards.
-void DrawSeaweed(cairo_t* cr, double x, double footY, double height, double sway, Hue hue) {
+void DrawSeaweed(cairo_t* cr, double x, double footY, double height, double sway, Rgb hue) {
     cairo_move_to(cr, x, footY);
     cairo_curve_to(cr, x + sway, footY - height * 0.35, x - sway, footY - height * 0.7, x + sway * 0.5, footY - height);
     PaintLine(cr, Darker(hue, 0.35), 6.5);
@@ -22,8 +22,8 @@ void DrawSeaweed(cairo_t* cr, double x, double footY, double height, double sway
 }
 
 // Sea turtle swimming right; shell hue is the change.
-void DrawTurtle(cairo_t* cr, double cx, double cy, Hue shell) {
-    const Hue skin = {150, 190, 110};
+void DrawTurtle(cairo_t* cr, double cx, double cy, Rgb shell) {
+    const Rgb skin = {150, 190, 110};
     const double flippers[4][4] = {{12, -10, 10, 4}, {12, 10, 9, 3.5}, {-14, -8, 7, 3}, {-14, 9, 6, 2.8}};
     for (const auto& f : flippers) {
         cairo_save(cr);
@@ -69,14 +69,14 @@ double EelY(double x, double midY, double phase) { return midY + 3.2 * std::sin(
 
 // Long green eel swimming left, head at headX.
 void DrawEel(cairo_t* cr, double headX, double tailX, double midY, double phase) {
-    const Hue body = {120, 150, 60};
+    const Rgb body = {120, 150, 60};
     cairo_move_to(cr, headX + 3, EelY(headX + 3, midY, phase));
     for (double x = headX + 5; x <= tailX; x += 2) cairo_line_to(cr, x, EelY(x, midY, phase));
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-    SetHue(cr, Darker(body, 0.5));
+    Use(cr, Darker(body, 0.5));
     cairo_set_line_width(cr, 7);
     cairo_stroke_preserve(cr);
-    SetHue(cr, body);
+    Use(cr, body);
     cairo_set_line_width(cr, 5);
     cairo_stroke(cr);
     for (double x = headX + 10; x < tailX - 4; x += 8) {
@@ -92,7 +92,7 @@ void DrawEel(cairo_t* cr, double headX, double tailX, double midY, double phase)
 
 // Sandcastle ornament with a dark arched door bubbles come out of.
 void DrawCastle(cairo_t* cr, double cx, double baseY) {
-    const Hue stone = {200, 170, 130};
+    const Rgb stone = {200, 170, 130};
     for (double tx : {cx - 22, cx + 22}) {
         RectPath(cr, tx - 8, baseY - 52, 16, 52);
         PaintShaded(cr, stone, 1);
@@ -183,8 +183,8 @@ void DrawAquariumScene(cairo_t* cr, bool altered) {
     for (int i = 0; i < 40; ++i) {
         const double x = NextRandom(&seed) * SCENE_WIDTH, y = 232 + NextRandom(&seed) * 34;
         EllipsePath(cr, x, y, 2 + NextRandom(&seed) * 2, 1.4 + NextRandom(&seed));
-        const Hue pebble[3] = {{200, 170, 130}, {230, 150, 130}, {170, 180, 190}};
-        PaintOutlined(cr, pebble[i % 3], 0.5);
+        const Rgb pebble[3] = {{200, 170, 130}, {230, 150, 130}, {170, 180, 190}};
+        PaintFillThenOutline(cr, pebble[i % 3], 0.5);
     }
     EllipsePath(cr, 40, 226, 34, 16);
     EllipsePath(cr, 70, 232, 22, 12);
@@ -226,5 +226,5 @@ void DrawAquariumScene(cairo_t* cr, bool altered) {
         LinePath(cr, clown.cx + (altered ? -dx : dx), clown.cy - 6.5, clown.cx + (altered ? -dx : dx), clown.cy + 6.5);
     }
     PaintLine(cr, {255, 255, 255}, 2.2);
-    DrawTurtle(cr, turtle.cx - 4, turtle.cy, altered ? Hue{200, 110, 50} : Hue{70, 130, 80});
+    DrawTurtle(cr, turtle.cx - 4, turtle.cy, altered ? Rgb{200, 110, 50} : Rgb{70, 130, 80});
 }

@@ -13,7 +13,7 @@ namespace {
 
 // Spoon lying flat; facing +1 puts the bowl on the right.
 void DrawWoodenSpoon(cairo_t* cr, double cx, double cy, double length, double facing) {
-    const Hue wood = {200, 70, 56};  // painted red, to stand out on the wooden top
+    const Rgb wood = {200, 70, 56};  // painted red, to stand out on the wooden top
     cairo_save(cr);
     cairo_translate(cr, cx, cy);
     cairo_scale(cr, facing, 1);
@@ -42,7 +42,7 @@ void DrawHerbPot(cairo_t* cr, double cx, double baseY) {
 }
 
 // Storage jar with a lid, on baseY.
-void DrawJar(cairo_t* cr, double cx, double baseY, double w, double h, Hue contents, Hue lid) {
+void DrawJar(cairo_t* cr, double cx, double baseY, double w, double h, Rgb contents, Rgb lid) {
     RoundedRectPath(cr, cx - w / 2, baseY - h, w, h, w * 0.2);
     PaintShaded(cr, {236, 244, 246}, 0.7);
     RoundedRectPath(cr, cx - w / 2 + 1.5, baseY - h * 0.7, w - 3, h * 0.7 - 1.5, w * 0.15);
@@ -52,7 +52,7 @@ void DrawJar(cairo_t* cr, double cx, double baseY, double w, double h, Hue conte
 }
 
 // Tea towel hanging over a rail at railY.
-void DrawTeaTowel(cairo_t* cr, double cx, double railY, Hue hue) {
+void DrawTeaTowel(cairo_t* cr, double cx, double railY, Rgb hue) {
     RectPath(cr, cx - 7, railY - 1, 14, 13);
     PaintShaded(cr, hue, 0.7);
     for (double x = cx - 4; x <= cx + 4; x += 4) LinePath(cr, x, railY, x, railY + 11);
@@ -85,7 +85,7 @@ void DrawKitchenScene(cairo_t* cr, bool altered) {
     PaintLine(cr, {226, 214, 196}, 0.7);
     // Window with sky, a tree and curtains.
     RectPath(cr, 150, 14, 96, 68);
-    PaintOutlined(cr, {255, 255, 255}, 1);
+    PaintFillThenOutline(cr, {255, 255, 255}, 1);
     FillGradientRect(cr, 154, 18, 88, 60, {150, 206, 240}, {214, 236, 246});
     DrawTree(cr, 226, 86, 60, {110, 176, 90});
     DrawCloud(cr, 160, 26, 36, 14);
@@ -117,7 +117,7 @@ void DrawKitchenScene(cairo_t* cr, bool altered) {
     // Spice shelf; the jar in the small area goes missing in the changed copy.
     RectPath(cr, spice.cx - 34, spice.bottom - 1.5, 68, 4);
     PaintShaded(cr, {176, 120, 74}, 0.7);
-    const Hue spices[5] = {{200, 80, 40}, {236, 190, 60}, {120, 150, 60}, {150, 60, 50}, {236, 140, 50}};
+    const Rgb spices[5] = {{200, 80, 40}, {236, 190, 60}, {120, 150, 60}, {150, 60, 50}, {236, 140, 50}};
     for (int i = -2; i <= 2; ++i) {
         if (i == 0 && altered) continue;
         DrawJar(cr, spice.cx + i * 12, spice.bottom - 1.8, 5.6, 6.5, spices[i + 2], {90, 90, 96});
@@ -139,7 +139,7 @@ void DrawKitchenScene(cairo_t* cr, bool altered) {
     PaintLine(cr, {120, 120, 126}, 2);
     EllipsePath(cr, 330, 112, 5, 11);
     EllipsePath(cr, 330, 112, 2, 11);
-    SetHue(cr, {150, 150, 156});
+    Use(cr, {150, 150, 156});
     cairo_set_line_width(cr, 1);
     cairo_stroke(cr);
     LinePath(cr, 356, 80, 356, 96);
@@ -157,7 +157,7 @@ void DrawKitchenScene(cairo_t* cr, bool altered) {
     // Bowl of fruit and the sink on the counter.
     for (int i = 0; i < 4; ++i) {
         EllipsePath(cr, 94 + i * 8, 142 - (i % 2) * 4, 5.5, 5.5);
-        const Hue fruit[4] = {{240, 60, 50}, {250, 190, 40}, {120, 190, 60}, {250, 140, 40}};
+        const Rgb fruit[4] = {{240, 60, 50}, {250, 190, 40}, {120, 190, 60}, {250, 140, 40}};
         PaintShaded(cr, fruit[i], 0.7);
     }
     cairo_new_sub_path(cr);
@@ -181,7 +181,7 @@ void DrawKitchenScene(cairo_t* cr, bool altered) {
     PaintFlat(cr, {255, 160, 60}, 0.25);
     LinePath(cr, towel.cx - 28, towel.top + 4, towel.cx + 28, towel.top + 4);
     PaintLine(cr, {200, 200, 206}, 2.4);
-    DrawTeaTowel(cr, towel.cx, towel.top + 4, altered ? Hue{220, 60, 60} : Hue{70, 120, 210});
+    DrawTeaTowel(cr, towel.cx, towel.top + 4, altered ? Rgb{220, 60, 60} : Rgb{70, 120, 210});
     for (int i = -1; i <= 2; ++i) {
         const double x = handle.cx + i * 54;
         DrawDrawer(cr, x, 170, 52, 16, altered && i == 0);
@@ -194,7 +194,7 @@ void DrawKitchenScene(cairo_t* cr, bool altered) {
     for (int i = 0; i < 24; ++i) {
         for (int row = 0; row < 2; ++row) {
             RectPath(cr, i * 16, 252 + row * 9, 16, 9);
-            PaintFlat(cr, (i + row) % 2 ? Hue{226, 200, 170} : Hue{250, 240, 224});
+            PaintFlat(cr, (i + row) % 2 ? Rgb{226, 200, 170} : Rgb{250, 240, 224});
         }
     }
 }

@@ -12,7 +12,7 @@
 namespace {
 
 // Cat curled up lying along a shelf, head on the left.
-void DrawLyingCat(cairo_t* cr, double cx, double baseY, Hue fur) {
+void DrawLyingCat(cairo_t* cr, double cx, double baseY, Rgb fur) {
     cairo_move_to(cr, cx + 20, baseY - 3);
     cairo_curve_to(cr, cx + 30, baseY - 2, cx + 28, baseY - 10, cx + 24, baseY - 9);
     PaintLine(cr, Darker(fur, 0.3), 3);
@@ -85,14 +85,14 @@ void DrawYarnBall(cairo_t* cr, double cx, double cy, double r) {
         EllipsePath(cr, 0, 0, r * 0.9, r * 0.45);
         cairo_restore(cr);
     }
-    SetHue(cr, {170, 40, 60});
+    Use(cr, {170, 40, 60});
     cairo_set_line_width(cr, 0.6);
     cairo_stroke(cr);
 }
 
 // Flames in three layers.
 void DrawFire(cairo_t* cr, double cx, double baseY, double w, double h) {
-    const Hue layers[3] = {{230, 80, 30}, {250, 150, 40}, {255, 226, 110}};
+    const Rgb layers[3] = {{230, 80, 30}, {250, 150, 40}, {255, 226, 110}};
     for (int i = 0; i < 3; ++i) {
         const double s = 1 - i * 0.28;
         cairo_move_to(cr, cx - w / 2 * s, baseY);
@@ -127,12 +127,12 @@ void DrawFiresideScene(cairo_t* cr, bool altered) {
     EllipsePath(cr, 170, 238, 150, 26);
     PaintShaded(cr, {170, 60, 60}, 1);
     EllipsePath(cr, 170, 238, 134, 20);
-    SetHue(cr, {236, 196, 110});
+    Use(cr, {236, 196, 110});
     cairo_set_line_width(cr, 2);
     cairo_stroke(cr);
     // Night window.
     RectPath(cr, 26, 18, 76, 70);
-    PaintOutlined(cr, {250, 246, 236}, 1);
+    PaintFillThenOutline(cr, {250, 246, 236}, 1);
     FillGradientRect(cr, 30, 22, 68, 62, {24, 30, 70}, {60, 60, 120});
     EllipsePath(cr, 80, 38, 7, 7);
     PaintFlat(cr, {250, 240, 190});
@@ -226,7 +226,7 @@ void DrawFiresideScene(cairo_t* cr, bool altered) {
         EllipsePath(cr, x, garland.top - 15.5, 1.4, 2.4);
         PaintFlat(cr, {255, 190, 60});
     }
-    DrawLyingCat(cr, cat.cx - 2, garland.top - 1, altered ? Hue{60, 60, 66} : Hue{236, 150, 70});
+    DrawLyingCat(cr, cat.cx - 2, garland.top - 1, altered ? Rgb{60, 60, 66} : Rgb{236, 150, 70});
     if (!altered) DrawGarland(cr, garland.left + 7, garland.right - 7, garland.top + 6);
     DrawSlippers(cr, slippers.cx, slippers.cy, altered ? -1 : 1);
     if (altered) DrawYarnBall(cr, yarn.cx - 1, yarn.cy + 0.3, 4.6);

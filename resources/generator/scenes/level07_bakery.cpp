@@ -53,7 +53,7 @@ void DrawPretzel(cairo_t* cr, double cx, double cy) {
         cairo_line_to(cr, cx + 3, cy - 2);
         cairo_move_to(cr, cx + 7, cy + 6);
         cairo_line_to(cr, cx - 3, cy - 2);
-        PaintLine(cr, pass == 0 ? Hue{110, 60, 30} : Hue{176, 104, 50}, pass == 0 ? 4.6 : 3);
+        PaintLine(cr, pass == 0 ? Rgb{110, 60, 30} : Rgb{176, 104, 50}, pass == 0 ? 4.6 : 3);
     }
     for (const double dot : {-6.0, 0.0, 6.0}) {
         RectPath(cr, cx + dot - 0.6, cy - 4 + std::fabs(dot) * 0.3, 1.2, 1.2);
@@ -88,7 +88,7 @@ void DrawCookieJar(cairo_t* cr, double cx, double baseY, double w, double h, boo
 }
 
 // Two-tier cake on a stand; icing hue is the change.
-void DrawTierCake(cairo_t* cr, double cx, double baseY, Hue icing) {
+void DrawTierCake(cairo_t* cr, double cx, double baseY, Rgb icing) {
     RectPath(cr, cx - 2, baseY - 7, 4, 6);
     PaintShaded(cr, {220, 224, 230}, 0.6);
     EllipsePath(cr, cx, baseY - 1.5, 9, 1.6);
@@ -195,7 +195,7 @@ void DrawBakeryScene(cairo_t* cr, bool altered) {
                 DrawCroissant(cr, x, pastry.bottom - 10);
         }
         EllipsePath(cr, x, pastry.bottom - 29, 8, 4);
-        PaintShaded(cr, i % 3 ? Hue{250, 220, 140} : Hue{170, 110, 70}, 0.6);
+        PaintShaded(cr, i % 3 ? Rgb{250, 220, 140} : Rgb{170, 110, 70}, 0.6);
     }
     // The pastry in the area: a croissant, a donut in the changed copy.
     if (altered)
@@ -216,7 +216,7 @@ void DrawBakeryScene(cairo_t* cr, bool altered) {
         RectPath(cr, 142 + (i % 3) * 10, cake.bottom - 20 + (i / 3) * 7, 7, 4);
     }
     PaintFlat(cr, {220, 224, 230});
-    DrawTierCake(cr, cake.cx, cake.bottom - 3, altered ? Hue{120, 70, 40} : Hue{250, 170, 200});
+    DrawTierCake(cr, cake.cx, cake.bottom - 3, altered ? Rgb{120, 70, 40} : Rgb{250, 170, 200});
     EllipsePath(cr, 220, cake.bottom - 6, 16, 4);
     PaintShaded(cr, {240, 240, 246}, 0.7);
     for (double x : {212.0, 222.0, 230.0}) {

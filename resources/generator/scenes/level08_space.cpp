@@ -36,7 +36,7 @@ void DrawRingedPlanet(cairo_t* cr, double cx, double cy, double r, double tilt) 
 }
 
 // Rocket pointing up, nose at top; body hue is the change.
-void DrawRocket(cairo_t* cr, double cx, double top, double bottom, Hue body) {
+void DrawRocket(cairo_t* cr, double cx, double top, double bottom, Rgb body) {
     const double h = bottom - top, w = 12;
     for (double side : {-1.0, 1.0}) {
         cairo_move_to(cr, cx + side * w * 0.4, bottom - h * 0.35);
@@ -52,7 +52,7 @@ void DrawRocket(cairo_t* cr, double cx, double top, double bottom, Hue body) {
     cairo_close_path(cr);
     PaintShaded(cr, body, 0.8);
     EllipsePath(cr, cx, top + h * 0.4, 3.2, 3.2);
-    PaintOutlined(cr, {110, 190, 240}, 1.2);
+    PaintFillThenOutline(cr, {110, 190, 240}, 1.2);
 }
 
 // Little flying saucer with a glass dome and lights.
@@ -77,7 +77,7 @@ void DrawSaucer(cairo_t* cr, double cx, double cy) {
 
 // Astronaut standing, waving with the right hand.
 void DrawAstronaut(cairo_t* cr, double cx, double baseY) {
-    const Hue suit = {240, 242, 246};
+    const Rgb suit = {240, 242, 246};
     DropShadow(cr, cx, baseY, 16, 3);
     for (double side : {-1.0, 1.0}) {
         RoundedRectPath(cr, cx + side * 5 - 4, baseY - 18, 8, 18, 3);
@@ -100,7 +100,7 @@ void DrawAstronaut(cairo_t* cr, double cx, double baseY) {
     cairo_line_to(cr, cx - 11, baseY - 24);
     PaintLine(cr, suit, 5);
     RectPath(cr, cx - 4, baseY - 34, 8, 6);
-    PaintOutlined(cr, {90, 140, 220}, 0.6);
+    PaintFillThenOutline(cr, {90, 140, 220}, 0.6);
     EllipsePath(cr, cx, baseY - 49, 10, 10);
     PaintShaded(cr, suit, 0.9);
     EllipsePath(cr, cx + 1, baseY - 49, 7, 5.5);
@@ -161,7 +161,7 @@ void DrawSpaceScene(cairo_t* cr, bool altered) {
     cairo_curve_to(cr, rocket.cx + 1, rocket.bottom + 10, rocket.cx + 5, rocket.bottom + 6, rocket.cx + 4, rocket.bottom - 5);
     cairo_close_path(cr);
     PaintShaded(cr, {255, 180, 60}, 0);
-    DrawRocket(cr, rocket.cx, rocket.top + 4, rocket.bottom - 4, altered ? Hue{250, 200, 60} : Hue{236, 238, 244});
+    DrawRocket(cr, rocket.cx, rocket.top + 4, rocket.bottom - 4, altered ? Rgb{250, 200, 60} : Rgb{236, 238, 244});
     // Moon ground with craters.
     cairo_move_to(cr, 0, 204);
     cairo_curve_to(cr, 100, 196, 220, 214, SCENE_WIDTH, 200);
@@ -182,7 +182,7 @@ void DrawSpaceScene(cairo_t* cr, bool altered) {
         LinePath(cr, flag.cx - 3, flag.bottom - 3, flag.cx - 3, flag.top + 3);
         PaintLine(cr, {200, 200, 206}, 1.2);
         RectPath(cr, flag.cx - 2.5, flag.top + 3.5, 8, 6);
-        PaintOutlined(cr, {230, 60, 60}, 0.6);
+        PaintFillThenOutline(cr, {230, 60, 60}, 0.6);
         DrawStar(cr, flag.cx + 1.5, flag.top + 6.5, 2, {255, 255, 255});
     }
 }

@@ -23,7 +23,7 @@ void DrawGull(cairo_t* cr, double cx, double cy, double span, bool wingsDown) {
 }
 
 // Sailing boat on the water line waterY.
-void DrawSailboat(cairo_t* cr, double cx, double waterY, Hue sail) {
+void DrawSailboat(cairo_t* cr, double cx, double waterY, Rgb sail) {
     cairo_move_to(cr, cx - 8, waterY - 4);
     cairo_line_to(cr, cx + 8, waterY - 4);
     cairo_line_to(cr, cx + 5, waterY);
@@ -70,7 +70,7 @@ void DrawBeachUmbrella(cairo_t* cr, double x, double footY) {
         cairo_move_to(cr, x + 6, footY - 62);
         cairo_arc(cr, x + 6, footY - 52, 34, a0, a1);
         cairo_close_path(cr);
-        PaintShaded(cr, i % 2 ? Hue{250, 250, 246} : Hue{236, 70, 70}, 0.7);
+        PaintShaded(cr, i % 2 ? Rgb{250, 250, 246} : Rgb{236, 70, 70}, 0.7);
     }
 }
 
@@ -128,14 +128,14 @@ void DrawSeasideScene(cairo_t* cr, bool altered) {
     cairo_curve_to(cr, 100, 140, 220, 150, SCENE_WIDTH, 142);
     PaintLine(cr, {255, 255, 255}, 2.5);
     // Beach towel, its stripes change colour.
-    const Hue stripesA[3] = {{60, 120, 220}, {250, 250, 250}, {60, 120, 220}};
-    const Hue stripesB[3] = {{60, 190, 90}, {250, 220, 60}, {60, 190, 90}};
+    const Rgb stripesA[3] = {{60, 120, 220}, {250, 250, 250}, {60, 120, 220}};
+    const Rgb stripesB[3] = {{60, 190, 90}, {250, 220, 60}, {60, 190, 90}};
     for (int i = 0; i < 3; ++i) {
         RectPath(cr, towel.cx - 15 + i * 10, towel.cy - 5.5, 10, 11);
         PaintFlat(cr, altered ? stripesB[i] : stripesA[i]);
     }
     RectPath(cr, towel.cx - 15, towel.cy - 5.5, 30, 11);
-    SetHue(cr, {120, 120, 140});
+    Use(cr, {120, 120, 140});
     cairo_set_line_width(cr, 0.8);
     cairo_stroke(cr);
     DrawBeachUmbrella(cr, 200, 212);

@@ -12,7 +12,7 @@
 namespace {
 
 // Town house front: wall, roof line and a grid of windows.
-void DrawTownHouse(cairo_t* cr, double left, double top, double right, double bottom, Hue wall, int rows) {
+void DrawTownHouse(cairo_t* cr, double left, double top, double right, double bottom, Rgb wall, int rows) {
     RectPath(cr, left, top, right - left, bottom - top);
     PaintShaded(cr, wall, 1);
     RectPath(cr, left - 2, top - 4, right - left + 4, 5);
@@ -77,7 +77,7 @@ void DrawBus(cairo_t* cr, double left, double groundY, double length) {
     PaintFlat(cr, {230, 90, 40});
     for (double x : {left + 14, left + length - 16}) {
         EllipsePath(cr, x, groundY - 4, 5, 5);
-        PaintOutlined(cr, {40, 40, 44}, 1);
+        PaintFillThenOutline(cr, {40, 40, 44}, 1);
         EllipsePath(cr, x, groundY - 4, 2, 2);
         PaintFlat(cr, {190, 190, 196});
     }
@@ -100,12 +100,12 @@ void DrawStreetScene(cairo_t* cr, bool altered) {
     // Café: upper windows, sign, awning and a big window.
     for (double x : {sign.cx - 34, sign.cx + 14}) DrawWindow(cr, x, 98, 20, 18, {250, 246, 236}, {130, 180, 220});
     RoundedRectPath(cr, sign.cx - 17, sign.cy - 6.5, 34, 13, 3);
-    PaintShaded(cr, altered ? Hue{200, 50, 60} : Hue{50, 130, 90}, 0.8);
+    PaintShaded(cr, altered ? Rgb{200, 50, 60} : Rgb{50, 130, 90}, 0.8);
     UseFont(cr, FONT_BOLD, 9);
     DrawTextCentered(cr, "CAFE", sign.cx, sign.cy, 255, 248, 220);
     for (int i = 0; i < 6; ++i) {
         RectPath(cr, sign.cx - 42 + i * 14, 140, 14, 10);
-        PaintShaded(cr, i % 2 ? Hue{250, 250, 246} : Hue{230, 80, 70}, 0.6);
+        PaintShaded(cr, i % 2 ? Rgb{250, 250, 246} : Rgb{230, 80, 70}, 0.6);
     }
     RectPath(cr, sign.cx - 38, 156, 44, 30);
     PaintShaded(cr, {170, 210, 230}, 1);
@@ -124,7 +124,7 @@ void DrawStreetScene(cairo_t* cr, bool altered) {
         PaintShaded(cr, {200, 100, 60}, 0.6);
         for (double x : {-3.0, 0.0, 3.0}) {
             EllipsePath(cr, flowers.cx + x, flowers.bottom - 7.6, 1.6, 1.6);
-            PaintShaded(cr, x == 0 ? Hue{250, 210, 60} : Hue{240, 60, 110}, 0.4);
+            PaintShaded(cr, x == 0 ? Rgb{250, 210, 60} : Rgb{240, 60, 110}, 0.4);
         }
     }
     // Pavement and road.

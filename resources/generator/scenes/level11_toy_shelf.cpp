@@ -12,11 +12,11 @@
 namespace {
 
 // Alphabet block: coloured cube face with a letter.
-void DrawBlock(cairo_t* cr, double cx, double baseY, double size, Hue hue, const char* letter) {
+void DrawBlock(cairo_t* cr, double cx, double baseY, double size, Rgb hue, const char* letter) {
     RoundedRectPath(cr, cx - size / 2, baseY - size, size, size, 2);
     PaintShaded(cr, hue, 0.9);
     RoundedRectPath(cr, cx - size / 2 + 2.5, baseY - size + 2.5, size - 5, size - 5, 1.5);
-    SetHue(cr, Lighter(hue, 0.5));
+    Use(cr, Lighter(hue, 0.5));
     cairo_set_line_width(cr, 1);
     cairo_stroke(cr);
     UseFont(cr, FONT_BOLD, size * 0.6);
@@ -24,8 +24,8 @@ void DrawBlock(cairo_t* cr, double cx, double baseY, double size, Hue hue, const
 }
 
 // Teddy bear sitting, fur hue is the change.
-void DrawTeddy(cairo_t* cr, double cx, double baseY, Hue fur) {
-    const Hue light = Lighter(fur, 0.45);
+void DrawTeddy(cairo_t* cr, double cx, double baseY, Rgb fur) {
+    const Rgb light = Lighter(fur, 0.45);
     for (double side : {-1.0, 1.0}) {
         EllipsePath(cr, cx + side * 8, baseY - 4, 5.5, 4);
         PaintShaded(cr, fur, 0.8);
@@ -51,7 +51,7 @@ void DrawTeddy(cairo_t* cr, double cx, double baseY, Hue fur) {
     cairo_line_to(cr, cx + 4, baseY - 19);
     cairo_line_to(cr, cx - 4, baseY - 17);
     cairo_close_path(cr);
-    PaintOutlined(cr, {220, 50, 70}, 0.5);
+    PaintFillThenOutline(cr, {220, 50, 70}, 0.5);
 }
 
 // Toy lorry side-on, cab at the front; facing +1 drives right.
@@ -67,7 +67,7 @@ void DrawToyLorry(cairo_t* cr, double cx, double baseY, double facing) {
     PaintFlat(cr, {170, 220, 250});
     for (double x : {-5.5, 5.0}) {
         EllipsePath(cr, x, -2.3, 2.3, 2.3);
-        PaintOutlined(cr, {40, 40, 44}, 0.6);
+        PaintFillThenOutline(cr, {40, 40, 44}, 0.6);
     }
     cairo_restore(cr);
 }
@@ -77,7 +77,7 @@ void DrawStripedBall(cairo_t* cr, double cx, double baseY, double r) {
     const double cy = baseY - r;
     EllipsePath(cr, cx, cy, r, r);
     PaintShaded(cr, {250, 250, 250}, 0.8);
-    const Hue stripes[3] = {{230, 60, 60}, {60, 130, 230}, {250, 200, 40}};
+    const Rgb stripes[3] = {{230, 60, 60}, {60, 130, 230}, {250, 200, 40}};
     for (int i = 0; i < 3; ++i) {
         cairo_save(cr);
         cairo_translate(cr, cx, cy);
@@ -87,7 +87,7 @@ void DrawStripedBall(cairo_t* cr, double cx, double baseY, double r) {
         PaintFlat(cr, stripes[i], 0.9);
     }
     EllipsePath(cr, cx, cy, r, r);
-    SetHue(cr, {120, 120, 130});
+    Use(cr, {120, 120, 130});
     cairo_set_line_width(cr, 0.8);
     cairo_stroke(cr);
 }
@@ -186,7 +186,7 @@ void DrawToyShelfScene(cairo_t* cr, bool altered) {
     else
         DrawStripedBall(cr, ball.cx, ball.bottom - 2, 8.5);
     // Books on the second shelf.
-    const Hue spines[6] = {{200, 60, 60}, {60, 120, 200}, {240, 190, 60}, {90, 170, 100}, {160, 90, 200}, {240, 130, 60}};
+    const Rgb spines[6] = {{200, 60, 60}, {60, 120, 200}, {240, 190, 60}, {90, 170, 100}, {160, 90, 200}, {240, 130, 60}};
     for (int i = 0; i < 6; ++i) {
         RectPath(cr, 24 + i * 11, 92 + (i % 3) * 4, 9, 38 - (i % 3) * 4);
         PaintShaded(cr, spines[i], 0.7);
@@ -213,7 +213,7 @@ void DrawToyShelfScene(cairo_t* cr, bool altered) {
     cairo_save(cr);
     cairo_translate(cr, teddy.cx, teddy.bottom - 2);
     cairo_scale(cr, 0.94, 0.94);  // snug inside its area
-    DrawTeddy(cr, 0, 0, altered ? Hue{240, 236, 226} : Hue{180, 120, 70});
+    DrawTeddy(cr, 0, 0, altered ? Rgb{240, 236, 226} : Rgb{180, 120, 70});
     cairo_restore(cr);
     DrawBlock(cr, teddy.cx + 32, teddy.bottom - 1, 16, {250, 190, 50}, "Z");
     DrawBalloon(cr, teddy.cx + 58, teddy.bottom - 26, 9, {90, 170, 230}, 10);

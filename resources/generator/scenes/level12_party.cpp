@@ -12,7 +12,7 @@
 namespace {
 
 // Wrapped present with a ribbon cross and a bow.
-void DrawPresent(cairo_t* cr, double cx, double baseY, double w, double h, Hue paper, Hue ribbon) {
+void DrawPresent(cairo_t* cr, double cx, double baseY, double w, double h, Rgb paper, Rgb ribbon) {
     RectPath(cr, cx - w / 2, baseY - h, w, h);
     PaintShaded(cr, paper, 0.9);
     RectPath(cr, cx - 2, baseY - h, 4, h);
@@ -53,8 +53,8 @@ void DrawPartyScene(cairo_t* cr, bool altered) {
     RectPath(cr, 0, 196, SCENE_WIDTH, 5);
     PaintShaded(cr, {250, 250, 250}, 0.6);
     // Bunting spelling PARTY; every flag changes colour.
-    const Hue flagsA[5] = {{230, 70, 80}, {250, 180, 50}, {80, 170, 110}, {70, 130, 220}, {170, 90, 200}};
-    const Hue flagsB[5] = {{60, 190, 200}, {140, 200, 60}, {240, 110, 40}, {230, 70, 160}, {250, 220, 60}};
+    const Rgb flagsA[5] = {{230, 70, 80}, {250, 180, 50}, {80, 170, 110}, {70, 130, 220}, {170, 90, 200}};
+    const Rgb flagsB[5] = {{60, 190, 200}, {140, 200, 60}, {240, 110, 40}, {230, 70, 160}, {250, 220, 60}};
     const char* letters[5] = {"P", "A", "R", "T", "Y"};
     const double flagW = 28, gap = (bunting.w - 12 - 5 * flagW) / 4;
     cairo_move_to(cr, bunting.left - 40, bunting.top + 4);
@@ -89,7 +89,7 @@ void DrawPartyScene(cairo_t* cr, bool altered) {
     cairo_curve_to(cr, px + 8, py + ph - 10, px + 16, py + ph - 4, px + pw, py + ph - 8);
     cairo_line_to(cr, px + pw, py + ph);
     cairo_close_path(cr);
-    PaintFlat(cr, altered ? Hue{40, 80, 60} : Hue{100, 180, 90});
+    PaintFlat(cr, altered ? Rgb{40, 80, 60} : Rgb{100, 180, 90});
     // Balloons tied behind the table.
     DrawBalloon(cr, 290, 54, 14, {236, 70, 90}, 70);
     DrawBalloon(cr, 318, 40, 13, {80, 160, 230}, 84);
@@ -124,7 +124,7 @@ void DrawPartyScene(cairo_t* cr, bool altered) {
     for (int i = 0; i < 5; ++i) {
         const double x = cakeX - 16 + i * 8;
         RectPath(cr, x - 1.5, tableTop - 38, 3, 11);
-        PaintShaded(cr, i % 2 ? Hue{120, 190, 240} : Hue{250, 140, 170}, 0.5);
+        PaintShaded(cr, i % 2 ? Rgb{120, 190, 240} : Rgb{250, 140, 170}, 0.5);
         EllipsePath(cr, x, tableTop - 41, 1.8, 3);
         PaintFlat(cr, {255, 190, 60});
     }

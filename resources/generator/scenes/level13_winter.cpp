@@ -12,7 +12,7 @@
 namespace {
 
 // Cottage: wall, snow-laden roof, a door; eaveY is the roof's lower edge.
-void DrawCottage(cairo_t* cr, double left, double right, double eaveY, double groundY, Hue wall, Hue roof) {
+void DrawCottage(cairo_t* cr, double left, double right, double eaveY, double groundY, Rgb wall, Rgb roof) {
     const double cx = (left + right) / 2, apexY = eaveY - (right - left) * 0.4;
     RectPath(cr, left, eaveY, right - left, groundY - eaveY);
     PaintShaded(cr, wall, 1);
@@ -129,7 +129,7 @@ void DrawWinterScene(cairo_t* cr, bool altered) {
     const double eave = icicles.top + 2;
     DrawCottage(cr, icicles.left - 20, icicles.right + 24, eave, 190, {220, 120, 100}, {90, 70, 90});
     DrawWindow(cr, window.left + 3, window.top + 3, window.w - 6, window.h - 6, {250, 246, 236},
-               altered ? Hue{255, 210, 100} : Hue{50, 70, 110});
+               altered ? Rgb{255, 210, 100} : Rgb{50, 70, 110});
     DrawWindow(cr, icicles.left - 8, window.top + 3, 19, 20, {250, 246, 236}, {255, 210, 100});
     DrawWindow(cr, icicles.left - 8, 118, 19, 22, {250, 246, 236}, {50, 70, 110});
     RectPath(cr, icicles.cx - 12, 150, 20, 40);

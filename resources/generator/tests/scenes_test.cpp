@@ -215,10 +215,10 @@ TEST_F(ScenesTest, EveryChangeIsCentredInItsArea) {
 }
 
 TEST_F(ScenesTest, ColourMixingReachesWhiteAndBlack) {
-    const Hue teal = {33, 89, 104};
-    const Hue same = Lighter(teal, 0), white = Lighter(teal, 1), black = Darker(teal, 1), half = Darker(teal, 0.5);
-    EXPECT_TRUE(same.r == 33 && same.g == 89 && same.b == 104) << same.r << "," << same.g << "," << same.b;
-    EXPECT_TRUE(white.r == 255 && white.g == 255 && white.b == 255) << white.r << "," << white.g << "," << white.b;
-    EXPECT_TRUE(black.r == 0 && black.g == 0 && black.b == 0) << black.r << "," << black.g << "," << black.b;
-    EXPECT_TRUE(half.r == 17 && half.g == 45 && half.b == 52) << half.r << "," << half.g << "," << half.b;
+    const Rgb teal = {33, 89, 104};
+    const Rgb same = Lighter(teal, 0), white = Lighter(teal, 1), black = Darker(teal, 1), half = Darker(teal, 0.5);
+    EXPECT_TRUE(same.r == 33 && same.g == 89 && same.b == 104) << +same.r << "," << +same.g << "," << +same.b;
+    EXPECT_TRUE(white.r == 255 && white.g == 255 && white.b == 255) << +white.r << "," << +white.g << "," << +white.b;
+    EXPECT_TRUE(black.r == 0 && black.g == 0 && black.b == 0) << +black.r << "," << +black.g << "," << +black.b;
+    EXPECT_TRUE(half.r == 17 && half.g == 45 && half.b == 52) << +half.r << "," << +half.g << "," << +half.b;
 }
