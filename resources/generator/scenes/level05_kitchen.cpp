@@ -11,9 +11,66 @@
 
 namespace {
 
+// The scene's palette.
+constexpr Rgb WOODEN_SPOON_RED = {200, 70, 56};
+constexpr Rgb HERB_POT_GREEN = {80, 160, 70};
+constexpr Rgb HERB_POT_ORANGE = {206, 106, 70};
+constexpr Rgb JAR_ICE = {236, 244, 246};
+constexpr Rgb TEA_TOWEL_WHITE = {250, 250, 250};
+constexpr Rgb DRAWER_SILVER = {150, 204, 186};
+constexpr Rgb DRAWER_SILVER_2 = {200, 200, 206};
+constexpr Rgb TILED_BACK_CREAM = {252, 246, 232};
+constexpr Rgb TILED_BACK_CREAM_2 = {244, 232, 212};
+constexpr Rgb TILED_BACK_SAND = {226, 214, 196};
+constexpr Rgb WINDOW_SKY_WHITE = {255, 255, 255};
+constexpr Rgb WINDOW_SKY = {150, 206, 240};
+constexpr Rgb WINDOW_SKY_ICE = {214, 236, 246};
+constexpr Rgb TREE_GREEN = {110, 176, 90};
+constexpr Rgb WINDOW_SKY_OLIVE = {170, 120, 80};
+constexpr Rgb WINDOW_SKY_ROSE = {240, 120, 110};
+constexpr Rgb FRIDGE_ICE = {236, 240, 244};
+constexpr Rgb FRIDGE_SILVER = {170, 176, 184};
+constexpr Rgb FRIDGE_SILVER_2 = {180, 186, 196};
+constexpr Rgb STAR_YELLOW = {250, 200, 60};
+constexpr Rgb FRIDGE_ROSE = {236, 80, 100};
+constexpr Rgb SPICE_SHELF_OLIVE = {176, 120, 74};
+constexpr Rgb SPICE_SHELF_RED = {200, 80, 40};
+constexpr Rgb SPICE_SHELF_GOLD = {236, 190, 60};
+constexpr Rgb SPICE_SHELF_OLIVE_2 = {120, 150, 60};
+constexpr Rgb SPICE_SHELF_BROWN = {150, 60, 50};
+constexpr Rgb SPICE_SHELF_ORANGE = {236, 140, 50};
+constexpr Rgb JAR_SLATE = {90, 90, 96};
+constexpr Rgb JAR_SAND = {240, 220, 160};
+constexpr Rgb JAR_RED = {200, 60, 50};
+constexpr Rgb JAR_BROWN = {170, 100, 60};
+constexpr Rgb JAR_BLUE = {60, 120, 180};
+constexpr Rgb UTENSIL_RAIL_GREY = {150, 150, 156};
+constexpr Rgb UTENSIL_RAIL_GREY_2 = {120, 120, 126};
+constexpr Rgb UTENSIL_RAIL_SILVER = {190, 190, 196};
+constexpr Rgb UTENSIL_RAIL_CHARCOAL = {60, 60, 60};
+constexpr Rgb UTENSIL_RAIL_ORANGE = {196, 110, 70};
+constexpr Rgb UTENSIL_RAIL_BROWN = {160, 84, 50};
+constexpr Rgb COUNTER_SPOON_TAN = {206, 160, 110};
+constexpr Rgb COUNTER_SPOON_OLIVE = {170, 120, 74};
+constexpr Rgb BOWL_FRUIT_RED = {240, 60, 50};
+constexpr Rgb BOWL_FRUIT_GOLD = {250, 190, 40};
+constexpr Rgb BOWL_FRUIT_LEAF_GREEN = {120, 190, 60};
+constexpr Rgb BOWL_FRUIT_ORANGE = {250, 140, 40};
+constexpr Rgb BOWL_FRUIT_BLUE = {90, 150, 210};
+constexpr Rgb BOWL_FRUIT_SILVER = {190, 196, 204};
+constexpr Rgb BOWL_FRUIT_SILVER_2 = {170, 176, 186};
+constexpr Rgb CABINETS_COUNTER_SILVER = {130, 190, 172};
+constexpr Rgb CABINETS_COUNTER_PLUM = {70, 74, 84};
+constexpr Rgb CABINETS_COUNTER_CHARCOAL = {34, 30, 36};
+constexpr Rgb CABINETS_COUNTER_ORANGE = {255, 160, 60};
+constexpr Rgb TEA_TOWEL_RED = {220, 60, 60};
+constexpr Rgb TEA_TOWEL_BLUE = {70, 120, 210};
+constexpr Rgb CHEQUERED_FLOOR_SAND = {226, 200, 170};
+constexpr Rgb CHEQUERED_FLOOR_CREAM = {250, 240, 224};
+
 // Spoon lying flat; facing +1 puts the bowl on the right.
 void DrawWoodenSpoon(cairo_t* cr, double cx, double cy, double length, double facing) {
-    const Rgb wood = {200, 70, 56};  // painted red, to stand out on the wooden top
+    const Rgb wood = WOODEN_SPOON_RED;  // painted red, to stand out on the wooden top
     cairo_save(cr);
     cairo_translate(cr, cx, cy);
     cairo_scale(cr, facing, 1);
@@ -32,19 +89,19 @@ void DrawHerbPot(cairo_t* cr, double cx, double baseY) {
         const double a = -M_PI / 2 + (i - 2) * 0.45;
         EllipsePath(cr, cx + std::cos(a) * 5, baseY - 8 + std::sin(a) * 4, 2.6, 1.9);
     }
-    PaintShaded(cr, {80, 160, 70}, 0.6);
+    PaintShaded(cr, HERB_POT_GREEN, 0.6);
     cairo_move_to(cr, cx - 6, baseY - 9);
     cairo_line_to(cr, cx + 6, baseY - 9);
     cairo_line_to(cr, cx + 4.5, baseY);
     cairo_line_to(cr, cx - 4.5, baseY);
     cairo_close_path(cr);
-    PaintShaded(cr, {206, 106, 70}, 0.7);
+    PaintShaded(cr, HERB_POT_ORANGE, 0.7);
 }
 
 // Storage jar with a lid, on baseY.
 void DrawJar(cairo_t* cr, double cx, double baseY, double w, double h, Rgb contents, Rgb lid) {
     RoundedRectPath(cr, cx - w / 2, baseY - h, w, h, w * 0.2);
-    PaintShaded(cr, {236, 244, 246}, 0.7);
+    PaintShaded(cr, JAR_ICE, 0.7);
     RoundedRectPath(cr, cx - w / 2 + 1.5, baseY - h * 0.7, w - 3, h * 0.7 - 1.5, w * 0.15);
     PaintShaded(cr, contents, 0);
     RoundedRectPath(cr, cx - w / 2 - 0.5, baseY - h - 2.5, w + 1, 3, 1);
@@ -57,19 +114,19 @@ void DrawTeaTowel(cairo_t* cr, double cx, double railY, Rgb hue) {
     PaintShaded(cr, hue, 0.7);
     for (double x = cx - 4; x <= cx + 4; x += 4) LinePath(cr, x, railY, x, railY + 11);
     LinePath(cr, cx - 7, railY + 8, cx + 7, railY + 8);
-    PaintLine(cr, {250, 250, 250}, 1.1);
+    PaintLine(cr, TEA_TOWEL_WHITE, 1.1);
 }
 
 // Drawer front with its handle: a long bar, or one round knob.
 void DrawDrawer(cairo_t* cr, double cx, double top, double w, double h, bool knob) {
     RectPath(cr, cx - w / 2 + 1, top, w - 2, h);
-    PaintShaded(cr, {150, 204, 186}, 1);
+    PaintShaded(cr, DRAWER_SILVER, 1);
     if (knob) {
         EllipsePath(cr, cx, top + h / 2, 3.4, 3.4);
     } else {
         RoundedRectPath(cr, cx - 12, top + h / 2 - 2, 24, 4, 2);
     }
-    PaintShaded(cr, {200, 200, 206}, 0.8);
+    PaintShaded(cr, DRAWER_SILVER_2, 0.8);
 }
 
 }  // namespace
@@ -79,21 +136,21 @@ void DrawKitchenScene(cairo_t* cr, bool altered) {
     const SceneArea spoon = AreaOf(5, 0), herb = AreaOf(5, 1), handle = AreaOf(5, 2), towel = AreaOf(5, 3),
                     spice = AreaOf(5, 4);
     // Tiled back wall.
-    FillGradientRect(cr, 0, 0, SCENE_WIDTH, 152, {252, 246, 232}, {244, 232, 212});
+    FillGradientRect(cr, 0, 0, SCENE_WIDTH, 152, TILED_BACK_CREAM, TILED_BACK_CREAM_2);
     for (double y = 92; y < 152; y += 10) LinePath(cr, 0, y, SCENE_WIDTH, y);
     for (double x = 4; x < SCENE_WIDTH; x += 12) LinePath(cr, x, 92, x, 150);
-    PaintLine(cr, {226, 214, 196}, 0.7);
+    PaintLine(cr, TILED_BACK_SAND, 0.7);
     // Window with sky, a tree and curtains.
     RectPath(cr, 150, 14, 96, 68);
-    PaintFillThenOutline(cr, {255, 255, 255}, 1);
-    FillGradientRect(cr, 154, 18, 88, 60, {150, 206, 240}, {214, 236, 246});
-    DrawTree(cr, 226, 86, 60, {110, 176, 90});
+    PaintFillThenOutline(cr, WINDOW_SKY_WHITE, 1);
+    FillGradientRect(cr, 154, 18, 88, 60, WINDOW_SKY, WINDOW_SKY_ICE);
+    DrawTree(cr, 226, 86, 60, TREE_GREEN);
     DrawCloud(cr, 160, 26, 36, 14);
     LinePath(cr, 198, 18, 198, 78);
     LinePath(cr, 154, 48, 242, 48);
-    PaintLine(cr, {255, 255, 255}, 3);
+    PaintLine(cr, WINDOW_SKY_WHITE, 3);
     RectPath(cr, 144, 8, 108, 4);
-    PaintShaded(cr, {170, 120, 80}, 0.6);
+    PaintShaded(cr, WINDOW_SKY_OLIVE, 0.6);
     for (double side : {-1.0, 1.0}) {
         const double x = 198 + side * 52;
         cairo_move_to(cr, x, 10);
@@ -101,100 +158,100 @@ void DrawKitchenScene(cairo_t* cr, bool altered) {
         cairo_curve_to(cr, x - side * 8, 40, x - side * 14, 70, x - side * 4, 90);
         cairo_line_to(cr, x + side * 2, 90);
         cairo_close_path(cr);
-        PaintShaded(cr, {240, 120, 110}, 0.8);
+        PaintShaded(cr, WINDOW_SKY_ROSE, 0.8);
     }
     // Fridge on the left.
     RoundedRectPath(cr, 2, 30, 54, 222, 5);
-    PaintShaded(cr, {236, 240, 244}, 1.2);
+    PaintShaded(cr, FRIDGE_ICE, 1.2);
     LinePath(cr, 3, 100, 55, 100);
-    PaintLine(cr, {170, 176, 184}, 1);
+    PaintLine(cr, FRIDGE_SILVER, 1);
     RoundedRectPath(cr, 46, 60, 4, 30, 2);
     RoundedRectPath(cr, 46, 110, 4, 40, 2);
-    PaintShaded(cr, {180, 186, 196}, 0.6);
-    DrawStar(cr, 20, 60, 5, {250, 200, 60});
+    PaintShaded(cr, FRIDGE_SILVER_2, 0.6);
+    DrawStar(cr, 20, 60, 5, STAR_YELLOW);
     HeartPath(cr, 30, 128, 9);
-    PaintShaded(cr, {236, 80, 100}, 0.6);
+    PaintShaded(cr, FRIDGE_ROSE, 0.6);
     // Spice shelf; the jar in the small area goes missing in the changed copy.
     RectPath(cr, spice.cx - 34, spice.bottom - 1.5, 68, 4);
-    PaintShaded(cr, {176, 120, 74}, 0.7);
-    const Rgb spices[5] = {{200, 80, 40}, {236, 190, 60}, {120, 150, 60}, {150, 60, 50}, {236, 140, 50}};
+    PaintShaded(cr, SPICE_SHELF_OLIVE, 0.7);
+    const Rgb spices[5] = {SPICE_SHELF_RED, SPICE_SHELF_GOLD, SPICE_SHELF_OLIVE_2, SPICE_SHELF_BROWN, SPICE_SHELF_ORANGE};
     for (int i = -2; i <= 2; ++i) {
         if (i == 0 && altered) continue;
-        DrawJar(cr, spice.cx + i * 12, spice.bottom - 1.8, 5.6, 6.5, spices[i + 2], {90, 90, 96});
+        DrawJar(cr, spice.cx + i * 12, spice.bottom - 1.8, 5.6, 6.5, spices[i + 2], JAR_SLATE);
     }
     // Shelf on the right with jars; the herb pot moves along it.
     RectPath(cr, 290, herb.bottom - 2, 90, 5);
-    PaintShaded(cr, {176, 120, 74}, 0.8);
-    DrawJar(cr, 302, herb.bottom - 2, 12, 18, {240, 220, 160}, {200, 60, 50});
-    DrawJar(cr, 322, herb.bottom - 2, 13, 14, {170, 100, 60}, {60, 120, 180});
+    PaintShaded(cr, SPICE_SHELF_OLIVE, 0.8);
+    DrawJar(cr, 302, herb.bottom - 2, 12, 18, JAR_SAND, JAR_RED);
+    DrawJar(cr, 322, herb.bottom - 2, 13, 14, JAR_BROWN, JAR_BLUE);
     DrawHerbPot(cr, herb.cx + (altered ? 7.5 : -7.5), herb.bottom - 3);
     // Utensil rail with hanging ladle, whisk and pan.
     LinePath(cr, 292, 80, 372, 80);
-    PaintLine(cr, {150, 150, 156}, 2);
+    PaintLine(cr, UTENSIL_RAIL_GREY, 2);
     LinePath(cr, 306, 80, 306, 112);
-    PaintLine(cr, {120, 120, 126}, 2);
+    PaintLine(cr, UTENSIL_RAIL_GREY_2, 2);
     EllipsePath(cr, 306, 115, 6, 4);
-    PaintShaded(cr, {190, 190, 196}, 0.8);
+    PaintShaded(cr, UTENSIL_RAIL_SILVER, 0.8);
     LinePath(cr, 330, 80, 330, 100);
-    PaintLine(cr, {120, 120, 126}, 2);
+    PaintLine(cr, UTENSIL_RAIL_GREY_2, 2);
     EllipsePath(cr, 330, 112, 5, 11);
     EllipsePath(cr, 330, 112, 2, 11);
-    Use(cr, {150, 150, 156});
+    Use(cr, UTENSIL_RAIL_GREY);
     cairo_set_line_width(cr, 1);
     cairo_stroke(cr);
     LinePath(cr, 356, 80, 356, 96);
-    PaintLine(cr, {60, 60, 60}, 3);
+    PaintLine(cr, UTENSIL_RAIL_CHARCOAL, 3);
     EllipsePath(cr, 356, 112, 14, 14);
-    PaintShaded(cr, {196, 110, 70}, 1);
+    PaintShaded(cr, UTENSIL_RAIL_ORANGE, 1);
     EllipsePath(cr, 356, 112, 10, 10);
-    PaintFlat(cr, {160, 84, 50});
+    PaintFlat(cr, UTENSIL_RAIL_BROWN);
     // Counter top with the spoon lying near its front.
     RectPath(cr, 58, 150, SCENE_WIDTH - 58, 13);
-    PaintShaded(cr, {206, 160, 110}, 0.8);
+    PaintShaded(cr, COUNTER_SPOON_TAN, 0.8);
     RectPath(cr, 58, 163, SCENE_WIDTH - 58, 5);
-    PaintShaded(cr, {170, 120, 74}, 0.8);
+    PaintShaded(cr, COUNTER_SPOON_OLIVE, 0.8);
     DrawWoodenSpoon(cr, spoon.cx, spoon.cy + 0.5, 44, altered ? -1 : 1);
     // Bowl of fruit and the sink on the counter.
     for (int i = 0; i < 4; ++i) {
         EllipsePath(cr, 94 + i * 8, 142 - (i % 2) * 4, 5.5, 5.5);
-        const Rgb fruit[4] = {{240, 60, 50}, {250, 190, 40}, {120, 190, 60}, {250, 140, 40}};
+        const Rgb fruit[4] = {BOWL_FRUIT_RED, BOWL_FRUIT_GOLD, BOWL_FRUIT_LEAF_GREEN, BOWL_FRUIT_ORANGE};
         PaintShaded(cr, fruit[i], 0.7);
     }
     cairo_new_sub_path(cr);
     cairo_arc_negative(cr, 106, 144, 18, M_PI, 0);
     cairo_close_path(cr);
-    PaintShaded(cr, {90, 150, 210}, 0.9);
+    PaintShaded(cr, BOWL_FRUIT_BLUE, 0.9);
     RectPath(cr, 280, 148, 60, 6);
-    PaintShaded(cr, {190, 196, 204}, 0.8);
+    PaintShaded(cr, BOWL_FRUIT_SILVER, 0.8);
     cairo_move_to(cr, 312, 148);
     cairo_line_to(cr, 312, 126);
     cairo_curve_to(cr, 312, 118, 300, 118, 300, 128);
-    PaintLine(cr, {170, 176, 186}, 3);
+    PaintLine(cr, BOWL_FRUIT_SILVER_2, 3);
     // Cabinets under the counter: oven on the left, drawers and doors.
     RectPath(cr, 58, 168, SCENE_WIDTH - 58, 84);
-    PaintShaded(cr, {130, 190, 172}, 1);
+    PaintShaded(cr, CABINETS_COUNTER_SILVER, 1);
     RectPath(cr, towel.cx - 34, 168, 68, 84);
-    PaintShaded(cr, {70, 74, 84}, 1);
+    PaintShaded(cr, CABINETS_COUNTER_PLUM, 1);
     RectPath(cr, towel.cx - 28, 194, 56, 44);
-    PaintShaded(cr, {34, 30, 36}, 1);
+    PaintShaded(cr, CABINETS_COUNTER_CHARCOAL, 1);
     RectPath(cr, towel.cx - 22, 200, 44, 32);
-    PaintFlat(cr, {255, 160, 60}, 0.25);
+    PaintFlat(cr, CABINETS_COUNTER_ORANGE, 0.25);
     LinePath(cr, towel.cx - 28, towel.top + 4, towel.cx + 28, towel.top + 4);
-    PaintLine(cr, {200, 200, 206}, 2.4);
-    DrawTeaTowel(cr, towel.cx, towel.top + 4, altered ? Rgb{220, 60, 60} : Rgb{70, 120, 210});
+    PaintLine(cr, DRAWER_SILVER_2, 2.4);
+    DrawTeaTowel(cr, towel.cx, towel.top + 4, altered ? TEA_TOWEL_RED : TEA_TOWEL_BLUE);
     for (int i = -1; i <= 2; ++i) {
         const double x = handle.cx + i * 54;
         DrawDrawer(cr, x, 170, 52, 16, altered && i == 0);
         RectPath(cr, x - 25, 190, 50, 58);
-        PaintShaded(cr, {150, 204, 186}, 1);
+        PaintShaded(cr, DRAWER_SILVER, 1);
         EllipsePath(cr, x + 18, 204, 2.2, 2.2);
-        PaintShaded(cr, {200, 200, 206}, 0.6);
+        PaintShaded(cr, DRAWER_SILVER_2, 0.6);
     }
     // Chequered floor.
     for (int i = 0; i < 24; ++i) {
         for (int row = 0; row < 2; ++row) {
             RectPath(cr, i * 16, 252 + row * 9, 16, 9);
-            PaintFlat(cr, (i + row) % 2 ? Rgb{226, 200, 170} : Rgb{250, 240, 224});
+            PaintFlat(cr, (i + row) % 2 ? CHEQUERED_FLOOR_SAND : CHEQUERED_FLOOR_CREAM);
         }
     }
 }

@@ -11,6 +11,63 @@
 
 namespace {
 
+// The scene's palette.
+constexpr Rgb TEDDY_BLACK = {30, 24, 20};
+constexpr Rgb TEDDY_RED = {220, 50, 70};
+constexpr Rgb TOY_LORRY_GOLD = {250, 190, 40};
+constexpr Rgb TOY_LORRY_BLUE = {60, 110, 220};
+constexpr Rgb TOY_LORRY_SKY = {170, 220, 250};
+constexpr Rgb TOY_LORRY_CHARCOAL = {40, 40, 44};
+constexpr Rgb STRIPED_BALL_WHITE = {250, 250, 250};
+constexpr Rgb STRIPED_BALL_RED = {230, 60, 60};
+constexpr Rgb STRIPED_BALL_BLUE = {60, 130, 230};
+constexpr Rgb STRIPED_BALL_YELLOW = {250, 200, 40};
+constexpr Rgb STRIPED_BALL_GREY = {120, 120, 130};
+constexpr Rgb SPINNING_TOP_PURPLE = {160, 90, 210};
+constexpr Rgb SPINNING_TOP_YELLOW = {250, 200, 60};
+constexpr Rgb SPINNING_TOP_TAN = {200, 150, 90};
+constexpr Rgb JACK_IN_THE_BOX_SILVER = {180, 180, 190};
+constexpr Rgb JACK_IN_THE_BOX_GREEN = {60, 170, 90};
+constexpr Rgb JACK_IN_THE_BOX_YELLOW = {250, 220, 60};
+constexpr Rgb JACK_IN_THE_BOX_CREAM = {255, 222, 196};
+constexpr Rgb JACK_IN_THE_BOX_RED = {230, 50, 50};
+constexpr Rgb JACK_IN_THE_BOX_MAROON = {160, 40, 40};
+constexpr Rgb JACK_IN_THE_BOX_RED_2 = {240, 80, 80};
+constexpr Rgb JACK_IN_THE_BOX_BLUE = {60, 120, 220};
+constexpr Rgb STAR_YELLOW = {250, 210, 60};
+constexpr Rgb JACK_IN_THE_BOX_SILVER_2 = {200, 200, 206};
+constexpr Rgb BACKDROP_ICE = {236, 226, 246};
+constexpr Rgb BACKDROP_ICE_2 = {220, 206, 236};
+constexpr Rgb BACKDROP_WHITE = {250, 246, 255};
+constexpr Rgb BACKDROP_TAN = {190, 150, 110};
+constexpr Rgb BACKDROP_GREY = {160, 120, 86};
+constexpr Rgb BACKDROP_BROWN = {150, 110, 80};
+constexpr Rgb SHELF_UNIT_TAN = {210, 160, 110};
+constexpr Rgb SHELF_UNIT_OLIVE = {170, 120, 80};
+constexpr Rgb SHELF_UNIT_TAN_2 = {226, 180, 126};
+constexpr Rgb BLOCK_RED = {230, 70, 70};
+constexpr Rgb BLOCK_GREEN = {60, 160, 90};
+constexpr Rgb BOOKS_SECOND_RED = {200, 60, 60};
+constexpr Rgb BOOKS_SECOND_BLUE = {60, 120, 200};
+constexpr Rgb BOOKS_SECOND_GOLD = {240, 190, 60};
+constexpr Rgb BOOKS_SECOND_GREEN = {90, 170, 100};
+constexpr Rgb BOOKS_SECOND_PURPLE = {160, 90, 200};
+constexpr Rgb BOOKS_SECOND_ORANGE = {240, 130, 60};
+constexpr Rgb DRUM_DOLL_CREAM = {246, 240, 226};
+constexpr Rgb DRUM_DOLL_YELLOW = {250, 220, 100};
+constexpr Rgb DRUM_DOLL_PINK = {240, 140, 180};
+constexpr Rgb DRUM_DOLL_BROWN = {150, 90, 50};
+constexpr Rgb TEDDY_CREAM = {240, 236, 226};
+constexpr Rgb TEDDY_OLIVE = {180, 120, 70};
+constexpr Rgb BLOCK_GOLD = {250, 190, 50};
+constexpr Rgb BALLOON_BLUE = {90, 170, 230};
+constexpr Rgb KITE_WALL_ROSE = {240, 100, 90};
+constexpr Rgb KITE_WALL_CREAM = {250, 240, 230};
+constexpr Rgb KITE_WALL_SLATE = {90, 90, 90};
+constexpr Rgb FLOOR_TOYS_CREAM = {250, 246, 236};
+constexpr Rgb FLOOR_TOYS_CHARCOAL = {30, 30, 30};
+constexpr Rgb FLOOR_TOYS_ORANGE = {230, 120, 60};
+
 // Alphabet block: coloured cube face with a letter.
 void DrawBlock(cairo_t* cr, double cx, double baseY, double size, Rgb hue, const char* letter) {
     RoundedRectPath(cr, cx - size / 2, baseY - size, size, size, 2);
@@ -45,13 +102,13 @@ void DrawTeddy(cairo_t* cr, double cx, double baseY, Rgb fur) {
     EllipsePath(cr, cx, baseY - 24.5, 1.3, 0.9);
     EllipsePath(cr, cx - 3, baseY - 28, 1, 1);
     EllipsePath(cr, cx + 3, baseY - 28, 1, 1);
-    PaintFlat(cr, {30, 24, 20});
+    PaintFlat(cr, TEDDY_BLACK);
     cairo_move_to(cr, cx - 4, baseY - 19);
     cairo_line_to(cr, cx + 4, baseY - 17);
     cairo_line_to(cr, cx + 4, baseY - 19);
     cairo_line_to(cr, cx - 4, baseY - 17);
     cairo_close_path(cr);
-    PaintFillThenOutline(cr, {220, 50, 70}, 0.5);
+    PaintFillThenOutline(cr, TEDDY_RED, 0.5);
 }
 
 // Toy lorry side-on, cab at the front; facing +1 drives right.
@@ -60,14 +117,14 @@ void DrawToyLorry(cairo_t* cr, double cx, double baseY, double facing) {
     cairo_translate(cr, cx, baseY);
     cairo_scale(cr, facing, 1);
     RoundedRectPath(cr, -8.8, -7.5, 12.3, 4.5, 1);
-    PaintShaded(cr, {250, 190, 40}, 0.7);
+    PaintShaded(cr, TOY_LORRY_GOLD, 0.7);
     RoundedRectPath(cr, 3, -12, 5.8, 9, 1.5);
-    PaintShaded(cr, {60, 110, 220}, 0.7);
+    PaintShaded(cr, TOY_LORRY_BLUE, 0.7);
     RectPath(cr, 4.6, -10.5, 2.8, 3);
-    PaintFlat(cr, {170, 220, 250});
+    PaintFlat(cr, TOY_LORRY_SKY);
     for (double x : {-5.5, 5.0}) {
         EllipsePath(cr, x, -2.3, 2.3, 2.3);
-        PaintFillThenOutline(cr, {40, 40, 44}, 0.6);
+        PaintFillThenOutline(cr, TOY_LORRY_CHARCOAL, 0.6);
     }
     cairo_restore(cr);
 }
@@ -76,8 +133,8 @@ void DrawToyLorry(cairo_t* cr, double cx, double baseY, double facing) {
 void DrawStripedBall(cairo_t* cr, double cx, double baseY, double r) {
     const double cy = baseY - r;
     EllipsePath(cr, cx, cy, r, r);
-    PaintShaded(cr, {250, 250, 250}, 0.8);
-    const Rgb stripes[3] = {{230, 60, 60}, {60, 130, 230}, {250, 200, 40}};
+    PaintShaded(cr, STRIPED_BALL_WHITE, 0.8);
+    const Rgb stripes[3] = {STRIPED_BALL_RED, STRIPED_BALL_BLUE, STRIPED_BALL_YELLOW};
     for (int i = 0; i < 3; ++i) {
         cairo_save(cr);
         cairo_translate(cr, cx, cy);
@@ -87,7 +144,7 @@ void DrawStripedBall(cairo_t* cr, double cx, double baseY, double r) {
         PaintFlat(cr, stripes[i], 0.9);
     }
     EllipsePath(cr, cx, cy, r, r);
-    Use(cr, {120, 120, 130});
+    Use(cr, STRIPED_BALL_GREY);
     cairo_set_line_width(cr, 0.8);
     cairo_stroke(cr);
 }
@@ -98,11 +155,11 @@ void DrawSpinningTop(cairo_t* cr, double cx, double baseY, double r) {
     cairo_line_to(cr, cx - r, baseY - r * 0.9);
     cairo_curve_to(cr, cx - r, baseY - r * 1.5, cx + r, baseY - r * 1.5, cx + r, baseY - r * 0.9);
     cairo_close_path(cr);
-    PaintShaded(cr, {160, 90, 210}, 0.8);
+    PaintShaded(cr, SPINNING_TOP_PURPLE, 0.8);
     EllipsePath(cr, cx, baseY - r * 1.05, r * 0.95, r * 0.25);
-    PaintFlat(cr, {250, 200, 60});
+    PaintFlat(cr, SPINNING_TOP_YELLOW);
     RectPath(cr, cx - 1.5, baseY - r * 1.75, 3, r * 0.5);
-    PaintShaded(cr, {200, 150, 90}, 0.6);
+    PaintShaded(cr, SPINNING_TOP_TAN, 0.6);
 }
 
 // Jack-in-the-box: shut, or sprung open with the clown on his spring.
@@ -111,42 +168,42 @@ void DrawJackInTheBox(cairo_t* cr, double cx, double baseY, double size, bool op
     if (open) {
         cairo_move_to(cr, cx, top);
         for (int i = 1; i <= 6; ++i) cairo_line_to(cr, cx + (i % 2 ? -5 : 5), top - i * 2.2);
-        PaintLine(cr, {180, 180, 190}, 1.6);
+        PaintLine(cr, JACK_IN_THE_BOX_SILVER, 1.6);
         const double headY = top - 19;
         cairo_move_to(cr, cx - 8, headY - 4);
         cairo_line_to(cr, cx, headY - 14);
         cairo_line_to(cr, cx + 8, headY - 4);
         cairo_close_path(cr);
-        PaintShaded(cr, {60, 170, 90}, 0.7);
+        PaintShaded(cr, JACK_IN_THE_BOX_GREEN, 0.7);
         EllipsePath(cr, cx, headY - 14, 1.5, 1.5);
-        PaintShaded(cr, {250, 220, 60}, 0.5);
+        PaintShaded(cr, JACK_IN_THE_BOX_YELLOW, 0.5);
         EllipsePath(cr, cx, headY + 2, 8.5, 7.5);
-        PaintShaded(cr, {255, 222, 196}, 0.8);
+        PaintShaded(cr, JACK_IN_THE_BOX_CREAM, 0.8);
         EllipsePath(cr, cx, headY + 2.5, 2.4, 2.4);
-        PaintFlat(cr, {230, 50, 50});
+        PaintFlat(cr, JACK_IN_THE_BOX_RED);
         EllipsePath(cr, cx - 3.2, headY - 0.5, 1, 1.2);
         EllipsePath(cr, cx + 3.2, headY - 0.5, 1, 1.2);
-        PaintFlat(cr, {30, 24, 20});
+        PaintFlat(cr, TEDDY_BLACK);
         cairo_arc(cr, cx, headY + 3.5, 4, 0.3, M_PI - 0.3);
-        PaintLine(cr, {160, 40, 40}, 0.8);
+        PaintLine(cr, JACK_IN_THE_BOX_MAROON, 0.8);
         // Lid flung back to the left.
         cairo_move_to(cr, cx - size / 2, top);
         cairo_line_to(cr, cx - size / 2 - 6, top - size * 0.7);
         cairo_line_to(cr, cx - size / 2 - 2, top - size * 0.72);
         cairo_line_to(cr, cx - size / 2 + 3, top);
         cairo_close_path(cr);
-        PaintShaded(cr, {240, 80, 80}, 0.8);
+        PaintShaded(cr, JACK_IN_THE_BOX_RED_2, 0.8);
     } else {
         RectPath(cr, cx - size / 2 - 1.5, top - 3, size + 3, 4);
-        PaintShaded(cr, {240, 80, 80}, 0.8);
+        PaintShaded(cr, JACK_IN_THE_BOX_RED_2, 0.8);
         RoundedRectPath(cr, cx - 2.5, top - 6, 5, 3.5, 1);
-        PaintShaded(cr, {250, 200, 60}, 0.6);
+        PaintShaded(cr, SPINNING_TOP_YELLOW, 0.6);
     }
     RectPath(cr, cx - size / 2, top, size, size);
-    PaintShaded(cr, {60, 120, 220}, 1);
-    DrawStar(cr, cx, baseY - size / 2, size * 0.28, {250, 210, 60});
+    PaintShaded(cr, JACK_IN_THE_BOX_BLUE, 1);
+    DrawStar(cr, cx, baseY - size / 2, size * 0.28, STAR_YELLOW);
     RectPath(cr, cx + size / 2, baseY - size * 0.6, 3, 3);
-    PaintShaded(cr, {200, 200, 206}, 0.5);
+    PaintShaded(cr, JACK_IN_THE_BOX_SILVER_2, 0.5);
 }
 
 }  // namespace
@@ -155,38 +212,38 @@ void DrawJackInTheBox(cairo_t* cr, double cx, double baseY, double size, bool op
 void DrawToyShelfScene(cairo_t* cr, bool altered) {
     const SceneArea teddy = AreaOf(11, 0), block = AreaOf(11, 1), car = AreaOf(11, 2), ball = AreaOf(11, 3),
                     jack = AreaOf(11, 4);
-    FillGradientRect(cr, 0, 0, SCENE_WIDTH, 200, {236, 226, 246}, {220, 206, 236});
+    FillGradientRect(cr, 0, 0, SCENE_WIDTH, 200, BACKDROP_ICE, BACKDROP_ICE_2);
     for (double x = 10; x < SCENE_WIDTH; x += 30) {
         for (double y = 12; y < 196; y += 30) {
             StarPath(cr, x + (static_cast<int>(y) % 60 ? 15 : 0), y, 2.6, 1.2, 0);
         }
     }
-    PaintFlat(cr, {250, 246, 255});
-    FillGradientRect(cr, 0, 200, SCENE_WIDTH, SCENE_HEIGHT - 200, {190, 150, 110}, {160, 120, 86});
+    PaintFlat(cr, BACKDROP_WHITE);
+    FillGradientRect(cr, 0, 200, SCENE_WIDTH, SCENE_HEIGHT - 200, BACKDROP_TAN, BACKDROP_GREY);
     for (double x = -40; x < SCENE_WIDTH; x += 40) LinePath(cr, x, 200, x - 20, SCENE_HEIGHT);
-    PaintLine(cr, {150, 110, 80}, 0.8);
+    PaintLine(cr, BACKDROP_BROWN, 0.8);
     RectPath(cr, 0, 196, SCENE_WIDTH, 5);
-    PaintShaded(cr, {250, 250, 250}, 0.6);
+    PaintShaded(cr, STRIPED_BALL_WHITE, 0.6);
     // Shelf unit on the left.
     const double shelfTop = ball.bottom - 1;
     RectPath(cr, 12, 20, 124, 182);
-    PaintShaded(cr, {210, 160, 110}, 1.2);
+    PaintShaded(cr, SHELF_UNIT_TAN, 1.2);
     RectPath(cr, 18, 24, 112, 176);
-    PaintFlat(cr, {170, 120, 80});
+    PaintFlat(cr, SHELF_UNIT_OLIVE);
     for (double y : {shelfTop, 130.0}) {
         RectPath(cr, 14, y, 120, 5);
-        PaintShaded(cr, {226, 180, 126}, 0.7);
+        PaintShaded(cr, SHELF_UNIT_TAN_2, 0.7);
     }
     // Blocks stacked on the top shelf; the top one goes in the changed copy.
-    DrawBlock(cr, block.cx - 10, shelfTop, 18, {230, 70, 70}, "A");
-    DrawBlock(cr, block.cx + 9, shelfTop, 18, {60, 160, 90}, "B");
-    if (!altered) DrawBlock(cr, block.cx, block.bottom - 3, 18, {60, 120, 220}, "C");
+    DrawBlock(cr, block.cx - 10, shelfTop, 18, BLOCK_RED, "A");
+    DrawBlock(cr, block.cx + 9, shelfTop, 18, BLOCK_GREEN, "B");
+    if (!altered) DrawBlock(cr, block.cx, block.bottom - 3, 18, JACK_IN_THE_BOX_BLUE, "C");
     if (altered)
         DrawSpinningTop(cr, ball.cx, ball.bottom - 2, 8.5);
     else
         DrawStripedBall(cr, ball.cx, ball.bottom - 2, 8.5);
     // Books on the second shelf.
-    const Rgb spines[6] = {{200, 60, 60}, {60, 120, 200}, {240, 190, 60}, {90, 170, 100}, {160, 90, 200}, {240, 130, 60}};
+    const Rgb spines[6] = {BOOKS_SECOND_RED, BOOKS_SECOND_BLUE, BOOKS_SECOND_GOLD, BOOKS_SECOND_GREEN, BOOKS_SECOND_PURPLE, BOOKS_SECOND_ORANGE};
     for (int i = 0; i < 6; ++i) {
         RectPath(cr, 24 + i * 11, 92 + (i % 3) * 4, 9, 38 - (i % 3) * 4);
         PaintShaded(cr, spines[i], 0.7);
@@ -195,56 +252,56 @@ void DrawToyShelfScene(cairo_t* cr, bool altered) {
     // Drum and a doll on the bottom shelf.
     EllipsePath(cr, 48, 180, 18, 5);
     RectPath(cr, 30, 164, 36, 16);
-    PaintShaded(cr, {230, 70, 70}, 1);
+    PaintShaded(cr, BLOCK_RED, 1);
     EllipsePath(cr, 48, 164, 18, 5);
-    PaintShaded(cr, {246, 240, 226}, 0.8);
+    PaintShaded(cr, DRUM_DOLL_CREAM, 0.8);
     for (double x = 32; x < 66; x += 8) LinePath(cr, x, 168, x + 4, 180);
-    PaintLine(cr, {250, 220, 100}, 1);
+    PaintLine(cr, DRUM_DOLL_YELLOW, 1);
     EllipsePath(cr, 104, 178, 10, 12);
-    PaintShaded(cr, {240, 140, 180}, 0.8);
+    PaintShaded(cr, DRUM_DOLL_PINK, 0.8);
     EllipsePath(cr, 104, 160, 7, 7);
-    PaintShaded(cr, {255, 222, 196}, 0.8);
+    PaintShaded(cr, JACK_IN_THE_BOX_CREAM, 0.8);
     cairo_new_sub_path(cr);
     cairo_arc(cr, 104, 158, 7.5, M_PI, 2 * M_PI);
-    PaintFlat(cr, {150, 90, 50});
+    PaintFlat(cr, DRUM_DOLL_BROWN);
     // Wall shelf with the teddy on the right.
     RectPath(cr, teddy.cx - 44, teddy.bottom - 1, 120, 5);
-    PaintShaded(cr, {226, 180, 126}, 0.8);
+    PaintShaded(cr, SHELF_UNIT_TAN_2, 0.8);
     cairo_save(cr);
     cairo_translate(cr, teddy.cx, teddy.bottom - 2);
     cairo_scale(cr, 0.94, 0.94);  // snug inside its area
-    DrawTeddy(cr, 0, 0, altered ? Rgb{240, 236, 226} : Rgb{180, 120, 70});
+    DrawTeddy(cr, 0, 0, altered ? TEDDY_CREAM : TEDDY_OLIVE);
     cairo_restore(cr);
-    DrawBlock(cr, teddy.cx + 32, teddy.bottom - 1, 16, {250, 190, 50}, "Z");
-    DrawBalloon(cr, teddy.cx + 58, teddy.bottom - 26, 9, {90, 170, 230}, 10);
+    DrawBlock(cr, teddy.cx + 32, teddy.bottom - 1, 16, BLOCK_GOLD, "Z");
+    DrawBalloon(cr, teddy.cx + 58, teddy.bottom - 26, 9, BALLOON_BLUE, 10);
     // Kite on the wall.
     cairo_move_to(cr, 320, 20);
     cairo_line_to(cr, 340, 46);
     cairo_line_to(cr, 320, 80);
     cairo_line_to(cr, 300, 46);
     cairo_close_path(cr);
-    PaintShaded(cr, {240, 100, 90}, 1);
+    PaintShaded(cr, KITE_WALL_ROSE, 1);
     LinePath(cr, 320, 20, 320, 80);
     LinePath(cr, 300, 46, 340, 46);
-    PaintLine(cr, {250, 240, 230}, 1);
+    PaintLine(cr, KITE_WALL_CREAM, 1);
     cairo_move_to(cr, 320, 80);
     cairo_curve_to(cr, 310, 100, 330, 110, 320, 130);
-    PaintLine(cr, {90, 90, 90}, 0.8);
+    PaintLine(cr, KITE_WALL_SLATE, 0.8);
     // Floor toys: the jack-in-the-box, a rocking horse, the car.
     DrawJackInTheBox(cr, jack.cx + 2, jack.bottom - 4, 30, altered);
     cairo_new_sub_path(cr);
     cairo_arc(cr, 320, 200, 34, 0.35, M_PI - 0.35);
-    PaintLine(cr, {150, 90, 50}, 4);
+    PaintLine(cr, DRUM_DOLL_BROWN, 4);
     for (double x : {304.0, 336.0}) LinePath(cr, x, 226, x, 200);
-    PaintLine(cr, {150, 90, 50}, 3);
+    PaintLine(cr, DRUM_DOLL_BROWN, 3);
     RoundedRectPath(cr, 296, 186, 48, 16, 7);
-    PaintShaded(cr, {250, 246, 236}, 1);
+    PaintShaded(cr, FLOOR_TOYS_CREAM, 1);
     EllipsePath(cr, 346, 176, 8, 12);
-    PaintShaded(cr, {250, 246, 236}, 1);
+    PaintShaded(cr, FLOOR_TOYS_CREAM, 1);
     EllipsePath(cr, 349, 172, 1.2, 1.2);
-    PaintFlat(cr, {30, 30, 30});
+    PaintFlat(cr, FLOOR_TOYS_CHARCOAL);
     cairo_move_to(cr, 340, 166);
     cairo_curve_to(cr, 330, 172, 328, 184, 332, 190);
-    PaintLine(cr, {230, 120, 60}, 3);
+    PaintLine(cr, FLOOR_TOYS_ORANGE, 3);
     DrawToyLorry(cr, car.cx, car.bottom - 2.5, altered ? -1 : 1);
 }
