@@ -27,15 +27,8 @@ static_assert(sizeof FINAL_PICTURE_NAME <= sizeof game.finalPictureName, "final 
 
 // The GameState button of each catalogue row, by field name.
 constexpr const char* BUTTON_FIELDS[] = {
-#define SCREEN TUMBLEWIT_NO_ROWS
-#define LEVEL TUMBLEWIT_NO_ROWS
 #define BUTTON(field, name, width, height, drawing, caption) #field,
-#define SOUND TUMBLEWIT_NO_ROWS
 #include "resources/catalogue.inc"
-#undef SCREEN
-#undef LEVEL
-#undef BUTTON
-#undef SOUND
 };
 
 constexpr bool SameText(const char* a, const char* b) {
@@ -96,17 +89,10 @@ void InitGameState() {
     std::memcpy(game.iconName, "BMPIcon", 8);
 
     // Each button's names from the catalogue; the buttons are not made yet.
-#define SCREEN TUMBLEWIT_NO_ROWS
-#define LEVEL TUMBLEWIT_NO_ROWS
 #define BUTTON(field, name, width, height, drawing, caption)                             \
     static_assert(sizeof #name <= NAME_LENGTH, #name " must fit a name slot");           \
     AddButtonName(game.field, #name);
-#define SOUND TUMBLEWIT_NO_ROWS
 #include "resources/catalogue.inc"
-#undef SCREEN
-#undef LEVEL
-#undef BUTTON
-#undef SOUND
 
     FillPictureNames();
     game.pCurrentPicture = TitlePictureName();

@@ -15,16 +15,9 @@ constexpr WORD ID_HINT = 1004;
 // Sounds, WAVE resources played by number: WAV_FOUND 200, WAV_SPARE 300
 // (carried, never played), WAV_MISS 400, WAV_CLICK 500, WAV_MUSIC 600, as
 // the resource catalogue numbers them.
-#define SCREEN TUMBLEWIT_NO_ROWS
-#define LEVEL TUMBLEWIT_NO_ROWS
-#define BUTTON TUMBLEWIT_NO_ROWS
 #define SOUND(symbol, id, file, channels, sampleRate, bitsPerSample, dataBytes, synthesiser) \
     constexpr int symbol = id;
 #include "resources/catalogue.inc"
-#undef SCREEN
-#undef LEVEL
-#undef BUTTON
-#undef SOUND
 constexpr DWORD CUE_FLAGS = 0x40005;    // SND_RESOURCE | SND_ASYNC
 constexpr DWORD MUSIC_FLAGS = 0x4000D;  // SND_RESOURCE | SND_ASYNC | SND_LOOP
 

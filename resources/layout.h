@@ -5,9 +5,8 @@
 // number written here is written once.
 #pragma once
 
-// The rows of catalogue.inc, one kind at a time: each table below takes the
-// rows of one kind and lets the other kinds expand to nothing.
-#define TUMBLEWIT_NO_ROWS(...)
+// The tables below take the rows of catalogue.inc one kind at a time: a
+// row macro left undefined expands to nothing.
 
 // A rectangle in client pixels of the main window, which are also pixels of
 // every full-window picture (pictures are drawn at the client origin).
@@ -30,43 +29,19 @@ struct PictureEntry {
 // level 1 first.
 constexpr PictureEntry PICTURES[] = {
 #define SCREEN(role, name, width, height, drawing, caption) {#name, width, height},
-#define LEVEL TUMBLEWIT_NO_ROWS
-#define BUTTON TUMBLEWIT_NO_ROWS
-#define SOUND TUMBLEWIT_NO_ROWS
 #include "catalogue.inc"
-#undef SCREEN
-#undef LEVEL
-#define SCREEN TUMBLEWIT_NO_ROWS
 #define LEVEL(number, name, width, height, background, shirt, scene) {#name, width, height},
 #include "catalogue.inc"
-#undef SCREEN
-#undef LEVEL
-#undef BUTTON
-#undef SOUND
 };
 constexpr int PICTURE_COUNT = sizeof PICTURES / sizeof PICTURES[0];
 
 // The screens' names by role: TITLE_PICTURE_NAME is "pic1".
 #define SCREEN(role, name, width, height, drawing, caption) constexpr char role##_PICTURE_NAME[] = #name;
-#define LEVEL TUMBLEWIT_NO_ROWS
-#define BUTTON TUMBLEWIT_NO_ROWS
-#define SOUND TUMBLEWIT_NO_ROWS
 #include "catalogue.inc"
-#undef SCREEN
-#undef LEVEL
-#undef BUTTON
-#undef SOUND
 
 constexpr int SCREEN_PICTURE_COUNT = 0
 #define SCREEN(...) + 1
-#define LEVEL TUMBLEWIT_NO_ROWS
-#define BUTTON TUMBLEWIT_NO_ROWS
-#define SOUND TUMBLEWIT_NO_ROWS
 #include "catalogue.inc"
-#undef SCREEN
-#undef LEVEL
-#undef BUTTON
-#undef SOUND
     ;
 constexpr int FIRST_LEVEL_PICTURE = SCREEN_PICTURE_COUNT;  // index of level 1's picture in PICTURES
 static_assert(SCREEN_PICTURE_COUNT == 4, "title, level cleared, game over and final: one row each");
@@ -78,16 +53,9 @@ struct LevelLook {
     Rgb shirt;        // the numbered friend's shirt
 };
 constexpr LevelLook LEVELS[] = {
-#define SCREEN TUMBLEWIT_NO_ROWS
 #define LEVEL(number, name, width, height, background, shirt, scene) \
     {number, TUMBLEWIT_RGB background, TUMBLEWIT_RGB shirt},
-#define BUTTON TUMBLEWIT_NO_ROWS
-#define SOUND TUMBLEWIT_NO_ROWS
 #include "catalogue.inc"
-#undef SCREEN
-#undef LEVEL
-#undef BUTTON
-#undef SOUND
 };
 constexpr int LEVEL_COUNT = sizeof LEVELS / sizeof LEVELS[0];
 constexpr int AREAS_PER_LEVEL = 5;
@@ -124,15 +92,8 @@ constexpr Rgb TITLE_BACKGROUND = {242, 220, 219};
 // ------------------------------------------------------ button bitmaps ---
 // Button faces in catalogue order.
 constexpr PictureEntry BUTTON_BITMAPS[] = {
-#define SCREEN TUMBLEWIT_NO_ROWS
-#define LEVEL TUMBLEWIT_NO_ROWS
 #define BUTTON(field, name, width, height, drawing, caption) {#name, width, height},
-#define SOUND TUMBLEWIT_NO_ROWS
 #include "catalogue.inc"
-#undef SCREEN
-#undef LEVEL
-#undef BUTTON
-#undef SOUND
 };
 constexpr int BUTTON_BITMAP_COUNT = sizeof BUTTON_BITMAPS / sizeof BUTTON_BITMAPS[0];
 
@@ -199,16 +160,9 @@ struct SoundEntry {
 };
 
 constexpr SoundEntry SOUNDS[] = {
-#define SCREEN TUMBLEWIT_NO_ROWS
-#define LEVEL TUMBLEWIT_NO_ROWS
-#define BUTTON TUMBLEWIT_NO_ROWS
 #define SOUND(symbol, id, file, channels, sampleRate, bitsPerSample, dataBytes, synthesiser) \
     {id, #file ".wav", channels, sampleRate, bitsPerSample, dataBytes},
 #include "catalogue.inc"
-#undef SCREEN
-#undef LEVEL
-#undef BUTTON
-#undef SOUND
 };
 constexpr int SOUND_COUNT = sizeof SOUNDS / sizeof SOUNDS[0];
 

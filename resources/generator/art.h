@@ -26,12 +26,7 @@ const char* ButtonCaption(int index);
 #define SCREEN(role, name, width, height, drawing, caption) void drawing(Canvas& canvas);
 #define LEVEL(number, name, width, height, background, shirt, scene) void scene(cairo_t* cr, bool altered);
 #define BUTTON(field, name, width, height, drawing, caption) void drawing(Canvas& canvas);
-#define SOUND TUMBLEWIT_NO_ROWS
 #include "catalogue.inc"
-#undef SCREEN
-#undef LEVEL
-#undef BUTTON
-#undef SOUND
 
 // ---- art_buttons.cpp: the icon's picture
 // The icon's figure on its white square, filling a size x size canvas.

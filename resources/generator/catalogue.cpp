@@ -14,19 +14,9 @@ struct PictureArt {
 // In PICTURES order: the screens, then the levels.
 constexpr PictureArt PICTURE_ART[] = {
 #define SCREEN(role, name, width, height, drawing, caption) {drawing, 0, caption},
-#define LEVEL TUMBLEWIT_NO_ROWS
-#define BUTTON TUMBLEWIT_NO_ROWS
-#define SOUND TUMBLEWIT_NO_ROWS
 #include "catalogue.inc"
-#undef SCREEN
-#undef LEVEL
-#define SCREEN TUMBLEWIT_NO_ROWS
 #define LEVEL(number, name, width, height, background, shirt, scene) {nullptr, number, nullptr},
 #include "catalogue.inc"
-#undef SCREEN
-#undef LEVEL
-#undef BUTTON
-#undef SOUND
 };
 static_assert(sizeof PICTURE_ART / sizeof PICTURE_ART[0] == PICTURE_COUNT, "one drawing a picture");
 
@@ -36,15 +26,8 @@ struct ButtonArt {
 };
 
 constexpr ButtonArt BUTTON_ART[] = {
-#define SCREEN TUMBLEWIT_NO_ROWS
-#define LEVEL TUMBLEWIT_NO_ROWS
 #define BUTTON(field, name, width, height, drawing, caption) {drawing, caption},
-#define SOUND TUMBLEWIT_NO_ROWS
 #include "catalogue.inc"
-#undef SCREEN
-#undef LEVEL
-#undef BUTTON
-#undef SOUND
 };
 static_assert(sizeof BUTTON_ART / sizeof BUTTON_ART[0] == BUTTON_BITMAP_COUNT, "one drawing a button");
 

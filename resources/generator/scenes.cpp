@@ -5,15 +5,8 @@
 void DrawScene(cairo_t* cr, int level, bool altered) {
     // One scene a LEVEL row of the catalogue, level 1 first.
     static void (*const drawers[])(cairo_t*, bool) = {
-#define SCREEN TUMBLEWIT_NO_ROWS
 #define LEVEL(number, name, width, height, background, shirt, scene) scene,
-#define BUTTON TUMBLEWIT_NO_ROWS
-#define SOUND TUMBLEWIT_NO_ROWS
 #include "catalogue.inc"
-#undef SCREEN
-#undef LEVEL
-#undef BUTTON
-#undef SOUND
     };
     static_assert(sizeof drawers / sizeof drawers[0] == LEVEL_COUNT, "one scene a level");
     cairo_save(cr);

@@ -629,16 +629,9 @@ std::vector<std::uint8_t> MakeSoundData(const SoundEntry& item) {
     StereoMix mix;
     // The catalogue's synthesiser for each sound id; two rows with one id do not compile.
     switch (item.id) {
-#define SCREEN TUMBLEWIT_NO_ROWS
-#define LEVEL TUMBLEWIT_NO_ROWS
-#define BUTTON TUMBLEWIT_NO_ROWS
 #define SOUND(symbol, id, file, channels, sampleRate, bitsPerSample, dataBytes, synthesiser) \
         case id: mix = synthesiser(item); break;
 #include "catalogue.inc"
-#undef SCREEN
-#undef LEVEL
-#undef BUTTON
-#undef SOUND
         default: mix = MakeMix(FramesOf(item), false); break;
     }
     std::vector<std::uint8_t> bytes = item.bitsPerSample == 8 ? EncodeMono8(mix) : EncodeStereo16(mix);

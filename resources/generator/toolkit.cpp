@@ -12,6 +12,16 @@ namespace {
 // Clamps a channel to 0..255.
 unsigned char Channel(double value) { return static_cast<unsigned char>(std::lround(std::clamp(value, 0.0, 255.0))); }
 
+// Round-joined INK stroke of twice outlineWidth, keeping the path for the
+// fill that goes over it; nothing when the width is 0.
+void StrokeInkOutline(cairo_t* cr, double outlineWidth) {
+    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+    if (outlineWidth <= 0) return;
+    Use(cr, INK);
+    cairo_set_line_width(cr, 2 * outlineWidth);
+    cairo_stroke_preserve(cr);
+}
+
 }  // namespace
 
 // ---------------------------------------------------------------- colour ---
@@ -60,12 +70,7 @@ void LinePath(cairo_t* cr, double x0, double y0, double x1, double y1) {
 
 void PaintOutlineThenFill(cairo_t* cr, Rgb fill, double outlineWidth) {
     cairo_save(cr);
-    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-    if (outlineWidth > 0) {
-        Use(cr, INK);
-        cairo_set_line_width(cr, 2 * outlineWidth);
-        cairo_stroke_preserve(cr);
-    }
+    StrokeInkOutline(cr, outlineWidth);
     Use(cr, fill);
     cairo_fill(cr);
     cairo_restore(cr);
@@ -73,12 +78,7 @@ void PaintOutlineThenFill(cairo_t* cr, Rgb fill, double outlineWidth) {
 
 void PaintOutlineThenShadedFill(cairo_t* cr, Rgb fill, double top, double bottom, double outlineWidth) {
     cairo_save(cr);
-    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-    if (outlineWidth > 0) {
-        Use(cr, INK);
-        cairo_set_line_width(cr, 2 * outlineWidth);
-        cairo_stroke_preserve(cr);
-    }
+    StrokeInkOutline(cr, outlineWidth);
     const Rgb light = Lighter(fill, FIGURE_LIGHT_TOP), dark = Darker(fill, FIGURE_DARK_BOTTOM);
     cairo_pattern_t* gradient = cairo_pattern_create_linear(0, top, 0, bottom);
     cairo_pattern_add_color_stop_rgb(gradient, 0, light.r / 255.0, light.g / 255.0, light.b / 255.0);
