@@ -32,10 +32,10 @@ constexpr Rgb HAY_BALE_TAN = {232, 196, 96};
 constexpr Rgb HAY_BALE_OLIVE = {180, 140, 60};
 constexpr Rgb BACKDROP_SKY = {170, 212, 232};
 constexpr Rgb BACKDROP_CREAM = {236, 236, 208};
-constexpr Rgb ROLLING_HILLS_LEAF_GREEN = {150, 186, 96};
-constexpr Rgb ROLLING_HILLS_LEAF_GREEN_2 = {160, 196, 96};
-constexpr Rgb ROLLING_HILLS_OLIVE = {116, 160, 70};
-constexpr Rgb DIRT_PATH_TAN = {204, 176, 124};
+constexpr Rgb HILLS_LEAF_GREEN = {150, 186, 96};
+constexpr Rgb HILLS_LEAF_GREEN_2 = {160, 196, 96};
+constexpr Rgb HILLS_OLIVE = {116, 160, 70};
+constexpr Rgb PATH_TAN = {204, 176, 124};
 constexpr Rgb SILO_TEAL = {60, 128, 176};
 constexpr Rgb SILO_SILVER_2 = {176, 182, 188};
 constexpr Rgb TREE_GREEN = {82, 150, 64};
@@ -230,15 +230,15 @@ void DrawFarmScene(cairo_t* cr, bool altered) {
     cairo_line_to(cr, SCENE_WIDTH, SCENE_HEIGHT);
     cairo_line_to(cr, 0, SCENE_HEIGHT);
     cairo_close_path(cr);
-    PaintShaded(cr, ROLLING_HILLS_LEAF_GREEN, 0);
-    FillGradientRect(cr, 0, 172, SCENE_WIDTH, SCENE_HEIGHT - 172, ROLLING_HILLS_LEAF_GREEN_2, ROLLING_HILLS_OLIVE);
+    PaintShaded(cr, HILLS_LEAF_GREEN, 0);
+    FillGradientRect(cr, 0, 172, SCENE_WIDTH, SCENE_HEIGHT - 172, HILLS_LEAF_GREEN_2, HILLS_OLIVE);
     // Dirt path from the barn door.
     cairo_move_to(cr, 108, 190);
     cairo_curve_to(cr, 100, 220, 60, 240, 40, SCENE_HEIGHT);
     cairo_line_to(cr, 150, SCENE_HEIGHT);
     cairo_curve_to(cr, 150, 240, 140, 215, 142, 190);
     cairo_close_path(cr);
-    PaintFlat(cr, DIRT_PATH_TAN);
+    PaintFlat(cr, PATH_TAN);
 
     DrawSilo(cr, silo.left + 8, silo.top + 6, silo.right - 8, silo.bottom - 6,
              altered ? SILO_TEAL : SILO_SILVER_2);

@@ -35,26 +35,26 @@ constexpr Rgb SHOP_DOOR_YELLOW = {240, 200, 90};
 constexpr Rgb BACKDROP_NAVY = {14, 20, 52};
 constexpr Rgb BACKDROP_PLUM = {58, 46, 104};
 constexpr Rgb BACKDROP_CREAM = {255, 250, 220};
-constexpr Rgb MOON_FULL_CREAM = {255, 246, 200};
-constexpr Rgb MOON_FULL_CREAM_2 = {252, 240, 190};
-constexpr Rgb MOON_FULL_SAND = {222, 208, 156};
+constexpr Rgb MOON_CREAM = {255, 246, 200};
+constexpr Rgb MOON_CREAM_2 = {252, 240, 190};
+constexpr Rgb MOON_SAND = {222, 208, 156};
 constexpr Rgb SKYLINE_NAVY = {34, 32, 70};
-constexpr Rgb BLOCK_WINDOW_PLUM = {92, 74, 104};
+constexpr Rgb BLOCK_PLUM = {92, 74, 104};
 constexpr Rgb WINDOW_CHARCOAL = {60, 46, 70};
-constexpr Rgb SHOP_MIDDLE_BROWN = {150, 104, 86};
-constexpr Rgb SHOP_MIDDLE_BROWN_2 = {130, 88, 72};
-constexpr Rgb SHOP_MIDDLE_CHARCOAL = {36, 40, 60};
-constexpr Rgb SHOP_MIDDLE_CREAM = {246, 240, 226};
-constexpr Rgb SHOP_MIDDLE_TEAL = {56, 150, 120};
-constexpr Rgb SHOP_MIDDLE_PEACH = {255, 210, 130};
-constexpr Rgb SHOP_MIDDLE_ORANGE = {196, 130, 60};
+constexpr Rgb SHOP_BROWN = {150, 104, 86};
+constexpr Rgb SHOP_BROWN_2 = {130, 88, 72};
+constexpr Rgb SHOP_CHARCOAL = {36, 40, 60};
+constexpr Rgb SHOP_CREAM = {246, 240, 226};
+constexpr Rgb SHOP_TEAL = {56, 150, 120};
+constexpr Rgb SHOP_PEACH = {255, 210, 130};
+constexpr Rgb SHOP_ORANGE = {196, 130, 60};
 constexpr Rgb TOWER_BLOCK_SLATE = {70, 84, 112};
-constexpr Rgb PAVEMENT_ROAD_GREY = {120, 120, 130};
-constexpr Rgb PAVEMENT_ROAD_SLATE = {96, 96, 106};
-constexpr Rgb PAVEMENT_ROAD_GREY_2 = {150, 150, 156};
-constexpr Rgb PAVEMENT_ROAD_CHARCOAL = {40, 40, 50};
-constexpr Rgb PAVEMENT_ROAD_CHARCOAL_2 = {26, 26, 34};
-constexpr Rgb PAVEMENT_ROAD_SAND = {220, 210, 150};
+constexpr Rgb STREET_GREY = {120, 120, 130};
+constexpr Rgb STREET_SLATE = {96, 96, 106};
+constexpr Rgb STREET_GREY_2 = {150, 150, 156};
+constexpr Rgb STREET_CHARCOAL = {40, 40, 50};
+constexpr Rgb STREET_CHARCOAL_2 = {26, 26, 34};
+constexpr Rgb STREET_SAND = {220, 210, 150};
 constexpr Rgb STREET_LAMP_PEACH = {255, 220, 140};
 constexpr Rgb STREET_LAMP_CHARCOAL = {60, 64, 72};
 constexpr Rgb STREET_LAMP_SAND = {255, 226, 150};
@@ -175,18 +175,18 @@ void DrawNightCityScene(cairo_t* cr, bool altered) {
     }
     // Moon: full, or a crescent in the changed copy.
     EllipsePath(cr, moon.cx, moon.cy, 13, 13);
-    PaintFlat(cr, MOON_FULL_CREAM, 0.15);
+    PaintFlat(cr, MOON_CREAM, 0.15);
     if (!altered) {
         EllipsePath(cr, moon.cx, moon.cy, 10, 10);
-        PaintShaded(cr, MOON_FULL_CREAM_2, 0.8);
+        PaintShaded(cr, MOON_CREAM_2, 0.8);
         EllipsePath(cr, moon.cx - 3, moon.cy - 2, 2.5, 2.5);
         EllipsePath(cr, moon.cx + 4, moon.cy + 3, 1.8, 1.8);
-        PaintFlat(cr, MOON_FULL_SAND);
+        PaintFlat(cr, MOON_SAND);
     } else {
         // Crescent: the disc with an offset disc cut away.
         cairo_push_group(cr);
         EllipsePath(cr, moon.cx, moon.cy, 10, 10);
-        PaintShaded(cr, MOON_FULL_CREAM_2, 0);
+        PaintShaded(cr, MOON_CREAM_2, 0);
         cairo_set_operator(cr, CAIRO_OPERATOR_CLEAR);
         EllipsePath(cr, moon.cx + 5.5, moon.cy - 3.5, 9, 9);
         cairo_fill(cr);
@@ -201,7 +201,7 @@ void DrawNightCityScene(cairo_t* cr, bool altered) {
     }
     // Left block; the window in the area is drawn by itself.
     RectPath(cr, 0, 70, 106, 130);
-    PaintShaded(cr, BLOCK_WINDOW_PLUM, 1);
+    PaintShaded(cr, BLOCK_PLUM, 1);
     unsigned windowSeed = 3;
     for (int row = 0; row < 3; ++row) {
         for (int col = 0; col < 3; ++col) {
@@ -215,11 +215,11 @@ void DrawNightCityScene(cairo_t* cr, bool altered) {
                altered ? WINDOW_NAVY : WINDOW_YELLOW);
     // Shop in the middle with an awning and a lit display window.
     RectPath(cr, 106, 96, 128, 104);
-    PaintShaded(cr, SHOP_MIDDLE_BROWN, 1);
+    PaintShaded(cr, SHOP_BROWN, 1);
     for (double y = 100; y < 200; y += 6) LinePath(cr, 107, y, 233, y);
-    PaintLine(cr, SHOP_MIDDLE_BROWN_2, 0.6);
+    PaintLine(cr, SHOP_BROWN_2, 0.6);
     RectPath(cr, 112, 104, 116, 14);
-    PaintFillThenOutline(cr, SHOP_MIDDLE_CHARCOAL, 1);
+    PaintFillThenOutline(cr, SHOP_CHARCOAL, 1);
     UseFont(cr, FONT_BOLD, 10);
     DrawTextCentered(cr, "BAKERY", 170, 111.5, 255, 220, 140);
     for (int i = 0; i < 8; ++i) {
@@ -228,25 +228,25 @@ void DrawNightCityScene(cairo_t* cr, bool altered) {
         cairo_line_to(cr, 125 + i * 15, 140);
         cairo_curve_to(cr, 122 + i * 15, 144, 113 + i * 15, 144, 110 + i * 15, 140);
         cairo_close_path(cr);
-        PaintShaded(cr, i % 2 ? SHOP_MIDDLE_CREAM : SHOP_MIDDLE_TEAL, 0.6);
+        PaintShaded(cr, i % 2 ? SHOP_CREAM : SHOP_TEAL, 0.6);
     }
     RectPath(cr, 114, 150, 34, 40);
-    PaintShaded(cr, SHOP_MIDDLE_PEACH, 1.2);
+    PaintShaded(cr, SHOP_PEACH, 1.2);
     for (int i = 0; i < 3; ++i) {
         EllipsePath(cr, 122 + i * 9, 180, 4, 3);
-        PaintShaded(cr, SHOP_MIDDLE_ORANGE, 0.6);
+        PaintShaded(cr, SHOP_ORANGE, 0.6);
     }
     DrawShopDoor(cr, door, altered);
     // Right block.
     DrawTowerBlock(cr, 234, 54, SCENE_WIDTH, 200, TOWER_BLOCK_SLATE, 16, 18, 10, 12, 11);
     // Pavement and road.
-    FillGradientRect(cr, 0, 198, SCENE_WIDTH, 10, PAVEMENT_ROAD_GREY, PAVEMENT_ROAD_SLATE);
+    FillGradientRect(cr, 0, 198, SCENE_WIDTH, 10, STREET_GREY, STREET_SLATE);
     LinePath(cr, 0, 208, SCENE_WIDTH, 208);
-    PaintLine(cr, PAVEMENT_ROAD_GREY_2, 1.5);
-    FillGradientRect(cr, 0, 209, SCENE_WIDTH, SCENE_HEIGHT - 209, PAVEMENT_ROAD_CHARCOAL, PAVEMENT_ROAD_CHARCOAL_2);
+    PaintLine(cr, STREET_GREY_2, 1.5);
+    FillGradientRect(cr, 0, 209, SCENE_WIDTH, SCENE_HEIGHT - 209, STREET_CHARCOAL, STREET_CHARCOAL_2);
     for (double x = 8; x < SCENE_WIDTH; x += 44) {
         RectPath(cr, x, 246, 24, 3);
-        PaintFlat(cr, PAVEMENT_ROAD_SAND);
+        PaintFlat(cr, STREET_SAND);
     }
     // Street lamp on the left, with its pool of light.
     EllipsePath(cr, 20, 206, 24, 5);

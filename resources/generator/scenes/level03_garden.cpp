@@ -29,19 +29,19 @@ constexpr Rgb BUCKET_CREAM = {250, 220, 210};
 constexpr Rgb WATERING_CAN_GREEN = {64, 160, 112};
 constexpr Rgb BACKDROP_SKY = {176, 216, 240};
 constexpr Rgb BACKDROP_ICE = {226, 240, 236};
-constexpr Rgb HEDGE_TREES_GREEN = {96, 150, 84};
+constexpr Rgb HEDGE_GREEN = {96, 150, 84};
 constexpr Rgb TREE_GREEN = {74, 140, 70};
 constexpr Rgb PICKET_FENCE_CREAM = {240, 236, 224};
 constexpr Rgb PICKET_FENCE_CREAM_2 = {248, 246, 236};
-constexpr Rgb LAWN_BED_LEAF_GREEN = {150, 200, 100};
-constexpr Rgb LAWN_BED_GREEN = {110, 170, 76};
-constexpr Rgb LAWN_BED_BROWN = {136, 96, 66};
-constexpr Rgb LAWN_BED_RED = {236, 70, 90};
-constexpr Rgb LAWN_BED_YELLOW = {250, 200, 60};
-constexpr Rgb LAWN_BED_PURPLE = {170, 110, 220};
-constexpr Rgb LAWN_BED_WHITE = {250, 250, 250};
-constexpr Rgb LAWN_BED_GREEN_2 = {70, 130, 60};
-constexpr Rgb LAWN_BED_SILVER = {180, 176, 168};
+constexpr Rgb LAWN_LEAF_GREEN = {150, 200, 100};
+constexpr Rgb LAWN_GREEN = {110, 170, 76};
+constexpr Rgb LAWN_BROWN = {136, 96, 66};
+constexpr Rgb LAWN_RED = {236, 70, 90};
+constexpr Rgb LAWN_YELLOW = {250, 200, 60};
+constexpr Rgb LAWN_PURPLE = {170, 110, 220};
+constexpr Rgb LAWN_WHITE = {250, 250, 250};
+constexpr Rgb LAWN_GREEN_2 = {70, 130, 60};
+constexpr Rgb LAWN_SILVER = {180, 176, 168};
 constexpr Rgb WASHING_LINE_SLATE = {110, 110, 110};
 constexpr Rgb WASHING_LINE_TAN = {170, 140, 100};
 constexpr Rgb WASHING_LINE_BLUE = {80, 140, 220};
@@ -200,7 +200,7 @@ void DrawGardenScene(cairo_t* cr, bool altered) {
     for (int i = 0; i < 9; ++i) {
         EllipsePath(cr, 10 + i * 46, 124 + (i % 2) * 6, 30, 22);
     }
-    PaintShaded(cr, HEDGE_TREES_GREEN, 0);
+    PaintShaded(cr, HEDGE_GREEN, 0);
     DrawTree(cr, 344, 150, 150, TREE_GREEN);
     // Picket fence; one picket stands at the ladybird's spot.
     const double firstPicket = std::fmod(ladybird.cx, 14.0) - 14;
@@ -217,21 +217,21 @@ void DrawGardenScene(cairo_t* cr, bool altered) {
         PaintShaded(cr, PICKET_FENCE_CREAM_2, 0.8);
     }
     // Lawn, bed and stepping stones.
-    FillGradientRect(cr, 0, 190, SCENE_WIDTH, SCENE_HEIGHT - 190, LAWN_BED_LEAF_GREEN, LAWN_BED_GREEN);
+    FillGradientRect(cr, 0, 190, SCENE_WIDTH, SCENE_HEIGHT - 190, LAWN_LEAF_GREEN, LAWN_GREEN);
     RectPath(cr, 0, 186, SCENE_WIDTH, 9);
-    PaintShaded(cr, LAWN_BED_BROWN, 0);
-    const Rgb bloom[4] = {LAWN_BED_RED, LAWN_BED_YELLOW, LAWN_BED_PURPLE, LAWN_BED_WHITE};
+    PaintShaded(cr, LAWN_BROWN, 0);
+    const Rgb bloom[4] = {LAWN_RED, LAWN_YELLOW, LAWN_PURPLE, LAWN_WHITE};
     for (int i = 0; i < 16; ++i) {
         const double x = 8 + i * 23.5;
         if (x > house.left - 4 && x < house.right + 4) continue;
         LinePath(cr, x, 190, x + (i % 3) - 1, 170 - (i % 2) * 6);
-        PaintLine(cr, LAWN_BED_GREEN_2, 1.2);
+        PaintLine(cr, LAWN_GREEN_2, 1.2);
         DrawFlower(cr, x + (i % 3) - 1, 170 - (i % 2) * 6, 6, bloom[i % 4]);
     }
     const double stones[][2] = {{150, 240}, {178, 226}, {213, 214}, {246, 204}, {120, 258}};
     for (const auto& stone : stones) {
         EllipsePath(cr, stone[0], stone[1], 17, 6);
-        PaintShaded(cr, LAWN_BED_SILVER, 0.8);
+        PaintShaded(cr, LAWN_SILVER, 0.8);
     }
     // Washing line along the top; the red towel hangs only in the changed copy.
     cairo_move_to(cr, -2, WashingLineY(-2));
@@ -242,8 +242,8 @@ void DrawGardenScene(cairo_t* cr, bool altered) {
     DrawShirt(cr, line.cx - 38, WashingLineY(line.cx - 38) - 1, WASHING_LINE_BLUE);
     DrawPeg(cr, line.cx - 44, WashingLineY(line.cx - 44));
     DrawPeg(cr, line.cx - 32, WashingLineY(line.cx - 32));
-    DrawSock(cr, line.cx + 26, WashingLineY(line.cx + 26) - 0.5, LAWN_BED_YELLOW);
-    DrawSock(cr, line.cx + 38, WashingLineY(line.cx + 38) - 0.5, LAWN_BED_YELLOW);
+    DrawSock(cr, line.cx + 26, WashingLineY(line.cx + 26) - 0.5, LAWN_YELLOW);
+    DrawSock(cr, line.cx + 38, WashingLineY(line.cx + 38) - 0.5, LAWN_YELLOW);
     if (altered) {
         const double towelY = WashingLineY(line.cx) - 0.5;
         RectPath(cr, line.cx - 15, towelY, 30, 16);

@@ -31,12 +31,12 @@ constexpr Rgb CHEST_DARK_BROWN = {90, 60, 36};
 constexpr Rgb BUBBLE_ICE = {220, 250, 255};
 constexpr Rgb BACKDROP_SKY = {120, 210, 222};
 constexpr Rgb BACKDROP_TEAL = {26, 110, 150};
-constexpr Rgb LIGHT_SHAFTS_ICE = {200, 240, 246};
-constexpr Rgb LIGHT_SHAFTS_SKY = {140, 220, 232};
-constexpr Rgb SAND_WAVY_SAND = {236, 214, 160};
-constexpr Rgb SAND_WAVY_TAN = {230, 150, 130};
-constexpr Rgb SAND_WAVY_SILVER = {170, 180, 190};
-constexpr Rgb SAND_WAVY_GREY = {120, 126, 140};
+constexpr Rgb LIGHT_SHAFT_ICE = {200, 240, 246};
+constexpr Rgb LIGHT_SHAFT_SKY = {140, 220, 232};
+constexpr Rgb SEABED_SAND = {236, 214, 160};
+constexpr Rgb SEABED_TAN = {230, 150, 130};
+constexpr Rgb SEABED_SILVER = {170, 180, 190};
+constexpr Rgb SEABED_GREY = {120, 126, 140};
 constexpr Rgb SEAWEED_GREEN = {60, 170, 90};
 constexpr Rgb SEAWEED_GREEN_2 = {90, 190, 80};
 constexpr Rgb SEAWEED_GREEN_3 = {100, 196, 90};
@@ -208,7 +208,7 @@ void DrawAquariumScene(cairo_t* cr, bool altered) {
         cairo_close_path(cr);
         PaintFlat(cr, JELLYFISH_WHITE, 0.07);
     }
-    FillGradientRect(cr, 0, 0, SCENE_WIDTH, 6, LIGHT_SHAFTS_ICE, LIGHT_SHAFTS_SKY);
+    FillGradientRect(cr, 0, 0, SCENE_WIDTH, 6, LIGHT_SHAFT_ICE, LIGHT_SHAFT_SKY);
     // Sand with a wavy top, pebbles and rocks.
     cairo_move_to(cr, 0, 222);
     cairo_curve_to(cr, 90, 208, 180, 232, 260, 216);
@@ -216,17 +216,17 @@ void DrawAquariumScene(cairo_t* cr, bool altered) {
     cairo_line_to(cr, SCENE_WIDTH, SCENE_HEIGHT);
     cairo_line_to(cr, 0, SCENE_HEIGHT);
     cairo_close_path(cr);
-    PaintShaded(cr, SAND_WAVY_SAND, 0);
+    PaintShaded(cr, SEABED_SAND, 0);
     unsigned seed = 41;
     for (int i = 0; i < 40; ++i) {
         const double x = NextRandom(&seed) * SCENE_WIDTH, y = 232 + NextRandom(&seed) * 34;
         EllipsePath(cr, x, y, 2 + NextRandom(&seed) * 2, 1.4 + NextRandom(&seed));
-        const Rgb pebble[3] = {CASTLE_TAN, SAND_WAVY_TAN, SAND_WAVY_SILVER};
+        const Rgb pebble[3] = {CASTLE_TAN, SEABED_TAN, SEABED_SILVER};
         PaintFillThenOutline(cr, pebble[i % 3], 0.5);
     }
     EllipsePath(cr, 40, 226, 34, 16);
     EllipsePath(cr, 70, 232, 22, 12);
-    PaintShaded(cr, SAND_WAVY_GREY, 1);
+    PaintShaded(cr, SEABED_GREY, 1);
     DrawSeaweed(cr, 14, 230, 110, 8, SEAWEED_GREEN);
     DrawSeaweed(cr, 28, 230, 80, -6, SEAWEED_GREEN_2);
     DrawSeaweed(cr, 150, 230, 60, 6, SEAWEED_GREEN);

@@ -24,13 +24,13 @@ constexpr Rgb YARN_BALL_RED_3 = {170, 40, 60};
 constexpr Rgb FIRE_RED = {230, 80, 30};
 constexpr Rgb FIRE_ORANGE = {250, 150, 40};
 constexpr Rgb FIRE_YELLOW = {255, 226, 110};
-constexpr Rgb STRIPED_WALLPAPER_SAND = {246, 222, 170};
-constexpr Rgb STRIPED_WALLPAPER_SAND_2 = {226, 196, 146};
-constexpr Rgb STRIPED_WALLPAPER_SAND_3 = {236, 206, 150};
-constexpr Rgb STRIPED_WALLPAPER_BROWN = {140, 84, 56};
-constexpr Rgb STRIPED_WALLPAPER_BROWN_2 = {168, 108, 68};
-constexpr Rgb STRIPED_WALLPAPER_BROWN_3 = {130, 80, 50};
-constexpr Rgb STRIPED_WALLPAPER_BROWN_4 = {120, 74, 46};
+constexpr Rgb WALLPAPER_SAND = {246, 222, 170};
+constexpr Rgb WALLPAPER_SAND_2 = {226, 196, 146};
+constexpr Rgb WALLPAPER_SAND_3 = {236, 206, 150};
+constexpr Rgb WALLPAPER_BROWN = {140, 84, 56};
+constexpr Rgb WALLPAPER_BROWN_2 = {168, 108, 68};
+constexpr Rgb WALLPAPER_BROWN_3 = {130, 80, 50};
+constexpr Rgb WALLPAPER_BROWN_4 = {120, 74, 46};
 constexpr Rgb RUG_BROWN = {170, 60, 60};
 constexpr Rgb RUG_TAN = {236, 196, 110};
 constexpr Rgb NIGHT_WINDOW_CREAM = {250, 246, 236};
@@ -45,22 +45,22 @@ constexpr Rgb ARMCHAIR_YELLOW = {236, 190, 90};
 constexpr Rgb SIDE_TABLE_BROWN = {150, 96, 60};
 constexpr Rgb SIDE_TABLE_BROWN_2 = {130, 82, 50};
 constexpr Rgb SIDE_TABLE_BLUE = {60, 90, 180};
-constexpr Rgb STANDING_LAMP_DARK_BROWN = {80, 70, 60};
-constexpr Rgb STANDING_LAMP_SAND = {255, 230, 150};
-constexpr Rgb STANDING_LAMP_SAND_2 = {250, 220, 150};
-constexpr Rgb FIREPLACE_BRICK_RED = {190, 90, 70};
-constexpr Rgb FIREPLACE_BRICK_BROWN = {150, 70, 56};
-constexpr Rgb FIREPLACE_BRICK_CHARCOAL = {40, 26, 24};
-constexpr Rgb FIREPLACE_BRICK_ORANGE = {255, 150, 60};
-constexpr Rgb FIREPLACE_BRICK_BROWN_2 = {120, 80, 50};
-constexpr Rgb FIREPLACE_BRICK_GREY = {120, 116, 112};
-constexpr Rgb FIREPLACE_BRICK_BROWN_3 = {110, 70, 46};
-constexpr Rgb PAINTING_ABOVE_GOLD = {200, 150, 60};
-constexpr Rgb PAINTING_ABOVE_SKY = {150, 200, 230};
-constexpr Rgb PAINTING_ABOVE_CREAM = {230, 230, 200};
-constexpr Rgb PAINTING_ABOVE_GREEN = {90, 140, 90};
-constexpr Rgb THINGS_MANTEL_CREAM = {250, 246, 226};
-constexpr Rgb THINGS_MANTEL_YELLOW = {255, 190, 60};
+constexpr Rgb LAMP_DARK_BROWN = {80, 70, 60};
+constexpr Rgb LAMP_SAND = {255, 230, 150};
+constexpr Rgb LAMP_SAND_2 = {250, 220, 150};
+constexpr Rgb FIREPLACE_RED = {190, 90, 70};
+constexpr Rgb FIREPLACE_BROWN = {150, 70, 56};
+constexpr Rgb FIREPLACE_CHARCOAL = {40, 26, 24};
+constexpr Rgb FIREPLACE_ORANGE = {255, 150, 60};
+constexpr Rgb FIREPLACE_BROWN_2 = {120, 80, 50};
+constexpr Rgb FIREPLACE_GREY = {120, 116, 112};
+constexpr Rgb FIREPLACE_BROWN_3 = {110, 70, 46};
+constexpr Rgb PAINTING_GOLD = {200, 150, 60};
+constexpr Rgb PAINTING_SKY = {150, 200, 230};
+constexpr Rgb PAINTING_CREAM = {230, 230, 200};
+constexpr Rgb PAINTING_GREEN = {90, 140, 90};
+constexpr Rgb CANDLE_CREAM = {250, 246, 226};
+constexpr Rgb CANDLE_FLAME_YELLOW = {255, 190, 60};
 constexpr Rgb LYING_CAT_CHARCOAL = {60, 60, 66};
 constexpr Rgb LYING_CAT_ORANGE = {236, 150, 70};
 
@@ -166,16 +166,16 @@ void DrawFiresideScene(cairo_t* cr, bool altered) {
     const SceneArea slippers = AreaOf(6, 0), yarn = AreaOf(6, 1), garland = AreaOf(6, 2), book = AreaOf(6, 3),
                     cat = AreaOf(6, 4);
     // Striped wallpaper and a wooden floor.
-    FillGradientRect(cr, 0, 0, SCENE_WIDTH, 192, STRIPED_WALLPAPER_SAND, STRIPED_WALLPAPER_SAND_2);
+    FillGradientRect(cr, 0, 0, SCENE_WIDTH, 192, WALLPAPER_SAND, WALLPAPER_SAND_2);
     for (double x = 0; x < SCENE_WIDTH; x += 16) {
         RectPath(cr, x, 0, 6, 192);
-        PaintFlat(cr, STRIPED_WALLPAPER_SAND_3);
+        PaintFlat(cr, WALLPAPER_SAND_3);
     }
     RectPath(cr, 0, 184, SCENE_WIDTH, 8);
-    PaintShaded(cr, STRIPED_WALLPAPER_BROWN, 0.8);
-    FillGradientRect(cr, 0, 192, SCENE_WIDTH, SCENE_HEIGHT - 192, STRIPED_WALLPAPER_BROWN_2, STRIPED_WALLPAPER_BROWN_3);
+    PaintShaded(cr, WALLPAPER_BROWN, 0.8);
+    FillGradientRect(cr, 0, 192, SCENE_WIDTH, SCENE_HEIGHT - 192, WALLPAPER_BROWN_2, WALLPAPER_BROWN_3);
     for (double y = 200; y < SCENE_HEIGHT; y += 12) LinePath(cr, 0, y, SCENE_WIDTH, y);
-    PaintLine(cr, STRIPED_WALLPAPER_BROWN_4, 0.8);
+    PaintLine(cr, WALLPAPER_BROWN_4, 0.8);
     // Round rug.
     EllipsePath(cr, 170, 238, 150, 26);
     PaintShaded(cr, RUG_BROWN, 1);
@@ -223,61 +223,61 @@ void DrawFiresideScene(cairo_t* cr, bool altered) {
     PaintFlat(cr, NIGHT_WINDOW_CREAM);
     // Standing lamp on the right.
     RectPath(cr, 352, 60, 3, 130);
-    PaintShaded(cr, STANDING_LAMP_DARK_BROWN, 0.6);
+    PaintShaded(cr, LAMP_DARK_BROWN, 0.6);
     EllipsePath(cr, 353.5, 190, 12, 3);
-    PaintShaded(cr, STANDING_LAMP_DARK_BROWN, 0.6);
+    PaintShaded(cr, LAMP_DARK_BROWN, 0.6);
     EllipsePath(cr, 353, 70, 26, 18);
-    PaintFlat(cr, STANDING_LAMP_SAND, 0.25);
+    PaintFlat(cr, LAMP_SAND, 0.25);
     cairo_move_to(cr, 340, 40);
     cairo_line_to(cr, 366, 40);
     cairo_line_to(cr, 374, 64);
     cairo_line_to(cr, 332, 64);
     cairo_close_path(cr);
-    PaintShaded(cr, STANDING_LAMP_SAND_2, 0.8);
+    PaintShaded(cr, LAMP_SAND_2, 0.8);
     // Fireplace: brick surround, fire, mantel.
     const double fx = garland.cx + 10;
     RectPath(cr, fx - 62, garland.top + 6, 124, 190 - garland.top - 6);
-    PaintShaded(cr, FIREPLACE_BRICK_RED, 1.2);
+    PaintShaded(cr, FIREPLACE_RED, 1.2);
     for (double y = garland.top + 12; y < 190; y += 8) {
         LinePath(cr, fx - 62, y, fx + 62, y);
         const double shift = (static_cast<int>((y - garland.top) / 8) % 2) * 8;
         for (double x = fx - 62 + shift; x < fx + 62; x += 16) LinePath(cr, x, y, x, y + 8);
     }
-    PaintLine(cr, FIREPLACE_BRICK_BROWN, 0.7);
+    PaintLine(cr, FIREPLACE_BROWN, 0.7);
     cairo_new_sub_path(cr);
     cairo_arc(cr, fx, 152, 32, M_PI, 2 * M_PI);
     cairo_line_to(cr, fx + 32, 190);
     cairo_line_to(cr, fx - 32, 190);
     cairo_close_path(cr);
-    PaintShaded(cr, FIREPLACE_BRICK_CHARCOAL, 1);
+    PaintShaded(cr, FIREPLACE_CHARCOAL, 1);
     EllipsePath(cr, fx, 184, 28, 8);
-    PaintFlat(cr, FIREPLACE_BRICK_ORANGE, 0.25);
+    PaintFlat(cr, FIREPLACE_ORANGE, 0.25);
     for (double x : {fx - 12, fx + 10}) {
         RoundedRectPath(cr, x - 12, 180, 24, 6, 3);
-        PaintShaded(cr, FIREPLACE_BRICK_BROWN_2, 0.7);
+        PaintShaded(cr, FIREPLACE_BROWN_2, 0.7);
     }
     DrawFire(cr, fx, 182, 40, 40);
     RectPath(cr, fx - 74, 190, 148, 6);
-    PaintShaded(cr, FIREPLACE_BRICK_GREY, 0.8);
+    PaintShaded(cr, FIREPLACE_GREY, 0.8);
     RectPath(cr, fx - 72, garland.top - 1, 144, 7);
-    PaintShaded(cr, FIREPLACE_BRICK_BROWN_3, 1);
+    PaintShaded(cr, FIREPLACE_BROWN_3, 1);
     // Painting above the mantel.
     RectPath(cr, fx - 30, 18, 60, 44);
-    PaintShaded(cr, PAINTING_ABOVE_GOLD, 1.2);
-    FillGradientRect(cr, fx - 25, 23, 50, 34, PAINTING_ABOVE_SKY, PAINTING_ABOVE_CREAM);
+    PaintShaded(cr, PAINTING_GOLD, 1.2);
+    FillGradientRect(cr, fx - 25, 23, 50, 34, PAINTING_SKY, PAINTING_CREAM);
     cairo_move_to(cr, fx - 25, 57);
     cairo_line_to(cr, fx - 8, 38);
     cairo_line_to(cr, fx + 4, 50);
     cairo_line_to(cr, fx + 12, 42);
     cairo_line_to(cr, fx + 25, 57);
     cairo_close_path(cr);
-    PaintFlat(cr, PAINTING_ABOVE_GREEN);
+    PaintFlat(cr, PAINTING_GREEN);
     // Things on the mantel: candles and the sleeping cat.
     for (double x : {fx - 62, fx - 54}) {
         RectPath(cr, x - 2, garland.top - 13, 4, 12);
-        PaintShaded(cr, THINGS_MANTEL_CREAM, 0.6);
+        PaintShaded(cr, CANDLE_CREAM, 0.6);
         EllipsePath(cr, x, garland.top - 15.5, 1.4, 2.4);
-        PaintFlat(cr, THINGS_MANTEL_YELLOW);
+        PaintFlat(cr, CANDLE_FLAME_YELLOW);
     }
     DrawLyingCat(cr, cat.cx - 2, garland.top - 1, altered ? LYING_CAT_CHARCOAL : LYING_CAT_ORANGE);
     if (!altered) DrawGarland(cr, garland.left + 7, garland.right - 7, garland.top + 6);

@@ -28,11 +28,11 @@ constexpr Rgb COOKIE_JAR_ROSE = {200, 80, 90};
 constexpr Rgb TIER_CAKE_ICE = {220, 224, 230};
 constexpr Rgb TIER_CAKE_CREAM = {250, 236, 210};
 constexpr Rgb TIER_CAKE_RED = {220, 30, 40};
-constexpr Rgb WALL_CANDY_WHITE = {255, 244, 240};
-constexpr Rgb WALL_CANDY_CREAM = {246, 226, 222};
-constexpr Rgb WALL_CANDY_CREAM_2 = {250, 220, 220};
-constexpr Rgb WALL_CANDY_BROWN = {170, 112, 80};
-constexpr Rgb WALL_CANDY_BROWN_2 = {140, 90, 64};
+constexpr Rgb WALL_STRIPE_WHITE = {255, 244, 240};
+constexpr Rgb WALL_STRIPE_CREAM = {246, 226, 222};
+constexpr Rgb WALL_STRIPE_CREAM_2 = {250, 220, 220};
+constexpr Rgb WALL_STRIPE_BROWN = {170, 112, 80};
+constexpr Rgb WALL_STRIPE_BROWN_2 = {140, 90, 64};
 constexpr Rgb SHOP_SIGN_BROWN = {120, 70, 60};
 constexpr Rgb STAR_YELLOW = {250, 200, 70};
 constexpr Rgb HANGING_LAMPS_PLUM = {90, 80, 80};
@@ -41,22 +41,22 @@ constexpr Rgb HANGING_LAMPS_GREY = {90, 150, 140};
 constexpr Rgb SHELF_UNIT_OLIVE = {176, 120, 80};
 constexpr Rgb SHELF_UNIT_BROWN = {120, 78, 52};
 constexpr Rgb SHELF_UNIT_TAN = {200, 146, 96};
-constexpr Rgb MIDDLE_SHELF_GOLD = {206, 140, 70};
-constexpr Rgb MIDDLE_SHELF_PEACH = {240, 200, 140};
-constexpr Rgb LOWER_SHELF_ROSE = {240, 120, 120};
-constexpr Rgb LOWER_SHELF_BROWN = {160, 100, 60};
-constexpr Rgb COUNTER_GLASS_CREAM = {230, 220, 210};
-constexpr Rgb COUNTER_GLASS_ROSE = {210, 120, 130};
-constexpr Rgb COUNTER_GLASS_ICE = {236, 246, 250};
-constexpr Rgb COUNTER_GLASS_SILVER = {200, 200, 206};
-constexpr Rgb COUNTER_GLASS_SAND = {250, 220, 140};
-constexpr Rgb COUNTER_GLASS_BROWN = {170, 110, 70};
-constexpr Rgb TILL_COUNTER_SLATE = {90, 100, 120};
-constexpr Rgb TILL_COUNTER_MINT = {160, 220, 190};
+constexpr Rgb LOAF_GOLD = {206, 140, 70};
+constexpr Rgb LOAF_PEACH = {240, 200, 140};
+constexpr Rgb MUFFIN_ROSE = {240, 120, 120};
+constexpr Rgb MUFFIN_BROWN = {160, 100, 60};
+constexpr Rgb DISPLAY_CASE_CREAM = {230, 220, 210};
+constexpr Rgb DISPLAY_CASE_ROSE = {210, 120, 130};
+constexpr Rgb DISPLAY_CASE_ICE = {236, 246, 250};
+constexpr Rgb DISPLAY_CASE_SILVER = {200, 200, 206};
+constexpr Rgb DISPLAY_CASE_SAND = {250, 220, 140};
+constexpr Rgb DISPLAY_CASE_BROWN = {170, 110, 70};
+constexpr Rgb TILL_SLATE = {90, 100, 120};
+constexpr Rgb TILL_MINT = {160, 220, 190};
 constexpr Rgb TIER_CAKE_BROWN = {120, 70, 40};
 constexpr Rgb TIER_CAKE_PINK = {250, 170, 200};
-constexpr Rgb TILL_COUNTER_ICE = {240, 240, 246};
-constexpr Rgb TILL_COUNTER_YELLOW = {240, 200, 80};
+constexpr Rgb TILL_ICE = {240, 240, 246};
+constexpr Rgb TILL_YELLOW = {240, 200, 80};
 
 // Baguette lying on a shelf, centred on cx, bottom at baseY.
 void DrawBaguette(cairo_t* cr, double cx, double baseY, double length) {
@@ -164,12 +164,12 @@ void DrawBakeryScene(cairo_t* cr, bool altered) {
     const SceneArea pastry = AreaOf(7, 0), baguette = AreaOf(7, 1), cake = AreaOf(7, 2), pretzel = AreaOf(7, 3),
                     jar = AreaOf(7, 4);
     // Wall with candy stripes and a wooden floor.
-    FillGradientRect(cr, 0, 0, SCENE_WIDTH, 240, WALL_CANDY_WHITE, WALL_CANDY_CREAM);
+    FillGradientRect(cr, 0, 0, SCENE_WIDTH, 240, WALL_STRIPE_WHITE, WALL_STRIPE_CREAM);
     for (double x = 110; x < SCENE_WIDTH; x += 20) {
         RectPath(cr, x, 0, 8, 150);
-        PaintFlat(cr, WALL_CANDY_CREAM_2);
+        PaintFlat(cr, WALL_STRIPE_CREAM_2);
     }
-    FillGradientRect(cr, 0, 236, SCENE_WIDTH, SCENE_HEIGHT - 236, WALL_CANDY_BROWN, WALL_CANDY_BROWN_2);
+    FillGradientRect(cr, 0, 236, SCENE_WIDTH, SCENE_HEIGHT - 236, WALL_STRIPE_BROWN, WALL_STRIPE_BROWN_2);
     // Shop sign.
     RoundedRectPath(cr, 150, 12, 128, 30, 8);
     PaintShaded(cr, SHOP_SIGN_BROWN, 1.2);
@@ -203,9 +203,9 @@ void DrawBakeryScene(cairo_t* cr, bool altered) {
     // Middle shelf: loaves.
     for (double x : {22.0, 50.0, 78.0}) {
         EllipsePath(cr, x, 111, 11, 7.5);
-        PaintShaded(cr, MIDDLE_SHELF_GOLD, 0.8);
+        PaintShaded(cr, LOAF_GOLD, 0.8);
         LinePath(cr, x - 5, 108, x + 5, 108);
-        PaintLine(cr, MIDDLE_SHELF_PEACH, 1.2);
+        PaintLine(cr, LOAF_PEACH, 1.2);
     }
     // Lower shelf: a pretzel joins the muffins.
     for (double x : {72.0, 88.0}) {
@@ -214,9 +214,9 @@ void DrawBakeryScene(cairo_t* cr, bool altered) {
         cairo_line_to(cr, x + 7, pretzel.bottom - 10);
         cairo_line_to(cr, x + 6, pretzel.bottom - 2);
         cairo_close_path(cr);
-        PaintShaded(cr, LOWER_SHELF_ROSE, 0.6);
+        PaintShaded(cr, MUFFIN_ROSE, 0.6);
         EllipsePath(cr, x, pretzel.bottom - 11, 7.5, 5);
-        PaintShaded(cr, LOWER_SHELF_BROWN, 0.6);
+        PaintShaded(cr, MUFFIN_BROWN, 0.6);
     }
     if (altered) DrawPretzel(cr, pretzel.cx, pretzel.cy + 1);
     // Bottom shelf: the cookie jar, emptied in the changed copy.
@@ -224,15 +224,15 @@ void DrawBakeryScene(cairo_t* cr, bool altered) {
     DrawCookieJar(cr, 76, jar.bottom - 3, 20, 24, true);
     // Counter with a glass display case.
     RectPath(cr, 112, cake.bottom, SCENE_WIDTH - 112, 6);
-    PaintShaded(cr, COUNTER_GLASS_CREAM, 1);
+    PaintShaded(cr, DISPLAY_CASE_CREAM, 1);
     RectPath(cr, 116, cake.bottom + 6, SCENE_WIDTH - 116, 90);
-    PaintShaded(cr, COUNTER_GLASS_ROSE, 1.2);
+    PaintShaded(cr, DISPLAY_CASE_ROSE, 1.2);
     RectPath(cr, 124, pastry.top - 18, SCENE_WIDTH - 130, 52);
-    PaintFlat(cr, COUNTER_GLASS_ICE);
+    PaintFlat(cr, DISPLAY_CASE_ICE);
     RectPath(cr, 124, pastry.bottom - 4, SCENE_WIDTH - 130, 3);
-    PaintShaded(cr, COUNTER_GLASS_SILVER, 0.6);
+    PaintShaded(cr, DISPLAY_CASE_SILVER, 0.6);
     RectPath(cr, 124, pastry.bottom - 24, SCENE_WIDTH - 130, 2.5);
-    PaintShaded(cr, COUNTER_GLASS_SILVER, 0.6);
+    PaintShaded(cr, DISPLAY_CASE_SILVER, 0.6);
     for (int i = 0; i < 7; ++i) {
         const double x = 144 + i * 32;
         if (x < pastry.left - 8) {
@@ -242,7 +242,7 @@ void DrawBakeryScene(cairo_t* cr, bool altered) {
                 DrawCroissant(cr, x, pastry.bottom - 10);
         }
         EllipsePath(cr, x, pastry.bottom - 29, 8, 4);
-        PaintShaded(cr, i % 3 ? COUNTER_GLASS_SAND : COUNTER_GLASS_BROWN, 0.6);
+        PaintShaded(cr, i % 3 ? DISPLAY_CASE_SAND : DISPLAY_CASE_BROWN, 0.6);
     }
     // The pastry in the area: a croissant, a donut in the changed copy.
     if (altered)
@@ -256,18 +256,18 @@ void DrawBakeryScene(cairo_t* cr, bool altered) {
     PaintLine(cr, DONUT_WHITE, 2);
     // Till on the counter and the cake on its stand.
     RoundedRectPath(cr, 136, cake.bottom - 26, 44, 26, 4);
-    PaintShaded(cr, TILL_COUNTER_SLATE, 1);
+    PaintShaded(cr, TILL_SLATE, 1);
     RectPath(cr, 142, cake.bottom - 34, 30, 10);
-    PaintShaded(cr, TILL_COUNTER_MINT, 0.8);
+    PaintShaded(cr, TILL_MINT, 0.8);
     for (int i = 0; i < 6; ++i) {
         RectPath(cr, 142 + (i % 3) * 10, cake.bottom - 20 + (i / 3) * 7, 7, 4);
     }
     PaintFlat(cr, TIER_CAKE_ICE);
     DrawTierCake(cr, cake.cx, cake.bottom - 3, altered ? TIER_CAKE_BROWN : TIER_CAKE_PINK);
     EllipsePath(cr, 220, cake.bottom - 6, 16, 4);
-    PaintShaded(cr, TILL_COUNTER_ICE, 0.7);
+    PaintShaded(cr, TILL_ICE, 0.7);
     for (double x : {212.0, 222.0, 230.0}) {
         EllipsePath(cr, x, cake.bottom - 11, 5, 4);
-        PaintShaded(cr, TILL_COUNTER_YELLOW, 0.6);
+        PaintShaded(cr, TILL_YELLOW, 0.6);
     }
 }

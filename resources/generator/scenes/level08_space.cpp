@@ -28,14 +28,14 @@ constexpr Rgb ASTRONAUT_GOLD = {230, 170, 60};
 constexpr Rgb ASTRONAUT_WHITE = {255, 255, 255};
 constexpr Rgb BACKDROP_BLACK = {6, 10, 34};
 constexpr Rgb BACKDROP_NAVY = {30, 30, 80};
-constexpr Rgb KEEP_AREAS_WHITE = {255, 255, 240};
+constexpr Rgb STAR_WHITE = {255, 255, 240};
 constexpr Rgb EARTH_BLUE = {70, 130, 220};
 constexpr Rgb EARTH_GREEN = {90, 180, 100};
 constexpr Rgb EARTH_BLACK = {0, 0, 20};
 constexpr Rgb SPACE_STATION_SILVER = {200, 204, 214};
 constexpr Rgb SPACE_STATION_BLUE = {60, 90, 170};
 constexpr Rgb SPACE_STATION_ICE = {220, 224, 232};
-constexpr Rgb ROCKET_LIFTING_GOLD = {255, 180, 60};
+constexpr Rgb ROCKET_FLAME_GOLD = {255, 180, 60};
 constexpr Rgb ROCKET_YELLOW = {250, 200, 60};
 constexpr Rgb ROCKET_ICE = {236, 238, 244};
 constexpr Rgb MOON_GROUND_SILVER = {186, 186, 196};
@@ -161,7 +161,7 @@ void DrawSpaceScene(cairo_t* cr, bool altered) {
         }
         if (inArea) continue;
         EllipsePath(cr, x, y, r, r);
-        PaintFlat(cr, KEEP_AREAS_WHITE, alpha);
+        PaintFlat(cr, STAR_WHITE, alpha);
     }
     // The Earth, half lit.
     EllipsePath(cr, 62, 56, 26, 26);
@@ -192,7 +192,7 @@ void DrawSpaceScene(cairo_t* cr, bool altered) {
     cairo_curve_to(cr, rocket.cx - 5, rocket.bottom + 6, rocket.cx - 1, rocket.bottom + 10, rocket.cx, rocket.bottom + 18);
     cairo_curve_to(cr, rocket.cx + 1, rocket.bottom + 10, rocket.cx + 5, rocket.bottom + 6, rocket.cx + 4, rocket.bottom - 5);
     cairo_close_path(cr);
-    PaintShaded(cr, ROCKET_LIFTING_GOLD, 0);
+    PaintShaded(cr, ROCKET_FLAME_GOLD, 0);
     DrawRocket(cr, rocket.cx, rocket.top + 4, rocket.bottom - 4, altered ? ROCKET_YELLOW : ROCKET_ICE);
     // Moon ground with craters.
     cairo_move_to(cr, 0, 204);

@@ -23,22 +23,22 @@ constexpr Rgb BEACH_UMBRELLA_WHITE = {250, 250, 246};
 constexpr Rgb BEACH_UMBRELLA_RED = {236, 70, 70};
 constexpr Rgb BACKDROP_SKY = {120, 200, 246};
 constexpr Rgb BACKDROP_ICE = {210, 240, 252};
-constexpr Rgb SEA_WAVE_BLUE = {40, 140, 200};
-constexpr Rgb SEA_WAVE_SKY = {90, 200, 220};
-constexpr Rgb SEA_WAVE_ICE = {220, 246, 255};
+constexpr Rgb SEA_BLUE = {40, 140, 200};
+constexpr Rgb SEA_SKY = {90, 200, 220};
+constexpr Rgb SEA_ICE = {220, 246, 255};
 constexpr Rgb SAILBOAT_ORANGE = {250, 120, 60};
-constexpr Rgb SEA_WAVE_WHITE = {255, 255, 255};
-constexpr Rgb SEA_WAVE_RED = {236, 60, 50};
-constexpr Rgb SEA_WAVE_CHARCOAL = {60, 60, 60};
-constexpr Rgb BEACH_FOAM_SAND = {246, 222, 160};
+constexpr Rgb SEA_WHITE = {255, 255, 255};
+constexpr Rgb SEA_RED = {236, 60, 50};
+constexpr Rgb SEA_CHARCOAL = {60, 60, 60};
+constexpr Rgb BEACH_SAND = {246, 222, 160};
 constexpr Rgb BEACH_TOWEL_BLUE = {60, 120, 220};
 constexpr Rgb BEACH_TOWEL_GREEN = {60, 190, 90};
 constexpr Rgb BEACH_TOWEL_YELLOW = {250, 220, 60};
 constexpr Rgb BEACH_TOWEL_GREY = {120, 120, 140};
-constexpr Rgb SANDCASTLE_BUCKET_KHAKI = {226, 190, 120};
-constexpr Rgb SANDCASTLE_BUCKET_BROWN = {100, 80, 60};
-constexpr Rgb SANDCASTLE_BUCKET_RED = {236, 60, 60};
-constexpr Rgb SANDCASTLE_BUCKET_YELLOW = {250, 200, 50};
+constexpr Rgb SANDCASTLE_KHAKI = {226, 190, 120};
+constexpr Rgb SANDCASTLE_BROWN = {100, 80, 60};
+constexpr Rgb SANDCASTLE_RED = {236, 60, 60};
+constexpr Rgb SANDCASTLE_YELLOW = {250, 200, 50};
 constexpr Rgb STAR_ORANGE = {250, 140, 90};
 constexpr Rgb STAR_ROSE = {240, 110, 110};
 constexpr Rgb PALM_TREE_BROWN = {120, 84, 50};
@@ -123,7 +123,7 @@ void DrawSeasideScene(cairo_t* cr, bool altered) {
     DrawGull(cr, 270, 62, 14, false);
     DrawGull(cr, 290, 74, 11, true);
     // Sea with little wave marks.
-    FillGradientRect(cr, 0, horizon, SCENE_WIDTH, 160 - horizon, SEA_WAVE_BLUE, SEA_WAVE_SKY);
+    FillGradientRect(cr, 0, horizon, SCENE_WIDTH, 160 - horizon, SEA_BLUE, SEA_SKY);
     unsigned seed = 5;
     for (int i = 0; i < 30; ++i) {
         const double x = NextRandom(&seed) * SCENE_WIDTH, y = horizon + 6 + NextRandom(&seed) * 48;
@@ -135,21 +135,21 @@ void DrawSeasideScene(cairo_t* cr, bool altered) {
         if (inArea) continue;
         cairo_move_to(cr, x - 5, y);
         cairo_curve_to(cr, x - 2, y - 2, x + 2, y - 2, x + 5, y);
-        PaintLine(cr, SEA_WAVE_ICE, 0.9);
+        PaintLine(cr, SEA_ICE, 0.9);
     }
     DrawSteamer(cr, steamer.cx, horizon + 0.4, altered ? -1 : 1);
     if (altered) DrawSailboat(cr, sailboat.cx, sailboat.cy + 7, SAILBOAT_ORANGE);
     if (!altered) {
         EllipsePath(cr, buoy.cx, buoy.cy + 2, 5.5, 1.8);
-        PaintFlat(cr, SEA_WAVE_WHITE, 0.5);
+        PaintFlat(cr, SEA_WHITE, 0.5);
         cairo_new_sub_path(cr);
         cairo_arc(cr, buoy.cx, buoy.cy + 1, 4.5, M_PI, 2 * M_PI);
         cairo_close_path(cr);
-        PaintShaded(cr, SEA_WAVE_RED, 0.7);
+        PaintShaded(cr, SEA_RED, 0.7);
         RectPath(cr, buoy.cx - 4.4, buoy.cy - 1, 8.8, 1.6);
-        PaintFlat(cr, SEA_WAVE_WHITE);
+        PaintFlat(cr, SEA_WHITE);
         LinePath(cr, buoy.cx, buoy.cy - 3.5, buoy.cx, buoy.cy - 5);
-        PaintLine(cr, SEA_WAVE_CHARCOAL, 0.9);
+        PaintLine(cr, SEA_CHARCOAL, 0.9);
     }
     // Beach, foam line and wet sand.
     cairo_move_to(cr, 0, 150);
@@ -157,10 +157,10 @@ void DrawSeasideScene(cairo_t* cr, bool altered) {
     cairo_line_to(cr, SCENE_WIDTH, SCENE_HEIGHT);
     cairo_line_to(cr, 0, SCENE_HEIGHT);
     cairo_close_path(cr);
-    PaintShaded(cr, BEACH_FOAM_SAND, 0);
+    PaintShaded(cr, BEACH_SAND, 0);
     cairo_move_to(cr, 0, 150);
     cairo_curve_to(cr, 100, 140, 220, 150, SCENE_WIDTH, 142);
-    PaintLine(cr, SEA_WAVE_WHITE, 2.5);
+    PaintLine(cr, SEA_WHITE, 2.5);
     // Beach towel, its stripes change colour.
     const Rgb stripesA[3] = {BEACH_TOWEL_BLUE, GULL_WHITE, BEACH_TOWEL_BLUE};
     const Rgb stripesB[3] = {BEACH_TOWEL_GREEN, BEACH_TOWEL_YELLOW, BEACH_TOWEL_GREEN};
@@ -176,25 +176,25 @@ void DrawSeasideScene(cairo_t* cr, bool altered) {
     // Sandcastle, bucket, starfish, shells.
     for (double x : {50.0, 74.0}) {
         RectPath(cr, x - 8, 196, 16, 18);
-        PaintShaded(cr, SANDCASTLE_BUCKET_KHAKI, 0.8);
+        PaintShaded(cr, SANDCASTLE_KHAKI, 0.8);
         for (double bx = x - 8; bx < x + 8; bx += 5.4) RectPath(cr, bx, 192, 3.2, 4);
-        PaintShaded(cr, SANDCASTLE_BUCKET_KHAKI, 0.6);
+        PaintShaded(cr, SANDCASTLE_KHAKI, 0.6);
     }
     RectPath(cr, 56, 204, 12, 10);
-    PaintShaded(cr, SANDCASTLE_BUCKET_KHAKI, 0.8);
+    PaintShaded(cr, SANDCASTLE_KHAKI, 0.8);
     LinePath(cr, 74, 192, 74, 180);
-    PaintLine(cr, SANDCASTLE_BUCKET_BROWN, 0.8);
+    PaintLine(cr, SANDCASTLE_BROWN, 0.8);
     cairo_move_to(cr, 74, 180);
     cairo_line_to(cr, 82, 183);
     cairo_line_to(cr, 74, 186);
     cairo_close_path(cr);
-    PaintFlat(cr, SANDCASTLE_BUCKET_RED);
+    PaintFlat(cr, SANDCASTLE_RED);
     cairo_move_to(cr, 100, 228);
     cairo_line_to(cr, 124, 228);
     cairo_line_to(cr, 120, 246);
     cairo_line_to(cr, 104, 246);
     cairo_close_path(cr);
-    PaintShaded(cr, SANDCASTLE_BUCKET_YELLOW, 0.8);
+    PaintShaded(cr, SANDCASTLE_YELLOW, 0.8);
     DrawStar(cr, 300, 236, 9, STAR_ORANGE, 0.3);
     DrawStar(cr, 160, 250, 6, STAR_ROSE, -0.2);
     // Palm tree on the right.

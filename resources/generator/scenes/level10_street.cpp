@@ -31,28 +31,28 @@ constexpr Rgb TOWN_HOUSE_ROSE = {200, 110, 90};
 constexpr Rgb TOWN_HOUSE_SILVER = {150, 190, 170};
 constexpr Rgb TOWN_HOUSE_ICE = {220, 220, 236};
 constexpr Rgb WINDOW_CREAM = {250, 246, 236};
-constexpr Rgb CAFE_UPPER_RED = {200, 50, 60};
-constexpr Rgb CAFE_UPPER_GREEN = {50, 130, 90};
-constexpr Rgb CAFE_UPPER_RED_2 = {230, 80, 70};
-constexpr Rgb CAFE_UPPER_SKY = {170, 210, 230};
-constexpr Rgb CAFE_UPPER_BROWN = {120, 70, 50};
+constexpr Rgb CAFE_RED = {200, 50, 60};
+constexpr Rgb CAFE_GREEN = {50, 130, 90};
+constexpr Rgb CAFE_RED_2 = {230, 80, 70};
+constexpr Rgb CAFE_SKY = {170, 210, 230};
+constexpr Rgb CAFE_BROWN = {120, 70, 50};
 constexpr Rgb GREEN_HOUSE_BROWN = {140, 100, 70};
 constexpr Rgb GREEN_HOUSE_RED = {200, 100, 60};
 constexpr Rgb GREEN_HOUSE_YELLOW = {250, 210, 60};
 constexpr Rgb GREEN_HOUSE_ROSE = {240, 60, 110};
-constexpr Rgb PAVEMENT_ROAD_SILVER = {210, 206, 200};
-constexpr Rgb PAVEMENT_ROAD_SILVER_2 = {190, 186, 180};
-constexpr Rgb PAVEMENT_ROAD_SILVER_3 = {176, 172, 166};
-constexpr Rgb PAVEMENT_ROAD_GREY = {160, 156, 150};
-constexpr Rgb PAVEMENT_ROAD_SLATE = {90, 92, 100};
-constexpr Rgb PAVEMENT_ROAD_PLUM = {70, 72, 80};
-constexpr Rgb PAVEMENT_ROAD_ICE = {240, 240, 240};
+constexpr Rgb STREET_SILVER = {210, 206, 200};
+constexpr Rgb STREET_SILVER_2 = {190, 186, 180};
+constexpr Rgb STREET_SILVER_3 = {176, 172, 166};
+constexpr Rgb STREET_GREY = {160, 156, 150};
+constexpr Rgb STREET_SLATE = {90, 92, 100};
+constexpr Rgb STREET_PLUM = {70, 72, 80};
+constexpr Rgb STREET_ICE = {240, 240, 240};
 constexpr Rgb STREET_SIGN_GREY = {120, 124, 130};
 constexpr Rgb TREE_GREEN = {90, 160, 80};
-constexpr Rgb TREES_POTS_BROWN = {180, 110, 80};
-constexpr Rgb TREES_POTS_CHARCOAL = {60, 64, 72};
-constexpr Rgb TREES_POTS_CREAM = {250, 240, 190};
-constexpr Rgb TREES_POTS_RED = {230, 60, 60};
+constexpr Rgb POTTED_TREE_BROWN = {180, 110, 80};
+constexpr Rgb POTTED_TREE_CHARCOAL = {60, 64, 72};
+constexpr Rgb POTTED_TREE_CREAM = {250, 240, 190};
+constexpr Rgb POTTED_TREE_RED = {230, 60, 60};
 
 // Town house front: wall, roof line and a grid of windows.
 void DrawTownHouse(cairo_t* cr, double left, double top, double right, double bottom, Rgb wall, int rows) {
@@ -143,17 +143,17 @@ void DrawStreetScene(cairo_t* cr, bool altered) {
     // Café: upper windows, sign, awning and a big window.
     for (double x : {sign.cx - 34, sign.cx + 14}) DrawWindow(cr, x, 98, 20, 18, WINDOW_CREAM, WINDOW_SKY);
     RoundedRectPath(cr, sign.cx - 17, sign.cy - 6.5, 34, 13, 3);
-    PaintShaded(cr, altered ? CAFE_UPPER_RED : CAFE_UPPER_GREEN, 0.8);
+    PaintShaded(cr, altered ? CAFE_RED : CAFE_GREEN, 0.8);
     UseFont(cr, FONT_BOLD, 9);
     DrawTextCentered(cr, "CAFE", sign.cx, sign.cy, 255, 248, 220);
     for (int i = 0; i < 6; ++i) {
         RectPath(cr, sign.cx - 42 + i * 14, 140, 14, 10);
-        PaintShaded(cr, i % 2 ? WINDOW_WHITE : CAFE_UPPER_RED_2, 0.6);
+        PaintShaded(cr, i % 2 ? WINDOW_WHITE : CAFE_RED_2, 0.6);
     }
     RectPath(cr, sign.cx - 38, 156, 44, 30);
-    PaintShaded(cr, CAFE_UPPER_SKY, 1);
+    PaintShaded(cr, CAFE_SKY, 1);
     RectPath(cr, sign.cx + 14, 156, 22, 49);
-    PaintShaded(cr, CAFE_UPPER_BROWN, 1);
+    PaintShaded(cr, CAFE_BROWN, 1);
     // Green house: windows, the small one with a window box.
     for (double x : {flowers.cx, flowers.cx + 30}) {
         for (double y : {52.0, 84.0, 150.0}) DrawWindow(cr, x - 7, y, 14, 20, WINDOW_WHITE, WINDOW_SKY);
@@ -171,15 +171,15 @@ void DrawStreetScene(cairo_t* cr, bool altered) {
         }
     }
     // Pavement and road.
-    FillGradientRect(cr, 0, 205, SCENE_WIDTH, 22, PAVEMENT_ROAD_SILVER, PAVEMENT_ROAD_SILVER_2);
+    FillGradientRect(cr, 0, 205, SCENE_WIDTH, 22, STREET_SILVER, STREET_SILVER_2);
     for (double x = 0; x < SCENE_WIDTH; x += 24) LinePath(cr, x, 205, x - 6, 227);
-    PaintLine(cr, PAVEMENT_ROAD_SILVER_3, 0.7);
+    PaintLine(cr, STREET_SILVER_3, 0.7);
     RectPath(cr, 0, 225, SCENE_WIDTH, 4);
-    PaintShaded(cr, PAVEMENT_ROAD_GREY, 0.6);
-    FillGradientRect(cr, 0, 229, SCENE_WIDTH, SCENE_HEIGHT - 229, PAVEMENT_ROAD_SLATE, PAVEMENT_ROAD_PLUM);
+    PaintShaded(cr, STREET_GREY, 0.6);
+    FillGradientRect(cr, 0, 229, SCENE_WIDTH, SCENE_HEIGHT - 229, STREET_SLATE, STREET_PLUM);
     for (double x = 130; x < SCENE_WIDTH; x += 46) {
         RectPath(cr, x, 258, 26, 3);
-        PaintFlat(cr, PAVEMENT_ROAD_ICE);
+        PaintFlat(cr, STREET_ICE);
     }
     DrawRoadArrow(cr, arrow.cx, arrow.cy, altered ? -1 : 1);
     DrawBus(cr, 190, 266, 110);
@@ -191,16 +191,16 @@ void DrawStreetScene(cairo_t* cr, bool altered) {
     for (double x : {20.0, 330.0}) {
         DrawTree(cr, x, 214, 70, TREE_GREEN);
         RectPath(cr, x - 8, 204, 16, 12);
-        PaintShaded(cr, TREES_POTS_BROWN, 0.8);
+        PaintShaded(cr, POTTED_TREE_BROWN, 0.8);
     }
     RectPath(cr, 300, 120, 3, 100);
-    PaintShaded(cr, TREES_POTS_CHARCOAL, 0.6);
+    PaintShaded(cr, POTTED_TREE_CHARCOAL, 0.6);
     RoundedRectPath(cr, 296, 110, 11, 12, 3);
-    PaintShaded(cr, TREES_POTS_CREAM, 0.8);
+    PaintShaded(cr, POTTED_TREE_CREAM, 0.8);
     if (!altered) {
         DropShadow(cr, ball.cx + 2, ball.cy + 4.6, 5, 1.2);
         EllipsePath(cr, ball.cx, ball.cy + 0.3, 4.4, 4.4);
-        PaintShaded(cr, TREES_POTS_RED, 0.7);
+        PaintShaded(cr, POTTED_TREE_RED, 0.7);
         LinePath(cr, ball.cx - 4.2, ball.cy + 0.3, ball.cx + 4.2, ball.cy + 0.3);
         PaintLine(cr, ROAD_SIGN_WHITE, 1.4);
     }

@@ -47,26 +47,26 @@ constexpr Rgb SHELF_UNIT_OLIVE = {170, 120, 80};
 constexpr Rgb SHELF_UNIT_TAN_2 = {226, 180, 126};
 constexpr Rgb BLOCK_RED = {230, 70, 70};
 constexpr Rgb BLOCK_GREEN = {60, 160, 90};
-constexpr Rgb BOOKS_SECOND_RED = {200, 60, 60};
-constexpr Rgb BOOKS_SECOND_BLUE = {60, 120, 200};
-constexpr Rgb BOOKS_SECOND_GOLD = {240, 190, 60};
-constexpr Rgb BOOKS_SECOND_GREEN = {90, 170, 100};
-constexpr Rgb BOOKS_SECOND_PURPLE = {160, 90, 200};
-constexpr Rgb BOOKS_SECOND_ORANGE = {240, 130, 60};
-constexpr Rgb DRUM_DOLL_CREAM = {246, 240, 226};
-constexpr Rgb DRUM_DOLL_YELLOW = {250, 220, 100};
-constexpr Rgb DRUM_DOLL_PINK = {240, 140, 180};
-constexpr Rgb DRUM_DOLL_BROWN = {150, 90, 50};
+constexpr Rgb BOOK_RED = {200, 60, 60};
+constexpr Rgb BOOK_BLUE = {60, 120, 200};
+constexpr Rgb BOOK_GOLD = {240, 190, 60};
+constexpr Rgb BOOK_GREEN = {90, 170, 100};
+constexpr Rgb BOOK_PURPLE = {160, 90, 200};
+constexpr Rgb BOOK_ORANGE = {240, 130, 60};
+constexpr Rgb DRUM_AND_DOLL_CREAM = {246, 240, 226};
+constexpr Rgb DRUM_AND_DOLL_YELLOW = {250, 220, 100};
+constexpr Rgb DRUM_AND_DOLL_PINK = {240, 140, 180};
+constexpr Rgb DRUM_AND_DOLL_BROWN = {150, 90, 50};
 constexpr Rgb TEDDY_CREAM = {240, 236, 226};
 constexpr Rgb TEDDY_OLIVE = {180, 120, 70};
 constexpr Rgb BLOCK_GOLD = {250, 190, 50};
 constexpr Rgb BALLOON_BLUE = {90, 170, 230};
-constexpr Rgb KITE_WALL_ROSE = {240, 100, 90};
-constexpr Rgb KITE_WALL_CREAM = {250, 240, 230};
-constexpr Rgb KITE_WALL_SLATE = {90, 90, 90};
-constexpr Rgb FLOOR_TOYS_CREAM = {250, 246, 236};
-constexpr Rgb FLOOR_TOYS_CHARCOAL = {30, 30, 30};
-constexpr Rgb FLOOR_TOYS_ORANGE = {230, 120, 60};
+constexpr Rgb KITE_ROSE = {240, 100, 90};
+constexpr Rgb KITE_CREAM = {250, 240, 230};
+constexpr Rgb KITE_SLATE = {90, 90, 90};
+constexpr Rgb FLOOR_TOY_CREAM = {250, 246, 236};
+constexpr Rgb FLOOR_TOY_CHARCOAL = {30, 30, 30};
+constexpr Rgb FLOOR_TOY_ORANGE = {230, 120, 60};
 
 // Alphabet block: coloured cube face with a letter.
 void DrawBlock(cairo_t* cr, double cx, double baseY, double size, Rgb hue, const char* letter) {
@@ -243,7 +243,7 @@ void DrawToyShelfScene(cairo_t* cr, bool altered) {
     else
         DrawStripedBall(cr, ball.cx, ball.bottom - 2, 8.5);
     // Books on the second shelf.
-    const Rgb spines[6] = {BOOKS_SECOND_RED, BOOKS_SECOND_BLUE, BOOKS_SECOND_GOLD, BOOKS_SECOND_GREEN, BOOKS_SECOND_PURPLE, BOOKS_SECOND_ORANGE};
+    const Rgb spines[6] = {BOOK_RED, BOOK_BLUE, BOOK_GOLD, BOOK_GREEN, BOOK_PURPLE, BOOK_ORANGE};
     for (int i = 0; i < 6; ++i) {
         RectPath(cr, 24 + i * 11, 92 + (i % 3) * 4, 9, 38 - (i % 3) * 4);
         PaintShaded(cr, spines[i], 0.7);
@@ -254,16 +254,16 @@ void DrawToyShelfScene(cairo_t* cr, bool altered) {
     RectPath(cr, 30, 164, 36, 16);
     PaintShaded(cr, BLOCK_RED, 1);
     EllipsePath(cr, 48, 164, 18, 5);
-    PaintShaded(cr, DRUM_DOLL_CREAM, 0.8);
+    PaintShaded(cr, DRUM_AND_DOLL_CREAM, 0.8);
     for (double x = 32; x < 66; x += 8) LinePath(cr, x, 168, x + 4, 180);
-    PaintLine(cr, DRUM_DOLL_YELLOW, 1);
+    PaintLine(cr, DRUM_AND_DOLL_YELLOW, 1);
     EllipsePath(cr, 104, 178, 10, 12);
-    PaintShaded(cr, DRUM_DOLL_PINK, 0.8);
+    PaintShaded(cr, DRUM_AND_DOLL_PINK, 0.8);
     EllipsePath(cr, 104, 160, 7, 7);
     PaintShaded(cr, JACK_IN_THE_BOX_CREAM, 0.8);
     cairo_new_sub_path(cr);
     cairo_arc(cr, 104, 158, 7.5, M_PI, 2 * M_PI);
-    PaintFlat(cr, DRUM_DOLL_BROWN);
+    PaintFlat(cr, DRUM_AND_DOLL_BROWN);
     // Wall shelf with the teddy on the right.
     RectPath(cr, teddy.cx - 44, teddy.bottom - 1, 120, 5);
     PaintShaded(cr, SHELF_UNIT_TAN_2, 0.8);
@@ -280,28 +280,28 @@ void DrawToyShelfScene(cairo_t* cr, bool altered) {
     cairo_line_to(cr, 320, 80);
     cairo_line_to(cr, 300, 46);
     cairo_close_path(cr);
-    PaintShaded(cr, KITE_WALL_ROSE, 1);
+    PaintShaded(cr, KITE_ROSE, 1);
     LinePath(cr, 320, 20, 320, 80);
     LinePath(cr, 300, 46, 340, 46);
-    PaintLine(cr, KITE_WALL_CREAM, 1);
+    PaintLine(cr, KITE_CREAM, 1);
     cairo_move_to(cr, 320, 80);
     cairo_curve_to(cr, 310, 100, 330, 110, 320, 130);
-    PaintLine(cr, KITE_WALL_SLATE, 0.8);
+    PaintLine(cr, KITE_SLATE, 0.8);
     // Floor toys: the jack-in-the-box, a rocking horse, the car.
     DrawJackInTheBox(cr, jack.cx + 2, jack.bottom - 4, 30, altered);
     cairo_new_sub_path(cr);
     cairo_arc(cr, 320, 200, 34, 0.35, M_PI - 0.35);
-    PaintLine(cr, DRUM_DOLL_BROWN, 4);
+    PaintLine(cr, DRUM_AND_DOLL_BROWN, 4);
     for (double x : {304.0, 336.0}) LinePath(cr, x, 226, x, 200);
-    PaintLine(cr, DRUM_DOLL_BROWN, 3);
+    PaintLine(cr, DRUM_AND_DOLL_BROWN, 3);
     RoundedRectPath(cr, 296, 186, 48, 16, 7);
-    PaintShaded(cr, FLOOR_TOYS_CREAM, 1);
+    PaintShaded(cr, FLOOR_TOY_CREAM, 1);
     EllipsePath(cr, 346, 176, 8, 12);
-    PaintShaded(cr, FLOOR_TOYS_CREAM, 1);
+    PaintShaded(cr, FLOOR_TOY_CREAM, 1);
     EllipsePath(cr, 349, 172, 1.2, 1.2);
-    PaintFlat(cr, FLOOR_TOYS_CHARCOAL);
+    PaintFlat(cr, FLOOR_TOY_CHARCOAL);
     cairo_move_to(cr, 340, 166);
     cairo_curve_to(cr, 330, 172, 328, 184, 332, 190);
-    PaintLine(cr, FLOOR_TOYS_ORANGE, 3);
+    PaintLine(cr, FLOOR_TOY_ORANGE, 3);
     DrawToyLorry(cr, car.cx, car.bottom - 2.5, altered ? -1 : 1);
 }

@@ -21,17 +21,17 @@ constexpr Rgb BACKDROP_CREAM = {246, 206, 226};
 constexpr Rgb BACKDROP_SILVER = {200, 160, 200};
 constexpr Rgb BACKDROP_PURPLE = {170, 130, 176};
 constexpr Rgb BACKDROP_WHITE_2 = {250, 250, 250};
-constexpr Rgb BUNTING_SPELLING_RED = {230, 70, 80};
-constexpr Rgb BUNTING_SPELLING_GOLD = {250, 180, 50};
-constexpr Rgb BUNTING_SPELLING_GREEN = {80, 170, 110};
-constexpr Rgb BUNTING_SPELLING_BLUE = {70, 130, 220};
-constexpr Rgb BUNTING_SPELLING_PURPLE = {170, 90, 200};
-constexpr Rgb BUNTING_SPELLING_TEAL = {60, 190, 200};
-constexpr Rgb BUNTING_SPELLING_LEAF_GREEN = {140, 200, 60};
-constexpr Rgb BUNTING_SPELLING_ORANGE = {240, 110, 40};
-constexpr Rgb BUNTING_SPELLING_ROSE = {230, 70, 160};
-constexpr Rgb BUNTING_SPELLING_YELLOW = {250, 220, 60};
-constexpr Rgb BUNTING_SPELLING_GREY = {120, 100, 120};
+constexpr Rgb BUNTING_RED = {230, 70, 80};
+constexpr Rgb BUNTING_GOLD = {250, 180, 50};
+constexpr Rgb BUNTING_GREEN = {80, 170, 110};
+constexpr Rgb BUNTING_BLUE = {70, 130, 220};
+constexpr Rgb BUNTING_PURPLE = {170, 90, 200};
+constexpr Rgb BUNTING_TEAL = {60, 190, 200};
+constexpr Rgb BUNTING_LEAF_GREEN = {140, 200, 60};
+constexpr Rgb BUNTING_ORANGE = {240, 110, 40};
+constexpr Rgb BUNTING_ROSE = {230, 70, 160};
+constexpr Rgb BUNTING_YELLOW = {250, 220, 60};
+constexpr Rgb BUNTING_GREY = {120, 100, 120};
 constexpr Rgb FRAMED_PICTURE_GOLD = {200, 150, 70};
 constexpr Rgb FRAMED_PICTURE_NAVY = {20, 30, 80};
 constexpr Rgb FRAMED_PICTURE_PLUM = {60, 60, 130};
@@ -45,9 +45,9 @@ constexpr Rgb FRAMED_PICTURE_GREEN = {100, 180, 90};
 constexpr Rgb BALLOON_RED = {236, 70, 90};
 constexpr Rgb BALLOON_BLUE = {80, 160, 230};
 constexpr Rgb BALLOON_PURPLE = {140, 90, 210};
-constexpr Rgb TABLE_CLOTH_WHITE = {250, 250, 252};
-constexpr Rgb TABLE_CLOTH_PINK = {240, 140, 170};
-constexpr Rgb TABLE_CLOTH_GREY = {170, 120, 90};
+constexpr Rgb TABLECLOTH_WHITE = {250, 250, 252};
+constexpr Rgb TABLECLOTH_PINK = {240, 140, 170};
+constexpr Rgb TABLECLOTH_GREY = {170, 120, 90};
 constexpr Rgb CAKE_ICE = {220, 224, 232};
 constexpr Rgb CAKE_SAND = {250, 220, 180};
 constexpr Rgb CAKE_SKY = {120, 190, 240};
@@ -55,9 +55,9 @@ constexpr Rgb CAKE_PINK = {250, 140, 170};
 constexpr Rgb CAKE_YELLOW = {255, 190, 60};
 constexpr Rgb PLATE_SLICE_RED = {220, 30, 40};
 constexpr Rgb CUPS_SKY = {120, 200, 230};
-constexpr Rgb SIDE_STAND_SKY = {110, 170, 240};
-constexpr Rgb SIDE_STAND_WHITE = {252, 240, 246};
-constexpr Rgb SIDE_STAND_GOLD = {255, 170, 40};
+constexpr Rgb CUPCAKE_STAND_SKY = {110, 170, 240};
+constexpr Rgb CUPCAKE_STAND_WHITE = {252, 240, 246};
+constexpr Rgb CUPCAKE_STAND_GOLD = {255, 170, 40};
 constexpr Rgb PRESENT_ROSE = {230, 80, 90};
 constexpr Rgb PRESENT_YELLOW = {250, 210, 60};
 constexpr Rgb PRESENT_BLUE = {80, 150, 230};
@@ -106,14 +106,14 @@ void DrawPartyScene(cairo_t* cr, bool altered) {
     RectPath(cr, 0, 196, SCENE_WIDTH, 5);
     PaintShaded(cr, BACKDROP_WHITE_2, 0.6);
     // Bunting spelling PARTY; every flag changes colour.
-    const Rgb flagsA[5] = {BUNTING_SPELLING_RED, BUNTING_SPELLING_GOLD, BUNTING_SPELLING_GREEN, BUNTING_SPELLING_BLUE, BUNTING_SPELLING_PURPLE};
-    const Rgb flagsB[5] = {BUNTING_SPELLING_TEAL, BUNTING_SPELLING_LEAF_GREEN, BUNTING_SPELLING_ORANGE, BUNTING_SPELLING_ROSE, BUNTING_SPELLING_YELLOW};
+    const Rgb flagsA[5] = {BUNTING_RED, BUNTING_GOLD, BUNTING_GREEN, BUNTING_BLUE, BUNTING_PURPLE};
+    const Rgb flagsB[5] = {BUNTING_TEAL, BUNTING_LEAF_GREEN, BUNTING_ORANGE, BUNTING_ROSE, BUNTING_YELLOW};
     const char* letters[5] = {"P", "A", "R", "T", "Y"};
     const double flagW = 28, gap = (bunting.w - 12 - 5 * flagW) / 4;
     cairo_move_to(cr, bunting.left - 40, bunting.top + 4);
     cairo_curve_to(cr, bunting.left + 40, bunting.top + 12, bunting.right - 40, bunting.top + 12, bunting.right + 40,
                    bunting.top + 4);
-    PaintLine(cr, BUNTING_SPELLING_GREY, 1);
+    PaintLine(cr, BUNTING_GREY, 1);
     for (int i = 0; i < 5; ++i) {
         const double x = bunting.left + 6 + i * (flagW + gap), top = bunting.top + 8 + (i == 0 || i == 4 ? 0 : 2);
         cairo_move_to(cr, x, top);
@@ -151,15 +151,15 @@ void DrawPartyScene(cairo_t* cr, bool altered) {
     // Table with cloth, the cake and plates.
     const double tableTop = plate.bottom;
     RectPath(cr, 84, tableTop, 206, 8);
-    PaintShaded(cr, TABLE_CLOTH_WHITE, 1);
+    PaintShaded(cr, TABLECLOTH_WHITE, 1);
     cairo_move_to(cr, 84, tableTop + 8);
     for (double x = 84; x <= 290; x += 12.875) cairo_line_to(cr, x, tableTop + 8 + (static_cast<int>((x - 84) / 12.875) % 2) * 6);
     cairo_line_to(cr, 290, tableTop + 8);
     cairo_close_path(cr);
-    PaintShaded(cr, TABLE_CLOTH_PINK, 0.8);
+    PaintShaded(cr, TABLECLOTH_PINK, 0.8);
     for (double x : {94.0, 276.0}) {
         RectPath(cr, x, tableTop + 12, 6, 198 - tableTop);
-        PaintShaded(cr, TABLE_CLOTH_GREY, 0.8);
+        PaintShaded(cr, TABLECLOTH_GREY, 0.8);
     }
     // Cake.
     const double cakeX = 150;
@@ -168,12 +168,12 @@ void DrawPartyScene(cairo_t* cr, bool altered) {
     RectPath(cr, cakeX - 26, tableTop - 26, 52, 24);
     PaintShaded(cr, CAKE_SAND, 1);
     RectPath(cr, cakeX - 26, tableTop - 18, 52, 4);
-    PaintFlat(cr, TABLE_CLOTH_PINK);
+    PaintFlat(cr, TABLECLOTH_PINK);
     cairo_move_to(cr, cakeX - 27, tableTop - 27);
     cairo_line_to(cr, cakeX + 27, tableTop - 27);
     for (double x = cakeX + 27; x >= cakeX - 27; x -= 9) cairo_line_to(cr, x, tableTop - 21 + (static_cast<int>((x - cakeX) / 9) % 2 ? 3 : 0));
     cairo_close_path(cr);
-    PaintShaded(cr, TABLE_CLOTH_WHITE, 0.8);
+    PaintShaded(cr, TABLECLOTH_WHITE, 0.8);
     for (int i = 0; i < 5; ++i) {
         const double x = cakeX - 16 + i * 8;
         RectPath(cr, x - 1.5, tableTop - 38, 3, 11);
@@ -183,7 +183,7 @@ void DrawPartyScene(cairo_t* cr, bool altered) {
     }
     // Plate: a slice of cake on it, eaten up when changed.
     EllipsePath(cr, plate.cx, plate.bottom - 5, 16, 3.6);
-    PaintShaded(cr, TABLE_CLOTH_WHITE, 0.7);
+    PaintShaded(cr, TABLECLOTH_WHITE, 0.7);
     if (!altered) {
         cairo_move_to(cr, plate.cx - 10, plate.bottom - 6);
         cairo_line_to(cr, plate.cx + 9, plate.bottom - 6);
@@ -195,12 +195,12 @@ void DrawPartyScene(cairo_t* cr, bool altered) {
         cairo_line_to(cr, plate.cx + 9, plate.bottom - 12);
         cairo_line_to(cr, plate.cx - 6, plate.bottom - 6.5);
         cairo_close_path(cr);
-        PaintFlat(cr, TABLE_CLOTH_PINK);
+        PaintFlat(cr, TABLECLOTH_PINK);
         EllipsePath(cr, plate.cx + 6, plate.bottom - 13.5, 1.8, 1.8);
         PaintShaded(cr, PLATE_SLICE_RED, 0.4);
     }
     EllipsePath(cr, 112, plate.bottom - 5, 12, 3);
-    PaintShaded(cr, TABLE_CLOTH_WHITE, 0.7);
+    PaintShaded(cr, TABLECLOTH_WHITE, 0.7);
     // Cups.
     for (double x : {190.0, 262.0}) {
         cairo_move_to(cr, x - 5, tableTop - 12);
@@ -212,24 +212,24 @@ void DrawPartyScene(cairo_t* cr, bool altered) {
     }
     // Side stand with the cupcake: cherry on top, or a little candle.
     RectPath(cr, cupcake.cx - 14, cupcake.bottom, 28, 4);
-    PaintShaded(cr, TABLE_CLOTH_GREY, 0.8);
+    PaintShaded(cr, TABLECLOTH_GREY, 0.8);
     RectPath(cr, cupcake.cx - 2, cupcake.bottom + 4, 4, 194 - cupcake.bottom - 4);
-    PaintShaded(cr, TABLE_CLOTH_GREY, 0.8);
+    PaintShaded(cr, TABLECLOTH_GREY, 0.8);
     EllipsePath(cr, cupcake.cx, 196, 10, 2.5);
-    PaintShaded(cr, TABLE_CLOTH_GREY, 0.8);
+    PaintShaded(cr, TABLECLOTH_GREY, 0.8);
     cairo_move_to(cr, cupcake.cx - 3.5, cupcake.bottom);
     cairo_line_to(cr, cupcake.cx - 4.2, cupcake.bottom - 4.5);
     cairo_line_to(cr, cupcake.cx + 4.2, cupcake.bottom - 4.5);
     cairo_line_to(cr, cupcake.cx + 3.5, cupcake.bottom);
     cairo_close_path(cr);
-    PaintShaded(cr, SIDE_STAND_SKY, 0.5);
+    PaintShaded(cr, CUPCAKE_STAND_SKY, 0.5);
     EllipsePath(cr, cupcake.cx, cupcake.bottom - 5.5, 4.2, 2.4);
-    PaintShaded(cr, SIDE_STAND_WHITE, 0.5);
+    PaintShaded(cr, CUPCAKE_STAND_WHITE, 0.5);
     if (altered) {
         RectPath(cr, cupcake.cx - 0.9, cupcake.top + 6, 1.8, 5);
         PaintShaded(cr, CAKE_SKY, 0.3);
         EllipsePath(cr, cupcake.cx, cupcake.top + 4.5, 1.3, 2);
-        PaintFlat(cr, SIDE_STAND_GOLD);
+        PaintFlat(cr, CUPCAKE_STAND_GOLD);
     } else {
         EllipsePath(cr, cupcake.cx, cupcake.top + 8.3, 2.6, 2.6);
         PaintShaded(cr, PLATE_SLICE_RED, 0.4);

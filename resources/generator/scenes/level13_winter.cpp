@@ -26,23 +26,23 @@ constexpr Rgb SNOWMAN_ORANGE = {250, 140, 40};
 constexpr Rgb FIR_SLATE = {50, 120, 90};
 constexpr Rgb BACKDROP_SKY = {150, 190, 226};
 constexpr Rgb BACKDROP_ICE = {226, 238, 248};
-constexpr Rgb MOUNTAINS_AWAY_SKY = {180, 200, 226};
+constexpr Rgb MOUNTAINS_BLUE = {180, 200, 226};
 constexpr Rgb COTTAGE_ROSE = {220, 120, 100};
 constexpr Rgb COTTAGE_PLUM = {90, 70, 90};
 constexpr Rgb WINDOW_CREAM = {250, 246, 236};
 constexpr Rgb WINDOW_YELLOW = {255, 210, 100};
 constexpr Rgb WINDOW_NAVY = {50, 70, 110};
-constexpr Rgb HOUSE_EAVE_BROWN = {110, 70, 50};
-constexpr Rgb ICICLES_EAVE_ICE = {210, 236, 250};
+constexpr Rgb EAVE_BROWN = {110, 70, 50};
+constexpr Rgb ICICLE_ICE = {210, 236, 250};
 constexpr Rgb COTTAGE_SAND = {250, 220, 150};
 constexpr Rgb COTTAGE_SLATE = {60, 90, 140};
 constexpr Rgb SECOND_COTTAGE_SLATE = {60, 120, 90};
 constexpr Rgb SECOND_COTTAGE_YELLOW = {250, 210, 80};
 constexpr Rgb SECOND_COTTAGE_DARK_GREEN = {30, 100, 60};
 constexpr Rgb SECOND_COTTAGE_RED = {230, 40, 40};
-constexpr Rgb SNOWY_GROUND_WHITE = {244, 248, 252};
-constexpr Rgb SNOWY_GROUND_ICE = {220, 228, 240};
-constexpr Rgb FALLING_SNOW_WHITE = {255, 255, 255};
+constexpr Rgb SNOW_WHITE = {244, 248, 252};
+constexpr Rgb SNOW_ICE = {220, 228, 240};
+constexpr Rgb SNOWFLAKE_WHITE = {255, 255, 255};
 
 // Cottage: wall, snow-laden roof, a door; eaveY is the roof's lower edge.
 void DrawCottage(cairo_t* cr, double left, double right, double eaveY, double groundY, Rgb wall, Rgb roof) {
@@ -157,7 +157,7 @@ void DrawWinterScene(cairo_t* cr, bool altered) {
     cairo_line_to(cr, SCENE_WIDTH, 190);
     cairo_line_to(cr, 0, 190);
     cairo_close_path(cr);
-    PaintShaded(cr, MOUNTAINS_AWAY_SKY, 0);
+    PaintShaded(cr, MOUNTAINS_BLUE, 0);
     // Tall house; its eave is where the icicles hang.
     const double eave = icicles.top + 2;
     DrawCottage(cr, icicles.left - 20, icicles.right + 24, eave, 190, COTTAGE_ROSE, COTTAGE_PLUM);
@@ -166,7 +166,7 @@ void DrawWinterScene(cairo_t* cr, bool altered) {
     DrawWindow(cr, icicles.left - 8, window.top + 3, 19, 20, WINDOW_CREAM, WINDOW_YELLOW);
     DrawWindow(cr, icicles.left - 8, 118, 19, 22, WINDOW_CREAM, WINDOW_NAVY);
     RectPath(cr, icicles.cx - 12, 150, 20, 40);
-    PaintShaded(cr, HOUSE_EAVE_BROWN, 1);
+    PaintShaded(cr, EAVE_BROWN, 1);
     // Icicles along the eave, longer in the changed copy.
     for (int i = 0; i < 6; ++i) {
         const double x = icicles.left + 5 + i * 4.6, len = (altered ? 5.5 : 1.8) + (i % 2) * 1.5;
@@ -174,7 +174,7 @@ void DrawWinterScene(cairo_t* cr, bool altered) {
         cairo_line_to(cr, x + 2.1, eave + 1);
         cairo_line_to(cr, x, eave + 1 + len);
         cairo_close_path(cr);
-        PaintShaded(cr, ICICLES_EAVE_ICE, 0.5);
+        PaintShaded(cr, ICICLE_ICE, 0.5);
     }
     // Second cottage with the door wreath.
     DrawCottage(cr, wreath.cx - 40, wreath.cx + 40, 102, 192, COTTAGE_SAND, COTTAGE_SLATE);
@@ -205,13 +205,13 @@ void DrawWinterScene(cairo_t* cr, bool altered) {
     cairo_line_to(cr, SCENE_WIDTH, SCENE_HEIGHT);
     cairo_line_to(cr, 0, SCENE_HEIGHT);
     cairo_close_path(cr);
-    PaintShaded(cr, SNOWY_GROUND_WHITE, 0);
+    PaintShaded(cr, SNOW_WHITE, 0);
     DrawFir(cr, 40, 200, 90);
     DrawFir(cr, 80, 196, 60);
     DrawFir(cr, 356, 196, 70);
     cairo_move_to(cr, 150, SCENE_HEIGHT);
     cairo_curve_to(cr, 170, 230, 200, 210, wreath.cx, 192);
-    PaintLine(cr, SNOWY_GROUND_ICE, 10);
+    PaintLine(cr, SNOW_ICE, 10);
     if (!altered) DrawSnowman(cr, snowman.cx, snowman.bottom - 3);
     DrawRobin(cr, robin.cx, robin.cy + 7.5, altered ? -1 : 1);
     // Falling snow.
@@ -225,6 +225,6 @@ void DrawWinterScene(cairo_t* cr, bool altered) {
         }
         if (inArea) continue;
         EllipsePath(cr, x, y, 1.2, 1.2);
-        PaintFlat(cr, FALLING_SNOW_WHITE, 0.9);
+        PaintFlat(cr, SNOWFLAKE_WHITE, 0.9);
     }
 }
