@@ -226,7 +226,7 @@ namespace {
 void DrawHintButton(Canvas& canvas, Rgb cloud, const char* digit, Expression mood) {
     cairo_t* cr = canvas.cr;
     const double w = canvas.width, h = canvas.height;
-    FillBackground(canvas, {255, 255, 255});
+    FillBackground(canvas, WHITE);
     cairo_save(cr);
     cairo_translate(cr, 1, 3);
     CloudPath(cr, 4, 4, w - 10, h - 11, 10);
@@ -252,7 +252,7 @@ void DrawHintButtonNoneLeft(Canvas& canvas) { DrawHintButton(canvas, {196, 176, 
 // drawn on a 32-unit grid in saturated colours that survive 16-colour VGA.
 void DrawIconPicture(Canvas& canvas) {
     cairo_t* cr = canvas.cr;
-    FillBackground(canvas, {255, 255, 255});
+    FillBackground(canvas, WHITE);
     const double scale = canvas.width / 32.0;
     const double outline = (canvas.width <= 16 ? 1.0 : 1.4) / scale;  // pixels, in grid units
     const Rgb black = {0, 0, 0};

@@ -218,7 +218,7 @@ void DrawFrontHair(cairo_t* cr, double cx, double cy, double r, const KidLook& l
         EllipsePath(cr, cx + 0.12 * r, cy - 0.36 * r, 1.1 * r, 0.17 * r);
         PaintOutlineThenFill(cr, Darker(look.hair, 0.25), outline);
         cairo_arc(cr, cx, cy - 1.32 * r, 0.13 * r, 0, 2 * M_PI);
-        PaintOutlineThenFill(cr, {255, 255, 255}, outline * 0.8);
+        PaintOutlineThenFill(cr, WHITE, outline * 0.8);
         return;
     }
     // A cap of hair from ear to ear with a scalloped fringe.

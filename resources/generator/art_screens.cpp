@@ -109,7 +109,7 @@ void DrawTitlePicture(Canvas& canvas) {
             cairo_arc(cr, fx + 7 * std::cos(angle), fy + 7 * std::sin(angle), 5.5, 0, 2 * M_PI);
             cairo_close_path(cr);
         }
-        PaintOutlineThenFill(cr, i % 2 ? Rgb{255, 255, 255} : Rgb{255, 170, 200}, 1.2);
+        PaintOutlineThenFill(cr, i % 2 ? WHITE : Rgb{255, 170, 200}, 1.2);
         cairo_arc(cr, fx, fy, 4, 0, 2 * M_PI);
         PaintOutlineThenFill(cr, {255, 206, 36}, 1);
     }
@@ -133,8 +133,8 @@ void DrawTitlePicture(Canvas& canvas) {
     DrawOutlinedCloud(cr, 485, 34, 445, 236, 14, {196, 228, 250});
     DrawTitleLettering(cr, 706, 154, 396);
     DrawMascotHead(cr, 870, 72, 30);
-    DrawSparkle(cr, 540, 40, 16, {255, 255, 255});
-    DrawSparkle(cr, 905, 250, 13, {255, 255, 255});
+    DrawSparkle(cr, 540, 40, 16, WHITE);
+    DrawSparkle(cr, 905, 250, 13, WHITE);
     DrawSparkle(cr, 610, 300, 10, {255, 190, 60});
     DrawHeart(cr, 520, 330, 26, {240, 100, 140});
     DrawHeart(cr, 900, 330, 22, {255, 150, 190});
@@ -163,8 +163,8 @@ void DrawClearedPicture(Canvas& canvas) {
         cairo_close_path(cr);
     }
     cairo_pattern_t* glow = cairo_pattern_create_radial(faceX, faceY, 100, faceX, faceY, 560);
-    AddStop(glow, 0, {255, 255, 255}, 0.45);
-    AddStop(glow, 1, {255, 255, 255}, 0);
+    AddStop(glow, 0, WHITE, 0.45);
+    AddStop(glow, 1, WHITE, 0);
     cairo_set_source(cr, glow);
     cairo_fill(cr);
     cairo_pattern_destroy(glow);
@@ -189,9 +189,9 @@ void DrawClearedPicture(Canvas& canvas) {
         cairo_restore(cr);
         PaintOutlineThenShadedFill(cr, {255, 200, 62}, hy - 60, hy + 40, 3);
     }
-    DrawSparkle(cr, 80, 120, 26, {255, 255, 255});
-    DrawSparkle(cr, 440, 150, 20, {255, 255, 255});
-    DrawSparkle(cr, 460, 540, 16, {255, 255, 255});
+    DrawSparkle(cr, 80, 120, 26, WHITE);
+    DrawSparkle(cr, 440, 150, 20, WHITE);
+    DrawSparkle(cr, 460, 540, 16, WHITE);
 
     DrawCandyText(cr, "GOOD JOB!", 705, 80, 110, 450, 0);
     DrawSmallTitle(cr, w - 14, h - 6);
@@ -326,7 +326,7 @@ void DrawFinalPicture(Canvas& canvas) {
     cairo_set_line_width(cr, 4);
     cairo_stroke(cr);
 
-    DrawSparkle(cr, cx - 250, cy - 200, 22, {255, 255, 255});
-    DrawSparkle(cr, cx + 260, cy - 180, 18, {255, 255, 255});
+    DrawSparkle(cr, cx - 250, cy - 200, 22, WHITE);
+    DrawSparkle(cr, cx + 260, cy - 180, 18, WHITE);
     DrawCandyText(cr, "END", 810, 548, 130, 260, 0);
 }

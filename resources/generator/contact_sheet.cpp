@@ -135,8 +135,8 @@ void DrawHeader(cairo_t* cr) {
     }
     SetColor(cr, 255, 255, 255);
     cairo_fill(cr);
-    DrawSparkle(cr, 260, 48, 18, {255, 255, 255});
-    DrawSparkle(cr, 1790, 60, 22, {255, 255, 255});
+    DrawSparkle(cr, 260, 48, 18, WHITE);
+    DrawSparkle(cr, 1790, 60, 22, WHITE);
     DrawSparkle(cr, 1690, 34, 12, {255, 240, 160});
     DrawSparkle(cr, 360, 120, 12, {255, 240, 160});
     DrawTitleLettering(cr, SHEET_WIDTH / 2.0, 84, 900);

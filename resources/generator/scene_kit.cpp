@@ -87,7 +87,7 @@ void DrawBalloon(cairo_t* cr, double cx, double cy, double r, Rgb hue, double st
     EllipsePath(cr, cx, cy, r * 0.88, r * 1.05);
     PaintShaded(cr, hue, 1.0);
     EllipsePath(cr, cx - r * 0.35, cy - r * 0.45, r * 0.18, r * 0.28);
-    PaintFlat(cr, {255, 255, 255}, 0.7);
+    PaintFlat(cr, WHITE, 0.7);
 }
 
 // Oval body, triangle tail, eye and a fin stripe.
@@ -106,7 +106,7 @@ void DrawFish(cairo_t* cr, double cx, double cy, double len, Rgb hue, bool facin
     LinePath(cr, len * 0.02, -h * 0.7, len * 0.02, h * 0.7);
     PaintLine(cr, Darker(hue, 0.3), std::max(0.6, len * 0.04));
     EllipsePath(cr, -len * 0.3, -h * 0.2, len * 0.06, len * 0.06);
-    PaintFlat(cr, {255, 255, 255});
+    PaintFlat(cr, WHITE);
     EllipsePath(cr, -len * 0.31, -h * 0.2, len * 0.03, len * 0.03);
     PaintFlat(cr, {20, 20, 30});
     cairo_restore(cr);

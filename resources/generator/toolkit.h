@@ -9,6 +9,8 @@
 // ---------------------------------------------------------------- colour ---
 // The dark outline colour every cartoon figure and lettering shares.
 constexpr Rgb INK = {52, 36, 48};
+// Pure white, for highlights, glints and snow.
+constexpr Rgb WHITE = {255, 255, 255};
 
 // Sets the source colour.
 void Use(cairo_t* cr, Rgb color, double alpha = 1.0);

@@ -16,7 +16,6 @@ constexpr Rgb TURTLE_LEAF_GREEN = {150, 190, 110};
 constexpr Rgb TURTLE_BLACK = {20, 20, 20};
 constexpr Rgb JELLYFISH_PINK = {230, 130, 190};
 constexpr Rgb JELLYFISH_PINK_2 = {248, 160, 210};
-constexpr Rgb JELLYFISH_WHITE = {255, 255, 255};
 constexpr Rgb EEL_OLIVE = {120, 150, 60};
 constexpr Rgb EEL_DARK_GREEN = {60, 80, 30};
 constexpr Rgb EEL_SAND = {250, 240, 120};
@@ -99,7 +98,7 @@ void DrawJellyfish(cairo_t* cr, double cx, double cy) {
     cairo_close_path(cr);
     PaintShaded(cr, JELLYFISH_PINK_2, 0.8);
     EllipsePath(cr, cx - 3, cy - 3, 2, 1.4);
-    PaintFlat(cr, JELLYFISH_WHITE, 0.7);
+    PaintFlat(cr, WHITE, 0.7);
 }
 
 // Y of the eel's body along x: a gentle wave.
@@ -188,7 +187,7 @@ void DrawBubble(cairo_t* cr, double cx, double cy, double r) {
     cairo_set_line_width(cr, 0.8);
     cairo_stroke(cr);
     EllipsePath(cr, cx - r * 0.35, cy - r * 0.35, r * 0.25, r * 0.25);
-    PaintFlat(cr, JELLYFISH_WHITE, 0.9);
+    PaintFlat(cr, WHITE, 0.9);
 }
 
 }  // namespace
@@ -206,7 +205,7 @@ void DrawAquariumScene(cairo_t* cr, bool altered) {
         cairo_line_to(cr, x + 70, 220);
         cairo_line_to(cr, x + 30, 220);
         cairo_close_path(cr);
-        PaintFlat(cr, JELLYFISH_WHITE, 0.07);
+        PaintFlat(cr, WHITE, 0.07);
     }
     FillGradientRect(cr, 0, 0, SCENE_WIDTH, 6, LIGHT_SHAFT_ICE, LIGHT_SHAFT_SKY);
     // Sand with a wavy top, pebbles and rocks.
@@ -263,6 +262,6 @@ void DrawAquariumScene(cairo_t* cr, bool altered) {
     for (double dx : {-4.0, 3.0}) {
         LinePath(cr, clown.cx + (altered ? -dx : dx), clown.cy - 6.5, clown.cx + (altered ? -dx : dx), clown.cy + 6.5);
     }
-    PaintLine(cr, JELLYFISH_WHITE, 2.2);
+    PaintLine(cr, WHITE, 2.2);
     DrawTurtle(cr, turtle.cx - 4, turtle.cy, altered ? TURTLE_ORANGE : TURTLE_GREEN);
 }

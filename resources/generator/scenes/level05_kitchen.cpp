@@ -22,7 +22,6 @@ constexpr Rgb DRAWER_SILVER_2 = {200, 200, 206};
 constexpr Rgb WALL_TILE_CREAM = {252, 246, 232};
 constexpr Rgb WALL_TILE_CREAM_2 = {244, 232, 212};
 constexpr Rgb WALL_TILE_SAND = {226, 214, 196};
-constexpr Rgb WINDOW_VIEW_WHITE = {255, 255, 255};
 constexpr Rgb WINDOW_SKY = {150, 206, 240};
 constexpr Rgb WINDOW_VIEW_ICE = {214, 236, 246};
 constexpr Rgb TREE_GREEN = {110, 176, 90};
@@ -142,13 +141,13 @@ void DrawKitchenScene(cairo_t* cr, bool altered) {
     PaintLine(cr, WALL_TILE_SAND, 0.7);
     // Window with sky, a tree and curtains.
     RectPath(cr, 150, 14, 96, 68);
-    PaintFillThenOutline(cr, WINDOW_VIEW_WHITE, 1);
+    PaintFillThenOutline(cr, WHITE, 1);
     FillGradientRect(cr, 154, 18, 88, 60, WINDOW_SKY, WINDOW_VIEW_ICE);
     DrawTree(cr, 226, 86, 60, TREE_GREEN);
     DrawCloud(cr, 160, 26, 36, 14);
     LinePath(cr, 198, 18, 198, 78);
     LinePath(cr, 154, 48, 242, 48);
-    PaintLine(cr, WINDOW_VIEW_WHITE, 3);
+    PaintLine(cr, WHITE, 3);
     RectPath(cr, 144, 8, 108, 4);
     PaintShaded(cr, WINDOW_VIEW_OLIVE, 0.6);
     for (double side : {-1.0, 1.0}) {

@@ -18,7 +18,6 @@ constexpr Rgb CROISSANT_GOLD = {226, 160, 70};
 constexpr Rgb DONUT_TAN = {214, 156, 84};
 constexpr Rgb DONUT_PINK = {246, 140, 180};
 constexpr Rgb DONUT_BROWN = {150, 96, 50};
-constexpr Rgb DONUT_WHITE = {255, 255, 255};
 constexpr Rgb PRETZEL_MAROON = {110, 60, 30};
 constexpr Rgb PRETZEL_BROWN = {176, 104, 50};
 constexpr Rgb COOKIE_JAR_ICE = {230, 244, 250};
@@ -87,7 +86,7 @@ void DrawDonut(cairo_t* cr, double cx, double cy) {
     PaintFlat(cr, DONUT_BROWN);
     const double bits[6][2] = {{-6, -2}, {-4, 2}, {5, -2.5}, {6.5, 1.5}, {0, -4}, {1, 3.5}};
     for (const auto& bit : bits) LinePath(cr, cx + bit[0], cy + bit[1], cx + bit[0] + 1.4, cy + bit[1] - 0.6);
-    PaintLine(cr, DONUT_WHITE, 1);
+    PaintLine(cr, WHITE, 1);
 }
 
 // Pretzel: a thick twisted loop.
@@ -105,7 +104,7 @@ void DrawPretzel(cairo_t* cr, double cx, double cy) {
     for (const double dot : {-6.0, 0.0, 6.0}) {
         RectPath(cr, cx + dot - 0.6, cy - 4 + std::fabs(dot) * 0.3, 1.2, 1.2);
     }
-    PaintFlat(cr, DONUT_WHITE);
+    PaintFlat(cr, WHITE);
 }
 
 // Glass jar, full of cookies or empty.
@@ -127,7 +126,7 @@ void DrawCookieJar(cairo_t* cr, double cx, double baseY, double w, double h, boo
     cairo_set_line_width(cr, 1);
     cairo_stroke(cr);
     RoundedRectPath(cr, cx - w / 2 + 3, baseY - h + 4, 3, h - 10, 1.5);
-    PaintFlat(cr, DONUT_WHITE, 0.7);
+    PaintFlat(cr, WHITE, 0.7);
     RoundedRectPath(cr, cx - w / 2 - 1, baseY - h - 4, w + 2, 5, 2);
     PaintShaded(cr, COOKIE_JAR_ROSE, 0.7);
     EllipsePath(cr, cx, baseY - h - 5, 3, 2);
@@ -253,7 +252,7 @@ void DrawBakeryScene(cairo_t* cr, bool altered) {
     SetColor(cr, 255, 255, 255, 0.12);
     cairo_fill(cr);
     LinePath(cr, 134, pastry.top - 14, 160, pastry.top - 14);
-    PaintLine(cr, DONUT_WHITE, 2);
+    PaintLine(cr, WHITE, 2);
     // Till on the counter and the cake on its stand.
     RoundedRectPath(cr, 136, cake.bottom - 26, 44, 26, 4);
     PaintShaded(cr, TILL_SLATE, 1);

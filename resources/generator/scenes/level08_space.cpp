@@ -25,7 +25,6 @@ constexpr Rgb ASTRONAUT_ICE = {240, 242, 246};
 constexpr Rgb ASTRONAUT_SILVER = {200, 200, 206};
 constexpr Rgb ASTRONAUT_BLUE = {90, 140, 220};
 constexpr Rgb ASTRONAUT_GOLD = {230, 170, 60};
-constexpr Rgb ASTRONAUT_WHITE = {255, 255, 255};
 constexpr Rgb BACKDROP_BLACK = {6, 10, 34};
 constexpr Rgb BACKDROP_NAVY = {30, 30, 80};
 constexpr Rgb STAR_WHITE = {255, 255, 240};
@@ -138,7 +137,7 @@ void DrawAstronaut(cairo_t* cr, double cx, double baseY) {
     EllipsePath(cr, cx + 1, baseY - 49, 7, 5.5);
     PaintShaded(cr, ASTRONAUT_GOLD, 0.7);
     EllipsePath(cr, cx - 2, baseY - 51, 2, 1.2);
-    PaintFlat(cr, ASTRONAUT_WHITE, 0.8);
+    PaintFlat(cr, WHITE, 0.8);
 }
 
 }  // namespace
@@ -215,6 +214,6 @@ void DrawSpaceScene(cairo_t* cr, bool altered) {
         PaintLine(cr, ASTRONAUT_SILVER, 1.2);
         RectPath(cr, flag.cx - 2.5, flag.top + 3.5, 8, 6);
         PaintFillThenOutline(cr, MOON_GROUND_RED, 0.6);
-        DrawStar(cr, flag.cx + 1.5, flag.top + 6.5, 2, ASTRONAUT_WHITE);
+        DrawStar(cr, flag.cx + 1.5, flag.top + 6.5, 2, WHITE);
     }
 }

@@ -27,7 +27,6 @@ constexpr Rgb SEA_BLUE = {40, 140, 200};
 constexpr Rgb SEA_SKY = {90, 200, 220};
 constexpr Rgb SEA_ICE = {220, 246, 255};
 constexpr Rgb SAILBOAT_ORANGE = {250, 120, 60};
-constexpr Rgb SEA_WHITE = {255, 255, 255};
 constexpr Rgb SEA_RED = {236, 60, 50};
 constexpr Rgb SEA_CHARCOAL = {60, 60, 60};
 constexpr Rgb BEACH_SAND = {246, 222, 160};
@@ -141,13 +140,13 @@ void DrawSeasideScene(cairo_t* cr, bool altered) {
     if (altered) DrawSailboat(cr, sailboat.cx, sailboat.cy + 7, SAILBOAT_ORANGE);
     if (!altered) {
         EllipsePath(cr, buoy.cx, buoy.cy + 2, 5.5, 1.8);
-        PaintFlat(cr, SEA_WHITE, 0.5);
+        PaintFlat(cr, WHITE, 0.5);
         cairo_new_sub_path(cr);
         cairo_arc(cr, buoy.cx, buoy.cy + 1, 4.5, M_PI, 2 * M_PI);
         cairo_close_path(cr);
         PaintShaded(cr, SEA_RED, 0.7);
         RectPath(cr, buoy.cx - 4.4, buoy.cy - 1, 8.8, 1.6);
-        PaintFlat(cr, SEA_WHITE);
+        PaintFlat(cr, WHITE);
         LinePath(cr, buoy.cx, buoy.cy - 3.5, buoy.cx, buoy.cy - 5);
         PaintLine(cr, SEA_CHARCOAL, 0.9);
     }
@@ -160,7 +159,7 @@ void DrawSeasideScene(cairo_t* cr, bool altered) {
     PaintShaded(cr, BEACH_SAND, 0);
     cairo_move_to(cr, 0, 150);
     cairo_curve_to(cr, 100, 140, 220, 150, SCENE_WIDTH, 142);
-    PaintLine(cr, SEA_WHITE, 2.5);
+    PaintLine(cr, WHITE, 2.5);
     // Beach towel, its stripes change colour.
     const Rgb stripesA[3] = {BEACH_TOWEL_BLUE, GULL_WHITE, BEACH_TOWEL_BLUE};
     const Rgb stripesB[3] = {BEACH_TOWEL_GREEN, BEACH_TOWEL_YELLOW, BEACH_TOWEL_GREEN};

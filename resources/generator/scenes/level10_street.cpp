@@ -17,7 +17,6 @@ constexpr Rgb WINDOW_SKY = {130, 180, 220};
 constexpr Rgb ROAD_SIGN_YELLOW = {250, 200, 40};
 constexpr Rgb ROAD_SIGN_CHARCOAL = {30, 30, 30};
 constexpr Rgb ROAD_SIGN_RED = {220, 40, 40};
-constexpr Rgb ROAD_SIGN_WHITE = {255, 255, 255};
 constexpr Rgb ROAD_ARROW_WHITE = {250, 250, 250};
 constexpr Rgb BUS_GOLD = {250, 190, 40};
 constexpr Rgb BUS_SKY = {140, 190, 230};
@@ -87,7 +86,7 @@ void DrawRoadSign(cairo_t* cr, double cx, double cy, bool diamond) {
         EllipsePath(cr, cx, cy, 5.6, 5.6);
         PaintShaded(cr, ROAD_SIGN_RED, 0.6);
         RectPath(cr, cx - 3.6, cy - 1.1, 7.2, 2.2);
-        PaintFlat(cr, ROAD_SIGN_WHITE);
+        PaintFlat(cr, WHITE);
     }
 }
 
@@ -202,6 +201,6 @@ void DrawStreetScene(cairo_t* cr, bool altered) {
         EllipsePath(cr, ball.cx, ball.cy + 0.3, 4.4, 4.4);
         PaintShaded(cr, POTTED_TREE_RED, 0.7);
         LinePath(cr, ball.cx - 4.2, ball.cy + 0.3, ball.cx + 4.2, ball.cy + 0.3);
-        PaintLine(cr, ROAD_SIGN_WHITE, 1.4);
+        PaintLine(cr, WHITE, 1.4);
     }
 }

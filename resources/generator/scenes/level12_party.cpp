@@ -14,7 +14,6 @@ namespace {
 // The scene's palette.
 constexpr Rgb SWEET_YELLOW = {250, 200, 60};
 constexpr Rgb SWEET_ROSE = {236, 70, 140};
-constexpr Rgb SWEET_WHITE = {255, 255, 255};
 constexpr Rgb BACKDROP_WHITE = {252, 236, 244};
 constexpr Rgb BACKDROP_ICE = {240, 220, 236};
 constexpr Rgb BACKDROP_CREAM = {246, 206, 226};
@@ -88,7 +87,7 @@ void DrawSweet(cairo_t* cr, double cx, double cy) {
     EllipsePath(cr, cx, cy, 4.5, 3.4);
     PaintShaded(cr, SWEET_ROSE, 0.6);
     LinePath(cr, cx - 2, cy - 2.5, cx + 1, cy + 2.5);
-    PaintLine(cr, SWEET_WHITE, 0.9);
+    PaintLine(cr, WHITE, 0.9);
 }
 
 }  // namespace

@@ -42,7 +42,6 @@ constexpr Rgb SECOND_COTTAGE_DARK_GREEN = {30, 100, 60};
 constexpr Rgb SECOND_COTTAGE_RED = {230, 40, 40};
 constexpr Rgb SNOW_WHITE = {244, 248, 252};
 constexpr Rgb SNOW_ICE = {220, 228, 240};
-constexpr Rgb SNOWFLAKE_WHITE = {255, 255, 255};
 
 // Cottage: wall, snow-laden roof, a door; eaveY is the roof's lower edge.
 void DrawCottage(cairo_t* cr, double left, double right, double eaveY, double groundY, Rgb wall, Rgb roof) {
@@ -225,6 +224,6 @@ void DrawWinterScene(cairo_t* cr, bool altered) {
         }
         if (inArea) continue;
         EllipsePath(cr, x, y, 1.2, 1.2);
-        PaintFlat(cr, SNOWFLAKE_WHITE, 0.9);
+        PaintFlat(cr, WHITE, 0.9);
     }
 }
