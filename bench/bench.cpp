@@ -746,7 +746,7 @@ int RunBenchmark(int startupRuns) {
     const LoadProbe probe = ProbePictureLoading();
 
     // ------------------------------------------------------------- rows
-    Row("click-to-ring latency, median / p99 (ring on the window)",
+    Row("posted WM_LBUTTONUP to ring, median / p99 (no X server, no Wine input)",
         Format("%.1f / %.1f ms (n=%zu)", ring.median, ring.p99, ring.n), "p99 < 16 ms", Verdict(ring.p99 < 16.0));
     Row("  to the judging paint's return (1st-4th finds)", Format("%.1f / %.1f ms", ringEnd.median, ringEnd.p99),
         "(for reference)", "-");

@@ -11,7 +11,6 @@
 
 namespace {
 
-constexpr unsigned long BUSY_DELAY_ITERATIONS = 10000000;  // paces the paint loop
 constexpr DWORD PAUSE_AFTER_FIFTH_FIND_MS = 1000;
 
 const BitmapButton* const ALL_BUTTONS[] = {&game.btnStart, &game.btnExit,  &game.btnLevelExit, &game.btnGameOverExit,
@@ -189,6 +188,8 @@ void ShowScreenPart(HDC dc, const RECT& area) {
     }
     BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, game.hdcScreen, area.left,
            area.top, SRCCOPY);
+    // On the screen now, before the busy delay or a pause holds the thread.
+    PlatformSyncWithDisplay();
 }
 
 void ReleaseScreen() {

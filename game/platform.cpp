@@ -21,6 +21,15 @@ void PlatformSleep(DWORD ms) {
         MsgWaitForMultipleObjects(0, nullptr, FALSE, ms - waited, 0);
 }
 
+// Wine reads the X server's input and pushes the window's drawing to the
+// screen only while the thread waits for messages, or after it has taken 200
+// messages without waiting. The paint loop always has a paint due, so its
+// thread never waits: a click sat unread for 200 paints (seconds), and what
+// a paint drew showed only after its busy delay. A wait of zero milliseconds
+// does both at once. On Windows input is queued and drawing shown without
+// it, and the zero wait returns at once.
+void PlatformSyncWithDisplay() { MsgWaitForMultipleObjects(0, nullptr, FALSE, 0, QS_ALLINPUT); }
+
 void PlatformBusyDelay(unsigned long iterations) {
     // The counter is volatile so the optimiser must keep every iteration:
     // the paint loop's pace depends on this loop really running.

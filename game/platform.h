@@ -15,6 +15,11 @@ void PlatformLocalTime(SYSTEMTIME* now);
 // Holds the thread for ms milliseconds (Sleep).
 void PlatformSleep(DWORD ms);
 
+// Lets the display catch up with the game: what the window has drawn goes
+// to the screen now, and input waiting at the display is taken into the
+// message queue. Never waits and handles no message.
+void PlatformSyncWithDisplay();
+
 // Spins for the given number of empty iterations without yielding: the
 // pacing of the paint loop.
 void PlatformBusyDelay(unsigned long iterations);

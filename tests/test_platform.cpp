@@ -33,6 +33,10 @@ void PlatformLocalTime(SYSTEMTIME* now) { *now = testClock; }
 
 void PlatformSleep(DWORD ms) { sleepsMs.push_back(ms); }
 
+// The real thing: the tests run a real window, and this neither waits nor
+// handles a message.
+void PlatformSyncWithDisplay() { MsgWaitForMultipleObjects(0, nullptr, FALSE, 0, QS_ALLINPUT); }
+
 void PlatformBusyDelay(unsigned long iterations) {
     busyDelays++;
     lastBusyDelayIterations = iterations;
