@@ -502,6 +502,7 @@ DWORD WINAPI Drive(LPVOID) {
                 const int judged = g_judgedCount.load();
                 fresh = g_freshPaints.load();
                 g_driven.posted.push_back(Now());
+                PostMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
                 PostMessageA(hwnd, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
                 if (!WaitFor(g_judgedCount, judged + 1, "a click to be judged")) return 0;
                 clicks++;

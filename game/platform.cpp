@@ -11,6 +11,8 @@ void PlatformPlaySound(int soundId, DWORD flags) {
 
 void PlatformLocalTime(SYSTEMTIME* now) { GetLocalTime(now); }
 
+ULONGLONG PlatformTickCount() { return GetTickCount64(); }
+
 // A Sleep that handles no messages, waited as a message wait: Wine puts what
 // the window drew on the display only while its thread waits for messages,
 // so under a plain Sleep the fifth ring would stay hidden through the pause.

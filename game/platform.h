@@ -12,6 +12,10 @@ void PlatformPlaySound(int soundId, DWORD flags);
 // The local time (GetLocalTime).
 void PlatformLocalTime(SYSTEMTIME* now);
 
+// A steady count of milliseconds (GetTickCount64): unlike the local time it
+// never jumps when the clock is set, corrected or changed for summer time.
+ULONGLONG PlatformTickCount();
+
 // Holds the thread for ms milliseconds (Sleep).
 void PlatformSleep(DWORD ms);
 
