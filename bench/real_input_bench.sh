@@ -107,11 +107,11 @@ hint_sample() {   # LEVEL K_EXPECTED
     sample hint "$hx" "$hy" $((cx - 4)) "$t" 9 5 8
 }
 # The misses-left digit's cell, centred in the box from its corner to the
-# client's bottom right.
+# client's bottom right clipped to the window's own client size.
 misses_cell() {
-    local bx by
+    local bx by ex=$((CW < CLIENT_WIDTH ? CW : CLIENT_WIDTH)) ey=$((CH < CLIENT_HEIGHT ? CH : CLIENT_HEIGHT))
     read -r bx by <<<"$MISSES_BOX_TOP_LEFT"
-    echo "$(((bx + CW) / 2 - 16)) $(((by + CH) / 2 - 14)) 32 28"
+    echo "$(((bx + ex) / 2 - 16)) $(((by + ey) / 2 - 14)) 32 28"
 }
 # A point of the altered scene far from every area of the level.
 miss_point() {

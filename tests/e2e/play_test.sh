@@ -441,7 +441,9 @@ expect_ring() {   # LEVEL K WHAT [TIMEOUT]
 }
 
 # Counters: boxes reach from their top-left corner to the client's bottom
-# right; the digits are centred in them.
+# right, clipped to the window's own client size (every level picture lies
+# within it); the digits are centred in them.
+counter_box_end() { echo "$((CW < CLIENT_WIDTH ? CW : CLIENT_WIDTH)) $((CH < CLIENT_HEIGHT ? CH : CLIENT_HEIGHT))"; }
 counter_cell() {   # score|misses|timer -> x y w h around the digits
     local bx by
     case $1 in
@@ -453,7 +455,9 @@ counter_cell() {   # score|misses|timer -> x y w h around the digits
             echo "$l $t $((r - l)) $((b - t))"
             return ;;
     esac
-    local cx=$(((bx + CW) / 2)) cy=$(((by + CH) / 2))
+    local ex ey
+    read -r ex ey <<<"$(counter_box_end)"
+    local cx=$(((bx + ex) / 2)) cy=$(((by + ey) / 2))
     local half_w=$((COUNTER_FONT_HEIGHT * 3 / 4)) half_h=$((COUNTER_FONT_HEIGHT * 3 / 5))
     [ "$1" = score ] && half_w=$((COUNTER_FONT_HEIGHT * 5 / 4))
     echo "$((cx - half_w)) $((cy - half_h)) $((half_w * 2)) $((half_h * 2))"
@@ -495,8 +499,9 @@ counter_reference() {   # score|misses TEXT -> COUNTER_CELL[which-text]="x y w h
         score) read -r bx by <<<"$SCORE_BOX_TOP_LEFT" ;;
         misses) read -r bx by <<<"$MISSES_BOX_TOP_LEFT" ;;
     esac
-    local file="$WORK/counter-$key.ppm" line
-    line=$("$WINE_RUN" "$PROBE" counter "$2" "$bx" "$by" "$CW" "$CH" "$file" 2>/dev/null | tr -d '\r' | grep '^cell ')
+    local file="$WORK/counter-$key.ppm" line ex ey
+    read -r ex ey <<<"$(counter_box_end)"
+    line=$("$WINE_RUN" "$PROBE" counter "$2" "$bx" "$by" "$ex" "$ey" "$file" 2>/dev/null | tr -d '\r' | grep '^cell ')
     [ -n "$line" ] || return 1
     COUNTER_CELL[$key]="${line#cell } $file"
 }
