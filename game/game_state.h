@@ -92,7 +92,13 @@ struct GameState {
     char fontFace[9];          // "elephant"
 
     // Beyond the classic record: what keeps the game sound.
-    LONGLONG startClockSecond;  // the local clock, in whole seconds, when the countdown began
+    ULONGLONG countdownEndTick;  // steady clock (ms) at which the level's minute is over
+    DWORD screenShownTime;      // message clock (GetTickCount) when the current screen reached the window
+    BYTE leftPressedHere;       // the left button went down on the client area, on this screen
+    DWORD buttonClickTime;      // message clock of the last click on start, next or back
+    POINT buttonClickAt;        // and where it was, in screen coordinates
+    RECT scoreCell, missesCell; // where the score and misses-left texts were last drawn (empty: not on this picture)
+    SIZE counterBoxEnd;         // the right and bottom of the boxes they were drawn in
     BYTE pictureFresh;          // LoadPicture ran; the next paint copies the whole picture
     HDC hdcScreen;              // memory copy of everything the window shows
     HBITMAP hbmScreen;

@@ -11,7 +11,8 @@ tumblewit_packages=(
     libcairo2-dev libfreetype-dev fonts-noto-cjk      # the generator's drawing and fonts
     googletest                                        # test framework sources
     wine wine64                                       # runs the game and its tests
-    xvfb xauth xdotool imagemagick x11-utils          # virtual display, clicks, screenshots
+    xvfb xauth xdotool imagemagick x11-utils          # virtual display, window lookup, screenshots
+    libx11-dev libxtst-dev openbox                    # real clicks through XTEST; a window manager for one test
 )
 
 tumblewit_install_missing() {

@@ -42,6 +42,7 @@ bool ReadStoredBitmap(HMODULE module, const char* name, StoredBitmap* out) {
 #include "tests/take_down_game.h"
 
 void GameWindowTest::SetUp() {
+    duringSleep = nullptr;
     playedSounds.clear();
     sleepsMs.clear();
     busyDelays = 0;
@@ -79,8 +80,13 @@ void Command(WORD id, WORD high) {
     PumpWithoutPaint();
 }
 
+void PostClick(int x, int y) {
+    PostMessageA(game.hwndMain, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+    PostMessageA(game.hwndMain, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+}
+
 void ClickAt(int x, int y) {
-    SendMessageA(game.hwndMain, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+    PostClick(x, y);
     PumpWithoutPaint();
     PumpPaints(1);   // judges the click
     PumpWithoutPaint();

@@ -47,7 +47,10 @@ void PumpWithoutPaint();
 int PumpPaints(int count);
 // Sends WM_COMMAND with id in the low word and high in the high word.
 void Command(WORD id, WORD high = 0);
-// A left-button release at client (x, y), then the paints it brings.
+// A press and a release of the left button at client (x, y), queued as the
+// mouse queues them (with the time they were made), not yet handled.
+void PostClick(int x, int y);
+// A click at client (x, y), then the paints it brings.
 void ClickAt(int x, int y);
 // The colour the window shows at client (x, y).
 COLORREF WindowPixel(int x, int y);
