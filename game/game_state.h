@@ -31,7 +31,7 @@ struct BitmapButton {
 };
 
 // The five difference areas of one level, client coordinates.
-typedef RECT LevelRects[5];
+typedef RECT LevelRects[AREAS_PER_LEVEL];
 
 struct GameState {
     HMENU hMenu;               // the menu asked for; none exists
@@ -72,7 +72,7 @@ struct GameState {
     COLORREF penColor;         // ring colour
 
     const LevelRects* pLevelRects;  // the current level's areas
-    BYTE found[5];
+    BYTE found[AREAS_PER_LEVEL];
     char chancesText[2];       // misses-left digit
     BYTE missFlag;             // the last judged click found nothing
     BYTE outOfChances;

@@ -47,22 +47,13 @@ void RaiseGameOver(HWND hwnd) {
 // Judges the pending click, scores it, and clears the level after its fifth
 // find; hdc is the window's, screen the memory copy.
 void JudgePendingClick(HWND hwnd, HDC hdc, HDC screen, const RECT& paintArea) {
-    HGDIOBJ previousPen = BeginRingPen(screen);
     JudgeClick(*game.pLevelRects, screen);
-    EndRingPen(screen, previousPen);
+    ApplyVerdict(screen, hwnd);
 
-    // A hit adds ten; every other judged click takes ten away.
-    if (game.hitFlag && game.clockRunning) {
-        AddScore(screen, hwnd);
-        game.hitFlag = 0;
-    } else if (!game.hitFlag && game.clockRunning) {
-        SubtractScore(screen, hwnd);
-    }
-    if (game.missFlag) StepMissesLeft(screen, hwnd);
-
-    // A fifth revealed by a hint while this click was waiting: if the click
-    // was the ninth miss, the game is lost and the next paint says so.
-    if (game.foundCount > 4 && !game.outOfChances) {
+    // Cleared by this find, or by a hint while the click waited. If the
+    // click was the ninth miss the game is lost instead, and the next paint
+    // says so.
+    if (LevelCleared()) {
         // The fifth ring and the new score stay up during the pause.
         ShowScreenPart(hdc, paintArea);
         FinishLevel(hwnd, PAUSE_AFTER_FIFTH_FIND_MS, 0);
@@ -93,13 +84,12 @@ void PaintCycle(HWND hwnd) {
     }
 
     // 3. Out of time or out of misses: game over.
-    if ((game.timeUp || game.outOfChances) && game.gameOverArmed && !game.gameOverShown &&
-        game.levelActive && game.gameActive) {
+    if ((game.timeUp || game.outOfChances) && game.gameOverArmed && LevelInPlay()) {
         RaiseGameOver(hwnd);
     }
 
     // 4. A click waits and a level is in play: judge it.
-    if (game.clickPending && !game.gameOverShown && game.levelActive && game.gameActive) {
+    if (game.clickPending && LevelInPlay()) {
         JudgePendingClick(hwnd, hdc, screen, ps.rcPaint);
     }
 
@@ -212,12 +202,17 @@ void ReleaseScreen() {
     game.screenHeight = 0;
 }
 
-HGDIOBJ BeginRingPen(HDC dc) {
-    SelectObject(dc, GetStockObject(NULL_BRUSH));
-    return SelectObject(dc, CreatePen(PS_SOLID, 5, game.penColor));
+void DrawRing(HDC dc, const RECT& area) {
+    HGDIOBJ previousBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
+    // Each ring's pen serves that one drawing.
+    HGDIOBJ previousPen = SelectObject(dc, CreatePen(PS_SOLID, 5, game.penColor));
+    Ellipse(dc, area.left, area.top, area.right, area.bottom);
+    DeleteObject(SelectObject(dc, previousPen));
+    SelectObject(dc, previousBrush);
 }
 
-void EndRingPen(HDC dc, HGDIOBJ previousPen) {
-    // Each ring's pen serves that one drawing.
-    DeleteObject(SelectObject(dc, previousPen));
-}
+bool LevelInPlay() { return game.gameActive && game.levelActive && !game.gameOverShown; }
+
+bool GameLost() { return game.outOfChances || game.timeUp || game.gameOverShown; }
+
+bool LevelCleared() { return game.foundCount >= AREAS_PER_LEVEL && !GameLost(); }

@@ -31,7 +31,19 @@ void PaintButtonsDue();
 // Releases the memory copy (when the window goes).
 void ReleaseScreen();
 
-// Selects the ring's hollow brush and a fresh 5-pixel red pen into dc;
-// returns the pen that was selected before, for EndRingPen.
-HGDIOBJ BeginRingPen(HDC dc);
-void EndRingPen(HDC dc, HGDIOBJ previousPen);
+// A found or hinted area's ring: a hollow 5-pixel ellipse in the ring's red
+// on area's bounds. Leaves dc's pen and brush as they were.
+void DrawRing(HDC dc, const RECT& area);
+
+// A level is in play: a game runs, its level has begun and not ended, and
+// the game-over screen is not up. Only then is a click judged or a hint given.
+bool LevelInPlay();
+
+// The game is lost, or the paint that will say so is due: out of misses,
+// out of time, or the game-over screen already up.
+bool GameLost();
+
+// The level's fifth is found and the game is not lost: a lost game wins
+// over a cleared level, or the next level would inherit the loss and end at
+// its first paint.
+bool LevelCleared();

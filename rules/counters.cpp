@@ -66,6 +66,16 @@ void DrawPanelCounter(HDC dc, HWND hwnd, bool score) {
 
 }  // namespace
 
+void ApplyVerdict(HDC dc, HWND hwnd) {
+    if (game.hitFlag && game.clockRunning) {
+        AddScore(dc, hwnd);
+        game.hitFlag = 0;
+    } else if (!game.hitFlag && game.clockRunning) {
+        SubtractScore(dc, hwnd);
+    }
+    if (game.missFlag) StepMissesLeft(dc, hwnd);
+}
+
 void AddScore(HDC dc, HWND hwnd) {
     if (game.scoreText[1] == '9') {
         game.scoreText[1] = '0';

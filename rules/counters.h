@@ -7,6 +7,9 @@
 void AddScore(HDC dc, HWND hwnd);        // +10, with carry, then drawn
 void SubtractScore(HDC dc, HWND hwnd);   // -10, with borrow, then drawn
 void StepMissesLeft(HDC dc, HWND hwnd);  // one miss fewer left, unless none are
+// A judged click's verdict: a find adds ten, anything else takes ten away
+// (only while the clock runs), and a miss leaves one miss fewer.
+void ApplyVerdict(HDC dc, HWND hwnd);
 void DrawScore(HDC dc, HWND hwnd);
 void DrawMissesLeft(HDC dc, HWND hwnd);
 

@@ -17,7 +17,7 @@ void OnHint(HWND hwnd) {
     // and one handled after the paint that found the game lost (a ninth
     // miss, the minute over) but before the game-over screen would spend a
     // hint on a game already lost.
-    if (!game.levelActive || !game.gameActive || game.gameOverShown || game.outOfChances || game.timeUp) return;
+    if (!LevelInPlay() || GameLost()) return;
 
     // 1. Count the hint; the button shows how many are left. With none left
     //    the press only checks for a cleared level.
@@ -32,28 +32,22 @@ void OnHint(HWND hwnd) {
         PAINTSTRUCT ps;
         HDC dc = BeginPaint(hwnd, &ps);
         HDC screen = ScreenDC(hwnd);
-        HGDIOBJ previousPen = BeginRingPen(screen);
         RevealHint(*game.pLevelRects, screen);
-        EndRingPen(screen, previousPen);
         InvalidateRect(hwnd, nullptr, game.eraseOnInvalidate);
         ShowScreenPart(dc, ps.rcPaint);
         EndPaint(hwnd, &ps);
         UpdateWindow(game.hwndMain);
     }
 
-    // 3. Was that the level's fifth? The game-over screen, if the repaint
-    // just raised it, wins over a cleared level; so does a loss the repaint
-    // only found (the minute over, a ninth miss judged), or the next level
-    // would inherit it and end at its first paint.
-    if (game.foundCount > 4 && !game.gameOverShown && !game.timeUp && !game.outOfChances)
-        FinishLevel(hwnd, 0, PAUSE_ON_CLEARED_MS);
+    // 3. Was that the level's fifth? (The repaint may have lost the game.)
+    if (LevelCleared()) FinishLevel(hwnd, 0, PAUSE_ON_CLEARED_MS);
 }
 
 void RevealHint(const LevelRects& areas, HDC dc) {
-    for (int k = 0; k < 5; ++k) {
+    for (int k = 0; k < AREAS_PER_LEVEL; ++k) {
         if (game.found[k]) continue;
         const RECT& area = areas[k];
-        Ellipse(dc, area.left, area.top, area.right, area.bottom);
+        DrawRing(dc, area);
         game.found[k] = 1;
         game.foundCount++;
         PlatformPlaySound(WAV_FOUND, CUE_FLAGS);
