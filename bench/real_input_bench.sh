@@ -153,6 +153,62 @@ for ((n = 0; n < 80; n++)); do
 done
 stop_program
 
+# ------------------------------------------------------------- the window
+# Minimised and restored, maximised and restored back, through the buttons
+# of the caption Wine draws, each timed from the release until a patch of
+# the title picture is back on the screen where the client area now is.
+MOVES_SEEN=0
+# Waits for the probe's next "moved" line; sets MX MY (the client's new
+# corner) and MINX MINY MAXX MAXY (its caption's buttons).
+next_move() {
+    local lines
+    for _ in $(seq 100); do
+        lines=$(tr -d '\r' <"$WORK/probe.out" | grep -c '^moved ')
+        [ "$lines" -gt "$MOVES_SEEN" ] && break
+        sleep 0.05
+    done
+    [ "$lines" -gt "$MOVES_SEEN" ] || return 1
+    MOVES_SEEN=$lines
+    sleep 0.1   # the caption line follows its move
+    read -r _ MX MY _ <<<"$(tr -d '\r' <"$WORK/probe.out" | grep '^moved ' | tail -1)"
+    read -r _ MINX MINY MAXX MAXY <<<"$(tr -d '\r' <"$WORK/probe.out" | grep '^caption ' | tail -1)"
+}
+window_sample() {   # ROW CLICK_X CLICK_Y CLIENT_X CLIENT_Y (screen coordinates)
+    xd clickmatch "$2" "$3" $(($4 + 20)) $(($5 + 20)) 40 30 "$WORK/patch.ppm" 24 5000
+    case $REPLY in
+        "ok timeout") TIMEOUTS[$1]=$((${TIMEOUTS[$1]:-0} + 1)) ;;
+        ok\ *) local ms=${REPLY#ok }; SAMPLES[$1]+="${ms%% *} " ;;
+        *) echo "real_input_bench: xdrive: $REPLY" >&2 ;;
+    esac
+}
+window_phase() {
+    launch "$GAME" ViewBMPWinClass || return 1
+    MOVES_SEEN=0
+    read -r _ MINX MINY MAXX MAXY <<<"$(tr -d '\r' <"$WORK/probe.out" | grep '^caption ' | tail -1)"
+    [ -n "$MAXY" ] || { echo "real_input_bench: the probe found no caption buttons" >&2; return 1; }
+    xd grab $((CX + 20)) $((CY + 20)) 40 30 "$WORK/patch.ppm"
+    local cycle
+    for ((cycle = 0; cycle < 8; cycle++)); do
+        xd click "$MINX" "$MINY"; next_move || return 1
+        pause_ms "$(random_ms 200 400)"
+        window_sample restored "$MINX" "$MINY" "$CX" "$CY"; next_move || return 1
+        pause_ms "$(random_ms 200 400)"
+        # Where the maximised client will be is known from the first time.
+        if [ -z "${MAXIMISED_X:-}" ]; then
+            xd click "$MAXX" "$MAXY"; next_move || return 1
+            MAXIMISED_X=$MX MAXIMISED_Y=$MY
+        else
+            window_sample maximised "$MAXX" "$MAXY" "$MAXIMISED_X" "$MAXIMISED_Y"; next_move || return 1
+        fi
+        pause_ms "$(random_ms 200 400)"
+        window_sample unmaximised "$MAXX" "$MAXY" "$CX" "$CY"; next_move || return 1
+        pause_ms "$(random_ms 200 400)"
+    done
+}
+echo "bench: minimise, maximise and restore" >&2
+window_phase || echo "bench: the window rows stopped early" >&2
+stop_program
+
 # ------------------------------------------------------------- the game
 play_game() {
     launch "$GAME" ViewBMPWinClass || return 1
@@ -213,7 +269,7 @@ stats() {   # "n median p99 max" of the samples
 read -r RN RMED RP99 RMAX <<<"$(stats "${SAMPLES[reference]:-}")"
 echo "INFO|busy delay D (10,000,000 iterations under Wine, 15 runs each): median ${D_BEFORE} ms before (${D_BEFORE_MIN}-${D_BEFORE_MAX}), ${D_AFTER} ms after (${D_AFTER_MIN}-${D_AFTER_MAX}); D = ${D} ms, the larger"
 echo "ROW|reference window: click to its fill|$RN|$RMED|$RP99|$RMAX|1.00|-|floor|-|${TIMEOUTS[reference]:-0}"
-for row in first ring misses hint start next; do
+for row in first ring misses hint start next restored maximised unmaximised; do
     read -r n med p99 max <<<"$(stats "${SAMPLES[$row]:-}")"
     case $row in
         first) what="first click of each level to its ring"; slack=5 ;;
@@ -222,6 +278,9 @@ for row in first ring misses hint start next; do
         hint) what="hint press to ring"; slack=5 ;;
         start) what="start press to level picture"; slack=16 ;;
         next) what="next press to level picture"; slack=16 ;;
+        restored) what="restore from minimised to picture"; slack=16 ;;
+        maximised) what="maximise to picture"; slack=16 ;;
+        unmaximised) what="restore from maximised to picture"; slack=16 ;;
     esac
     lost=${TIMEOUTS[$row]:-0}
     if [ "$n" = 0 ]; then

@@ -8,8 +8,13 @@
 //   e2e_probe launch GAME.exe STOP_FILE TIMEOUT_SECONDS [WINDOW_CLASS]
 //       Starts the game (or another program whose main window has the
 //       class given; the game's by default), waits for its main window, and prints where that
-//       window and its client area are on the screen. Then it waits for the
-//       game to end and prints its exit code, which is also this program's.
+//       window and its client area are on the screen ("window" and "client",
+//       X Y W H each), and "caption MINX MINY MAXX MAXY", the centres of its
+//       caption's minimise and maximise buttons. While it waits for the game
+//       to end it prints "moved" with the client area's new place, and the
+//       caption line again, whenever the window is moved, resized, minimised
+//       ("moved 0 0 0 0") or restored. At the end it
+//       prints the game's exit code, which is also this program's.
 //       If STOP_FILE appears or the timeout passes first, the game is
 //       terminated (only that process) and the probe exits non-zero.
 //
@@ -129,6 +134,28 @@ bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str(
 // Linux paths reach Windows programs through the Z: drive.
 std::string WindowsPath(const char* path) { return path[0] == '/' ? std::string("Z:") + path : path; }
 
+// The client area in screen coordinates; empty while minimised.
+RECT ClientOnScreen(HWND window) {
+    RECT client = {};
+    if (IsIconic(window)) return client;
+    GetClientRect(window, &client);
+    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    return client;
+}
+
+// The centres of the caption's minimise (or, minimised, restore) and
+// maximise (or restore) buttons: at its right end, one button width each,
+// close, maximise, minimise from the right.
+void SayCaptionButtons(HWND window) {
+    TITLEBARINFO caption = {};
+    caption.cbSize = sizeof caption;
+    if (!GetTitleBarInfo(window, &caption)) return;
+    const RECT& bar = caption.rcTitleBar;
+    const long button = GetSystemMetrics(SM_CXSIZE);
+    const long middle = (bar.top + bar.bottom) / 2;
+    Say("caption %ld %ld %ld %ld", bar.right - button * 5 / 2, middle, bar.right - button * 3 / 2, middle);
+}
+
 int Launch(const char* gameArg, const char* stopArg, const char* timeoutArg, const char* windowClass) {
     const std::string gamePath = WindowsPath(gameArg);
     const std::string stopPath = WindowsPath(stopArg);
@@ -151,20 +178,29 @@ int Launch(const char* gameArg, const char* stopArg, const char* timeoutArg, con
     Say("pid %lu", process.dwProcessId);
 
     const ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(timeoutSeconds) * 1000;
-    bool reported = false;
+    HWND window = nullptr;
+    RECT lastClient = {};
     for (;;) {
         if (WaitForSingleObject(process.hProcess, 50) == WAIT_OBJECT_0) break;
-        if (!reported) {
-            if (HWND window = FindGameWindow(process.dwProcessId, windowClass)) {
-                RECT outer, client;
+        if (!window) {
+            window = FindGameWindow(process.dwProcessId, windowClass);
+            if (window) {
+                RECT outer;
                 GetWindowRect(window, &outer);
-                GetClientRect(window, &client);
-                POINT origin = {0, 0};
-                ClientToScreen(window, &origin);
+                lastClient = ClientOnScreen(window);
                 Say("window %ld %ld %ld %ld", outer.left, outer.top, outer.right - outer.left,
                     outer.bottom - outer.top);
-                Say("client %ld %ld %ld %ld", origin.x, origin.y, client.right, client.bottom);
-                reported = true;
+                Say("client %ld %ld %ld %ld", lastClient.left, lastClient.top, lastClient.right - lastClient.left,
+                    lastClient.bottom - lastClient.top);
+                SayCaptionButtons(window);
+            }
+        } else {
+            const RECT client = ClientOnScreen(window);
+            if (!EqualRect(&client, &lastClient)) {
+                lastClient = client;
+                Say("moved %ld %ld %ld %ld", client.left, client.top, client.right - client.left,
+                    client.bottom - client.top);
+                SayCaptionButtons(window);
             }
         }
         const bool stop = FileExists(stopPath);

@@ -21,6 +21,13 @@
 //                                   "ok timeout"
 //   waitchange RX RY RW RH MIN TIMEOUT_MS
 //                                   the same without a click, from now
+//   clickmatch CX CY RX RY RW RH FILE MAXDIFF TIMEOUT_MS
+//                                   click at (CX, CY) and wait until the
+//                                   region shows FILE (a binary PPM from
+//                                   grab) again, at most MAXDIFF pixels
+//                                   apart: "ok MS AT" or "ok timeout"
+//   waitmatch RX RY RW RH FILE MAXDIFF TIMEOUT_MS
+//                                   the same without a click, from now
 //   now                             "ok MS", the clock
 //   quit
 #include <X11/Xlib.h>
@@ -120,6 +127,39 @@ double WaitForChange(const std::vector<unsigned>& before, int x, int y, int w, i
         if (at > deadline) return -1;
         SleepMs(0.25);
     }
+}
+
+// Polls the region until it shows the wanted pixels, give or take maxDiffer
+// of them; returns the time it did, or a negative number.
+double WaitForMatch(const std::vector<unsigned>& wanted, int x, int y, int w, int h, int maxDiffer,
+                    double deadline) {
+    for (;;) {
+        const std::vector<unsigned> now = Pixels(x, y, w, h);
+        const double at = NowMs();
+        const int differing = Differing(wanted, now);
+        if (differing >= 0 && differing <= maxDiffer) return at;
+        if (at > deadline) return -1;
+        SleepMs(0.25);
+    }
+}
+
+// A binary PPM as grab writes it; empty when it can't be read or its size
+// is not w x h.
+std::vector<unsigned> ReadPpm(const char* file, int w, int h) {
+    std::vector<unsigned> pixels;
+    FILE* in = std::fopen(file, "rb");
+    if (!in) return pixels;
+    int fileW = 0, fileH = 0, depth = 0;
+    if (std::fscanf(in, "P6 %d %d %d", &fileW, &fileH, &depth) == 3 && fileW == w && fileH == h && depth == 255 &&
+        std::fgetc(in) != EOF) {
+        std::vector<unsigned char> rgb(static_cast<size_t>(w) * static_cast<size_t>(h) * 3);
+        if (std::fread(rgb.data(), 1, rgb.size(), in) == rgb.size())
+            for (size_t i = 0; i < rgb.size(); i += 3)
+                pixels.push_back(static_cast<unsigned>(rgb[i]) << 16 | static_cast<unsigned>(rgb[i + 1]) << 8 |
+                                 rgb[i + 2]);
+    }
+    std::fclose(in);
+    return pixels;
 }
 
 bool WritePpm(const char* file, int x, int y, int w, int h) {
@@ -222,6 +262,20 @@ bool Run(const std::string& line) {
         const double changed = WaitForChange(before, x, y, w, h, minimum, from + timeout);
         if (changed < 0) Reply("ok timeout");
         else Reply("ok %.3f %.3f", changed - from, from);
+    } else if (command == "clickmatch" || command == "waitmatch") {
+        int cx = 0, cy = 0, x, y, w, h, maxDiffer;
+        double timeout;
+        std::string file;
+        const bool clicks = command == "clickmatch";
+        if (clicks && !(in >> cx >> cy)) return Reply("error usage: clickmatch CX CY RX RY RW RH FILE MAXDIFF MS"), true;
+        if (!(in >> x >> y >> w >> h >> file >> maxDiffer >> timeout))
+            return Reply("error usage: %s ... RX RY RW RH FILE MAXDIFF MS", command.c_str()), true;
+        const std::vector<unsigned> wanted = ReadPpm(file.c_str(), w, h);
+        if (wanted.empty()) return Reply("error cannot read a %dx%d PPM from %s", w, h, file.c_str()), true;
+        const double from = clicks ? Click(cx, cy) : NowMs();
+        const double matched = WaitForMatch(wanted, x, y, w, h, maxDiffer, from + timeout);
+        if (matched < 0) Reply("ok timeout");
+        else Reply("ok %.3f %.3f", matched - from, from);
     } else {
         Reply("error unknown command %s", command.c_str());
     }
