@@ -1,0 +1,222 @@
+#!/usr/bin/python3
+"""Judges the audio test's recording against the game's own WAVE resources.
+
+    hear.py --recording RAW --rate RATE --events EVENTS --sounds DIR
+
+RAW is s16le stereo at RATE with its first frame's CLOCK_MONOTONIC time in
+RAW.start; EVENTS has "LABEL SECONDS" lines (launch, window, start, find,
+miss1..miss9, back, end) on the same clock. Every sound is found by
+normalised cross-correlation of the recording (mono) against the resource,
+resampled to RATE; then the whole recording is rebuilt from the resources as
+the game should have played it, one sound at a time, each cut by the next,
+and what the rebuild leaves over must be quiet. Prints one line a check and
+exits 1 when any fails.
+"""
+import argparse
+import sys
+import wave
+
+import numpy as np
+
+MUSIC, FOUND, MISS, CLICK, SPARE = "music", "found", "miss", "click", "spare"
+CUE_LATENCY_LIMIT = 0.150  # seconds from a release to its cue
+MATCH_LEAST = 0.80         # normalised correlation that counts as "this sound"
+SPARE_MOST = 0.30          # the spare sound must match nowhere near that well
+LEFTOVER_MOST_DB = -20.0   # what the rebuild leaves, against the sound, per 50 ms
+QUIET_DBFS = -50.0         # where the rebuild is silent the recording must be too
+LOOP_SEAM_MOST = 0.010     # the music's second pass starts this close to its end
+
+failures = 0
+
+
+def check(holds, what, detail):
+    global failures
+    if not holds:
+        failures += 1
+    print("  %s %s: %s" % ("ok  " if holds else "FAIL", what, detail))
+    return holds
+
+
+def db(x):
+    return 20.0 * np.log10(max(x, 1e-12))
+
+
+def load_sound(path, rate):
+    """A WAVE resource as mono floats (full scale 1) at the recording's rate.
+    Resampled by linear interpolation, as Wine's own converter does."""
+    with wave.open(path) as w:
+        frames = w.readframes(w.getnframes())
+        width, channels, own_rate = w.getsampwidth(), w.getnchannels(), w.getframerate()
+    if width == 1:
+        samples = (np.frombuffer(frames, np.uint8).astype(np.float64) - 128.0) / 128.0
+    else:
+        samples = np.frombuffer(frames, "<i2").astype(np.float64) / 32768.0
+    mono = samples.reshape(-1, channels).mean(axis=1)
+    if own_rate == rate:
+        return mono
+    times = np.arange(int(len(mono) * rate / own_rate)) * own_rate / rate
+    return np.interp(times, np.arange(len(mono)), mono)
+
+
+def correlate(signal, ref):
+    """Normalised cross-correlation of ref at every lag that fits in signal."""
+    n = len(signal) + len(ref)
+    size = 1 << (n - 1).bit_length()
+    raw = np.fft.irfft(np.fft.rfft(signal, size) * np.conj(np.fft.rfft(ref, size)), size)
+    lags = len(signal) - len(ref) + 1
+    if lags <= 0:
+        return np.zeros(0)
+    energy = np.concatenate(([0.0], np.cumsum(signal * signal)))
+    window = energy[len(ref):len(ref) + lags] - energy[:lags]
+    return raw[:lags] / np.sqrt(np.maximum(window, 1e-12) * np.dot(ref, ref))
+
+
+def best_match(rec, ref, first, last):
+    """(correlation, lag in frames, refined to a fraction) of ref starting in [first, last)."""
+    first = max(first, 0)
+    last = min(last, len(rec) - len(ref))
+    if last <= first:
+        return 0.0, first
+    curve = correlate(rec[first:last + len(ref)], ref)
+    i = int(np.argmax(curve))
+    shift = 0.0
+    if 0 < i < len(curve) - 1:
+        a, b, c = curve[i - 1], curve[i], curve[i + 1]
+        if a - 2 * b + c < 0:
+            shift = 0.5 * (a - c) / (a - 2 * b + c)
+    return float(curve[i]), first + i + shift
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--recording", required=True)
+    parser.add_argument("--rate", type=int, required=True)
+    parser.add_argument("--events", required=True)
+    parser.add_argument("--sounds", required=True)
+    args = parser.parse_args()
+    rate = args.rate
+
+    pcm = np.fromfile(args.recording, "<i2").reshape(-1, 2)
+    start = float(open(args.recording + ".start").read())
+    events = {}
+    for line in open(args.events):
+        label, seconds = line.split()
+        events[label] = float(seconds) - start
+    rec = pcm.astype(np.float64).mean(axis=1) / 32768.0
+    sounds = {name: load_sound("%s/%s.wav" % (args.sounds, name), rate) for name in (MUSIC, FOUND, MISS, CLICK, SPARE)}
+    # What is matched: enough of each sound to tell it from the others.
+    heads = {
+        MUSIC: sounds[MUSIC][:rate],
+        FOUND: sounds[FOUND][:int(0.3 * rate)],
+        MISS: sounds[MISS][:int(0.3 * rate)],
+        CLICK: sounds[CLICK][:int(0.05 * rate)],
+        SPARE: sounds[SPARE][:3 * rate],
+    }
+    at = lambda seconds: int(round(seconds * rate))
+    print("  recording: %.1f s, %d Hz; the game's window showed %.2f s after launch"
+          % (len(rec) / rate, rate, events["window"] - events["launch"]))
+
+    # ---------------------------------------------------- full scale
+    peak = int(np.abs(pcm.astype(np.int32)).max())
+    clipped = int(np.count_nonzero((pcm == 32767) | (pcm == -32768)))
+    check(clipped == 0, "no sample at full scale",
+          "%d samples at full scale; peak %d (%.1f dBFS)" % (clipped, peak, db(peak / 32768.0)))
+
+    # ---------------------------------------------------- each sound
+    played = []  # (frame it starts at, sound)
+
+    def heard_after(label, expected, window_seconds=0.6):
+        """The sound that starts soonest after the release: it must be the
+        expected one and start within the limit."""
+        release = events[label]
+        matches = {}
+        for name in (FOUND, MISS, CLICK, MUSIC):
+            matches[name] = best_match(rec, heads[name], at(release - 0.05), at(release + window_seconds))
+        name = max(matches, key=lambda n: matches[n][0])
+        score, lag = matches[name]
+        delay = lag / rate - release
+        heard = "%s (match %.2f) %d ms after the release" % (name, score, round(delay * 1000))
+        if score < MATCH_LEAST:
+            check(False, "%s plays %s" % (label, expected), "no sound matches; best is " + heard)
+            return
+        if not check(name == expected, "%s plays %s" % (label, expected), "heard " + heard):
+            return
+        check(-0.020 <= delay <= CUE_LATENCY_LIMIT, "%s's %s starts within %d ms" % (label, expected, CUE_LATENCY_LIMIT * 1000),
+              "%d ms" % round(delay * 1000))
+        played.append((lag, name))
+
+    # The music from launch, before the window shows.
+    score, lag = best_match(rec, heads[MUSIC], at(events["launch"]), at(events["window"] + 2.0))
+    onset = lag / rate
+    if check(score >= MATCH_LEAST, "the music plays from launch",
+             "match %.2f, from %.2f s after launch" % (score, onset - events["launch"])):
+        check(onset < events["window"], "the music starts before the window shows",
+              "%.2f s before" % (events["window"] - onset))
+        played.append((lag, MUSIC))
+        # Its second pass follows the first seamlessly.
+        length = len(sounds[MUSIC])
+        score2, lag2 = best_match(rec, heads[MUSIC], int(lag + length - 0.1 * rate), int(lag + length + 0.1 * rate))
+        seam = (lag2 - lag - length) / rate
+        check(score2 >= MATCH_LEAST and abs(seam) <= LOOP_SEAM_MOST, "the music loops",
+              "second pass: match %.2f, %+.1f ms from the first's end" % (score2, seam * 1000))
+    heard_after("start", CLICK)
+    heard_after("find", FOUND)
+    for n in range(1, 10):
+        heard_after("miss%d" % n, MISS)
+    heard_after("back", MUSIC)
+
+    # The spare sound, nowhere.
+    spare_curve = correlate(rec, heads[SPARE])
+    worst = float(spare_curve.max()) if len(spare_curve) else 0.0
+    check(worst < SPARE_MOST, "the spare sound is never heard", "best match anywhere %.2f" % worst)
+
+    # ---------------------------------------------------- one at a time
+    # The rebuild: each sound from where it was found, at the level that
+    # fits it best, until the next one starts (the music looping, cues to
+    # their end); silence elsewhere.
+    played.sort()
+    rebuild = np.zeros_like(rec)
+    spans = []
+    for i, (lag, name) in enumerate(played):
+        begin = int(np.ceil(lag))
+        end = int(played[i + 1][0]) if i + 1 < len(played) else len(rec)
+        sound = sounds[name]
+        if name != MUSIC:
+            end = min(end, begin + len(sound) - 1)
+        positions = (np.arange(begin, end) - lag) % len(sound)
+        part = np.interp(positions, np.arange(len(sound)), sound)
+        level = np.dot(part, rec[begin:end]) / max(np.dot(part, part), 1e-12)
+        rebuild[begin:end] = level * part
+        spans.append((begin, end, name))
+    leftover = rec - rebuild
+    block = rate // 20
+    worst_db, worst_at, loud_gap_db, loud_gap_at = -999.0, 0, -999.0, 0
+    for first in range(0, len(rec) - block, block):
+        piece = slice(first, first + block)
+        sound_rms = np.sqrt(np.mean(rebuild[piece] ** 2))
+        left_rms = np.sqrt(np.mean(leftover[piece] ** 2))
+        if sound_rms > 10 ** (QUIET_DBFS / 20):
+            ratio = db(left_rms / sound_rms)
+            if ratio > worst_db:
+                worst_db, worst_at = ratio, first
+        elif db(left_rms) > loud_gap_db:
+            loud_gap_db, loud_gap_at = db(left_rms), first
+
+    def where(frame):
+        name = "before any sound"
+        for begin, end, sound in spans:
+            if frame >= begin:
+                name = "%s from %.2f s" % (sound, begin / rate)
+        return "at %.2f s (%s)" % (frame / rate, name)
+
+    check(worst_db <= LEFTOVER_MOST_DB, "one sound at a time, each the resource itself",
+          "what the rebuild leaves is at most %.1f dB against the sound, %s" % (worst_db, where(worst_at)))
+    check(loud_gap_db <= QUIET_DBFS, "silence where no sound plays",
+          "loudest %.1f dBFS, %s" % (loud_gap_db, where(loud_gap_at)))
+
+    print("== %d checks failed" % failures if failures else "== all checks hold")
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
