@@ -12,6 +12,9 @@ tumblewit_packages=(
     googletest                                        # test framework sources
     wine wine64                                       # runs the game and its tests
     xvfb xauth xdotool imagemagick x11-utils          # virtual display, clicks, screenshots
+    libasound2-plugins pulseaudio-utils               # Wine's ALSA sound into the desktop's server
+    pulseaudio python3-numpy python3-xlib             # the audio test's server, analysis and mouse
+    ffmpeg                                            # loudness of the sounds (ebur128)
 )
 
 tumblewit_install_missing() {
