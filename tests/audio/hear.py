@@ -268,18 +268,18 @@ def main():
         elif db(left_rms) > loud_gap_db:
             loud_gap_db, loud_gap_at = db(left_rms), first
 
-    # The music's second pass follows the first seamlessly: its beginning
-    # comes right after the first pass's end (and any underruns in it).
+    # The music's second pass follows the first seamlessly: the first
+    # pass's last quarter second ends where the second pass begins.
     if played and played[0][1] == MUSIC:
-        lag = played[0][0]
         length = len(sounds[MUSIC])
-        for first, last, piece_lag, name in all_pieces:
-            if name == MUSIC and first <= lag + length - 0.1 * rate:
-                lag = piece_lag  # the last piece of the first pass reaches its end
-        score2, lag2 = best_match(rec, heads[MUSIC], int(lag + length - 0.1 * rate), int(lag + length + 0.1 * rate))
-        seam = (lag2 - lag - length) / rate
-        check(score2 >= MATCH_LEAST and abs(seam) <= LOOP_SEAM_MOST, "the music loops",
-              "second pass: match %.2f, %+.1f ms from the first's end" % (score2, seam * 1000))
+        expected = played[0][0] + length + sum(b - a for a, b, n in underruns if n == MUSIC and a < played[0][0] + length)
+        score2, lag2 = best_match(rec, heads[MUSIC], int(expected - 0.6 * rate), int(expected + 0.6 * rate))
+        tail = sounds[MUSIC][-rate // 4:]
+        score3, tail_lag = best_match(rec, tail, int(lag2 - len(tail) - 0.1 * rate), int(lag2 - len(tail) + 0.1 * rate))
+        seam = (lag2 - tail_lag - len(tail)) / rate
+        check(min(score2, score3) >= MATCH_LEAST and abs(seam) <= LOOP_SEAM_MOST, "the music loops",
+              "second pass at %.2f s (match %.2f), %+.1f ms after the first pass's end (match %.2f)"
+              % (lag2 / rate, score2, seam * 1000, score3))
     print("  underruns (the load on the machine; not judged): %d, %.0f ms in all%s" % (
         len(underruns), sum(b - a for a, b, _ in underruns) * 1000.0 / rate,
         "".join(", %d ms in %s at %.2f s" % ((b - a) * 1000 // rate, n, a / rate) for a, b, n in underruns[:6])))
