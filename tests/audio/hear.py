@@ -22,7 +22,9 @@ MUSIC, FOUND, MISS, CLICK, SPARE = "music", "found", "miss", "click", "spare"
 CUE_LATENCY_LIMIT = 0.150  # seconds from a release to its cue
 MATCH_LEAST = 0.80         # normalised correlation that counts as "this sound"
 SPARE_MOST = 0.30          # the spare sound must match nowhere near that well
-LEFTOVER_MOST_DB = -20.0   # what the rebuild leaves, against the sound, per 50 ms
+LEFTOVER_MOST_DB = -12.0   # what the rebuild leaves, against the sound, per 50 ms: the
+                           # found cue's high partials resample to about -20 dB; a second
+                           # sound at once leaves about 0 dB
 LEFTOVER_FLOOR_DBFS = -30.0  # ... or against this, where the sound is quieter
 QUIET_DBFS = -50.0         # where the rebuild is silent the recording must be too
 LOOP_SEAM_MOST = 0.010     # the music's second pass starts this close to its end
