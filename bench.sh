@@ -1,15 +1,36 @@
 #!/bin/bash
 # Builds the game and its benchmark, then times it under Wine on a virtual
-# display of its own and prints a table of figures with the machine they
-# came from. Arguments go to the benchmark program (--clicks N, --seed S,
-# --startup-runs N). Not part of the tests; rerun it whenever you like.
+# display of its own and prints two tables with the machine they came from:
+# real input (XTEST clicks timed to pixels on the screen, against a reference
+# window and the busy delay), then the in-process figures (posted messages).
+# Not part of the tests; rerun it whenever you like.
+#
+#   ./bench.sh [--real-input-only] [--games N] [in-process options]
+#
+# --games N: games played with real input (2). Other arguments go to the
+# in-process benchmark program (--clicks N, --seed S, --startup-runs N).
 set -euo pipefail
 TUMBLEWIT_ROOT=$(cd "$(dirname "$0")" && pwd)
 cd "$TUMBLEWIT_ROOT"
 source scripts/setup.sh
 
+real_only=0 games=2 args=()
+while [ $# -gt 0 ]; do
+    case $1 in
+        --real-input-only) real_only=1; shift ;;
+        --games) games=$2; shift 2 ;;
+        *) args+=("$1"); shift ;;
+    esac
+done
+
 tumblewit_install_missing
-tumblewit_build build/bench toolchain-mingw64.cmake -DTUMBLEWIT_TESTS=OFF -DTUMBLEWIT_BENCH=ON >/dev/null
+# Only the build's errors and warnings are shown; the rest goes to a log.
+if ! tumblewit_build build/bench toolchain-mingw64.cmake -DTUMBLEWIT_TESTS=OFF -DTUMBLEWIT_BENCH=ON \
+        >/tmp/tumblewit-bench-build.log 2>&1; then
+    grep -E 'error|Error|warning' /tmp/tumblewit-bench-build.log | head -40 >&2
+    echo "error: building the benchmark failed; the whole log is /tmp/tumblewit-bench-build.log" >&2
+    exit 1
+fi
 
 game_exe=build/bench/tumblewit.exe
 bench_exe=build/bench/bench/tumblewit-bench.exe
@@ -18,6 +39,30 @@ font_dir=$(sed -n 's/^TUMBLEWIT_FONT_DIR:PATH=//p' build/bench/CMakeCache.txt)
 
 rows=()   # "what|figure|goal|verdict"
 infos=()
+
+# ------------------------------------------------------------ real input
+xdrive=build/bench/host-realinput/xdrive
+[ -x "$xdrive" ] || { echo "error: $xdrive was not built (is libxtst-dev installed?)" >&2; exit 1; }
+tumblewit_virtual_display
+echo "==> Playing $games games with real input through the X server (a minute each)"
+load_before_real=$(cut -d' ' -f1-3 /proc/loadavg)
+real=$(bash bench/real_input_bench.sh "$xdrive" build/bench/tumblewit.exe build/bench/bench/e2e_probe.exe \
+    build/bench/bench/tumblewit-reference.exe scripts/wine-run.sh "$games")
+load_after_real=$(cut -d' ' -f1-3 /proc/loadavg)
+echo
+echo "Real input, $(date -u '+%Y-%m-%d %H:%M UTC'): XTEST clicks, release to pixels changed on the screen (ms)"
+echo "  CPU:    $(awk -F': ' '/^model name/ { print $2; exit }' /proc/cpuinfo), $(nproc) cores; $(wine --version 2>/dev/null), test prefix"
+echo "  Load:   load average $load_before_real before, $load_after_real after"
+grep '^INFO|' <<<"$real" | cut -d'|' -f2- | sed 's/^/  /'
+echo
+printf '%-44s %4s %7s %7s %7s %7s %8s %9s %7s %s\n' "what" "n" "median" "p99" "max" "p99/ref" "p99 - D" "goal p99" "result" "lost"
+printf '%-44s %4s %7s %7s %7s %7s %8s %9s %7s %s\n' "----" "-" "------" "---" "---" "-------" "-------" "--------" "------" "----"
+while IFS='|' read -r _ what n median p99 max ratio minus goal verdict lost; do
+    printf '%-44s %4s %7s %7s %7s %7s %8s %9s %7s %s\n' "$what" "$n" "$median" "$p99" "$max" "$ratio" "$minus" "$goal" "$verdict" "$lost"
+done < <(grep '^ROW|' <<<"$real")
+echo "  goal: clicks p99 <= reference p99 + D + 5 ms; screen changes p99 <= reference p99 + D + 16 ms;"
+echo "  lost: clicks whose change never came within the timeout (5 s; 10 s for screen changes)."
+[ "$real_only" = 1 ] && exit 0
 
 # ------------------------------------------------------------ the generator
 echo "==> Timing the resource generator (3 full runs into a scratch folder)"
@@ -48,11 +93,10 @@ else
 fi
 
 # ------------------------------------------------------------ under Wine
-tumblewit_virtual_display
 
 load_before=$(cut -d' ' -f1-3 /proc/loadavg)
 echo "==> Running the benchmark under Wine (about two minutes)"
-out=$(scripts/wine-run.sh "$bench_exe" "$@" | tr -d '\r')
+out=$(scripts/wine-run.sh "$bench_exe" "${args[@]}" | tr -d '\r')
 load_after=$(cut -d' ' -f1-3 /proc/loadavg)
 
 while IFS=$'\t' read -r kind a b c d; do

@@ -1,6 +1,7 @@
 #!/bin/bash
-# Builds Tumblewit (64-bit with its tests, and 32-bit to keep it buildable),
-# then runs every test under Wine on a virtual display of its own.
+# Builds Tumblewit with warnings as errors (64-bit with its tests, and 32-bit
+# to keep it buildable), then runs every test under Wine on a virtual display
+# of its own.
 # Arguments go to CTest: ./test.sh -R fuzz runs only the fuzz test.
 set -euo pipefail
 TUMBLEWIT_ROOT=$(cd "$(dirname "$0")" && pwd)
@@ -8,8 +9,8 @@ cd "$TUMBLEWIT_ROOT"
 source scripts/setup.sh
 
 tumblewit_install_missing
-tumblewit_build build/win64 toolchain-mingw64.cmake
-tumblewit_build build/win32 toolchain-mingw32.cmake -DTUMBLEWIT_TESTS=OFF \
+tumblewit_build build/win64 toolchain-mingw64.cmake -DTUMBLEWIT_WERROR=ON
+tumblewit_build build/win32 toolchain-mingw32.cmake -DTUMBLEWIT_TESTS=OFF -DTUMBLEWIT_WERROR=ON \
     -DTUMBLEWIT_GENERATOR="$TUMBLEWIT_ROOT/build/win64/host-generator/tumblewit-generator"
 
 # A display of our own, and nothing of ours left running afterwards.

@@ -55,6 +55,9 @@ int RunMessageLoop() {
     while (GetMessageA(&game.msg, nullptr, 0, 0)) {
         TranslateMessage(&game.msg);
         DispatchMessageA(&game.msg);
+        // Between two paints of the paint loop: a click made meanwhile is
+        // queued now, so it is handled before the next paint and judged by it.
+        PlatformSyncWithDisplay();
     }
     return static_cast<int>(game.msg.wParam);
 }

@@ -15,22 +15,30 @@ else()
     ExternalProject_Add(tumblewit_generator
         SOURCE_DIR ${CMAKE_SOURCE_DIR}/resources/generator
         BINARY_DIR ${GENERATOR_BUILD_DIR}
-        CMAKE_ARGS -DCMAKE_BUILD_TYPE=Release
+        CMAKE_ARGS -DCMAKE_BUILD_TYPE=Release -DTUMBLEWIT_WERROR=${TUMBLEWIT_WERROR}
         BUILD_ALWAYS ON
         INSTALL_COMMAND ""
-        BUILD_BYPRODUCTS ${GENERATOR_EXE} ${GENERATOR_BUILD_DIR}/tumblewit-generator-tests
-                         ${GENERATOR_BUILD_DIR}/tumblewit-scenes-tests
+        BUILD_BYPRODUCTS ${GENERATOR_EXE}
+                         ${GENERATOR_BUILD_DIR}/tumblewit-generator-tests${CMAKE_HOST_EXECUTABLE_SUFFIX}
+                         ${GENERATOR_BUILD_DIR}/tumblewit-scenes-tests${CMAKE_HOST_EXECUTABLE_SUFFIX}
         USES_TERMINAL_BUILD ON
     )
 endif()
 
+# The generated files, read from the catalogue's rows: the name of every
+# SCREEN, LEVEL and BUTTON row is a .bmp, the file of every SOUND row a .wav.
+set(TUMBLEWIT_CATALOGUE ${CMAKE_SOURCE_DIR}/resources/catalogue.inc)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${TUMBLEWIT_CATALOGUE})
+file(STRINGS ${TUMBLEWIT_CATALOGUE} TUMBLEWIT_CATALOGUE_ROWS REGEX "^(SCREEN|LEVEL|BUTTON|SOUND)\\(")
 set(TUMBLEWIT_RESOURCE_FILES "")
-foreach(name pic1 pic2 pic3 pic4 pic10 pic11 pic12 pic13 pic14 pic15 pic16 pic17 pic18
-             pic19 pic20 pic21 pic22 bs_1 be_1 bn_1 be_3 be_5 bb_1 bh_1 bh_2 bh_3 bh_4)
-    list(APPEND TUMBLEWIT_RESOURCE_FILES ${TUMBLEWIT_RESOURCE_DIR}/${name}.bmp)
-endforeach()
-foreach(name found spare miss click music)
-    list(APPEND TUMBLEWIT_RESOURCE_FILES ${TUMBLEWIT_RESOURCE_DIR}/${name}.wav)
+foreach(row IN LISTS TUMBLEWIT_CATALOGUE_ROWS)
+    if(row MATCHES "^(SCREEN|LEVEL|BUTTON)\\( *[A-Za-z0-9_]+, *([A-Za-z0-9_]+),")
+        list(APPEND TUMBLEWIT_RESOURCE_FILES ${TUMBLEWIT_RESOURCE_DIR}/${CMAKE_MATCH_2}.bmp)
+    elseif(row MATCHES "^SOUND\\( *[A-Za-z0-9_]+, *[0-9]+, *([A-Za-z0-9_]+),")
+        list(APPEND TUMBLEWIT_RESOURCE_FILES ${TUMBLEWIT_RESOURCE_DIR}/${CMAKE_MATCH_1}.wav)
+    else()
+        message(FATAL_ERROR "catalogue.inc: cannot read the row: ${row}")
+    endif()
 endforeach()
 list(APPEND TUMBLEWIT_RESOURCE_FILES ${TUMBLEWIT_RESOURCE_DIR}/tumblewit.ico)
 

@@ -9,22 +9,74 @@ GameState game;
 
 namespace {
 
+constexpr size_t LengthWithNul(const char* name) {
+    size_t length = 1;
+    while (*name++) ++length;
+    return length;
+}
+
+// pictureNames holds the cleared, game-over and title names and every level's.
+constexpr size_t PictureNamesLength() {
+    size_t length = LengthWithNul(CLEARED_PICTURE_NAME) + LengthWithNul(GAME_OVER_PICTURE_NAME) +
+                    LengthWithNul(TITLE_PICTURE_NAME);
+    for (int level = 0; level < LEVEL_COUNT; ++level) length += LengthWithNul(PICTURES[FIRST_LEVEL_PICTURE + level].name);
+    return length;
+}
+static_assert(PictureNamesLength() <= sizeof game.pictureNames, "picture names must fit");
+static_assert(sizeof FINAL_PICTURE_NAME <= sizeof game.finalPictureName, "final picture name must fit");
+
+// The GameState button of each catalogue row, by field name.
+constexpr const char* BUTTON_FIELDS[] = {
+#define BUTTON(field, name, width, height, drawing, caption) #field,
+#include "resources/catalogue.inc"
+};
+
+constexpr bool SameText(const char* a, const char* b) {
+    while (*a && *a == *b) ++a, ++b;
+    return *a == *b;
+}
+
+constexpr int RowsFor(const char* field) {
+    int rows = 0;
+    for (const char* other : BUTTON_FIELDS) rows += SameText(field, other);
+    return rows;
+}
+
+// Every button of the record has its face; the hint button one for each of
+// 3, 2, 1 and 0 hints left.
+static_assert(RowsFor("btnStart") == 1 && RowsFor("btnExit") == 1 && RowsFor("btnLevelExit") == 1 &&
+                  RowsFor("btnGameOverExit") == 1 && RowsFor("btnNext") == 1 && RowsFor("btnBack") == 1,
+              "catalogue.inc: one BUTTON row for each of the game's buttons");
+static_assert(RowsFor("btnHint") == 4 && 4 * NAME_LENGTH == sizeof game.btnHint.name,
+              "catalogue.inc: four BUTTON rows for btnHint, one a hint left");
+
+// Copies name and its NUL to *end and moves *end past it.
+void AppendName(char** end, const char* name) {
+    const size_t length = std::strlen(name) + 1;
+    std::memcpy(*end, name, length);
+    *end += length;
+}
+
 // The full-window pictures in the order the game steps through them:
-// cleared, game over, title, then the thirteen levels.
-const char PICTURE_NAMES[] =
-    "pic2\0pic3\0pic1\0pic10\0pic11\0pic12\0pic13\0pic14\0pic15\0pic16\0pic17\0pic18\0"
-    "pic19\0pic20\0pic21\0pic22";
-static_assert(sizeof PICTURE_NAMES <= sizeof game.pictureNames, "picture names must fit");
+// cleared, game over, title, then the levels.
+void FillPictureNames() {
+    char* end = game.pictureNames;
+    AppendName(&end, CLEARED_PICTURE_NAME);
+    AppendName(&end, GAME_OVER_PICTURE_NAME);
+    AppendName(&end, TITLE_PICTURE_NAME);
+    for (int level = 0; level < LEVEL_COUNT; ++level) AppendName(&end, PICTURES[FIRST_LEVEL_PICTURE + level].name);
+}
 
 // "Tumblewit~來找碴！" in Big5 (code page 950).
 const char CAPTION_BIG5[] = "Tumblewit\x7E\xA8\xD3\xA7\xE4\xE2\xED\xA1\x49";
 static_assert(sizeof CAPTION_BIG5 == sizeof game.caption, "caption bytes and their NUL");
 
-void SetButton(BitmapButton& button, const char* names, size_t length) {
-    button.hwnd = nullptr;
-    std::memset(button.name, 0, sizeof button.name);
-    std::memcpy(button.name, names, length);
-    button.hbm = nullptr;
+// Puts name in the button's first free NAME_LENGTH slot: the hint button's
+// four names land back to back, in catalogue order.
+void AddButtonName(BitmapButton& button, const char* name) {
+    char* slot = button.name;
+    while (*slot) slot += NAME_LENGTH;
+    std::memcpy(slot, name, std::strlen(name) + 1);
 }
 
 }  // namespace
@@ -36,20 +88,18 @@ void InitGameState() {
     std::memcpy(game.menuName, "VBMPMenu", 9);
     std::memcpy(game.iconName, "BMPIcon", 8);
 
-    SetButton(game.btnStart, "bs_1", 5);
-    SetButton(game.btnExit, "be_1", 5);
-    SetButton(game.btnLevelExit, "be_3", 5);
-    SetButton(game.btnGameOverExit, "be_5", 5);
-    SetButton(game.btnNext, "bn_1", 5);
-    SetButton(game.btnHint, "bh_1\0bh_2\0bh_3\0bh_4", 20);
-    SetButton(game.btnBack, "bb_1", 5);
+    // Each button's names from the catalogue; the buttons are not made yet.
+#define BUTTON(field, name, width, height, drawing, caption)                             \
+    static_assert(sizeof #name <= NAME_LENGTH, #name " must fit a name slot");           \
+    AddButtonName(game.field, #name);
+#include "resources/catalogue.inc"
 
-    std::memcpy(game.pictureNames, PICTURE_NAMES, sizeof PICTURE_NAMES);
+    FillPictureNames();
     game.pCurrentPicture = TitlePictureName();
     game.hintsLeft = 3;
     game.levelActive = 1;
     game.pClearedPicture = game.pictureNames;  // "pic2" comes first
-    std::memcpy(game.finalPictureName, "pic4", 5);
+    std::memcpy(game.finalPictureName, FINAL_PICTURE_NAME, sizeof FINAL_PICTURE_NAME);
     game.pFinalPicture = game.finalPictureName;
     game.penColor = RGB(255, 0, 0);
     game.pLevelRects = &DifferenceTable[0];

@@ -1,6 +1,8 @@
 // The one global record of all the game's state, with its initial values.
 #pragma once
 
+#include "resources/layout.h"
+
 #include <windows.h>
 
 // Command identifiers, sent by the buttons in the low word of wParam.
@@ -10,12 +12,12 @@ constexpr WORD ID_NEXT = 1002;
 constexpr WORD ID_BACK = 1003;
 constexpr WORD ID_HINT = 1004;
 
-// Sounds, WAVE resources played by number.
-constexpr int WAV_FOUND = 200;
-constexpr int WAV_SPARE = 300;  // carried in the resources, never played
-constexpr int WAV_MISS = 400;
-constexpr int WAV_CLICK = 500;
-constexpr int WAV_MUSIC = 600;
+// Sounds, WAVE resources played by number: WAV_FOUND 200, WAV_SPARE 300
+// (carried, never played), WAV_MISS 400, WAV_CLICK 500, WAV_MUSIC 600, as
+// the resource catalogue numbers them.
+#define SOUND(symbol, id, file, channels, sampleRate, bitsPerSample, dataBytes, synthesiser) \
+    constexpr int symbol = id;
+#include "resources/catalogue.inc"
 constexpr DWORD CUE_FLAGS = 0x40005;    // SND_RESOURCE | SND_ASYNC
 constexpr DWORD MUSIC_FLAGS = 0x4000D;  // SND_RESOURCE | SND_ASYNC | SND_LOOP
 
@@ -90,7 +92,13 @@ struct GameState {
     char fontFace[9];          // "elephant"
 
     // Beyond the classic record: what keeps the game sound.
-    LONGLONG startClockSecond;  // the local clock, in whole seconds, when the countdown began
+    ULONGLONG countdownEndTick;  // steady clock (ms) at which the level's minute is over
+    DWORD screenShownTime;      // message clock (GetTickCount) when the current screen reached the window
+    BYTE leftPressedHere;       // the left button went down on the client area, on this screen
+    DWORD buttonClickTime;      // message clock of the last click on start, next or back
+    POINT buttonClickAt;        // and where it was, in screen coordinates
+    RECT scoreCell, missesCell; // where the score and misses-left texts were last drawn (empty: not on this picture)
+    SIZE counterBoxEnd;         // the right and bottom of the boxes they were drawn in
     BYTE pictureFresh;          // LoadPicture ran; the next paint copies the whole picture
     HDC hdcScreen;              // memory copy of everything the window shows
     HBITMAP hbmScreen;

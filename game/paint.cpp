@@ -2,6 +2,7 @@
 #include "game/paint.h"
 
 #include "game/game_state.h"
+#include "game/input_guard.h"
 #include "game/pictures_buttons.h"
 #include "game/platform.h"
 #include "resources/layout.h"
@@ -11,7 +12,6 @@
 
 namespace {
 
-constexpr unsigned long BUSY_DELAY_ITERATIONS = 10000000;  // paces the paint loop
 constexpr DWORD PAUSE_AFTER_FIFTH_FIND_MS = 1000;
 
 const BitmapButton* const ALL_BUTTONS[] = {&game.btnStart, &game.btnExit,  &game.btnLevelExit, &game.btnGameOverExit,
@@ -19,6 +19,9 @@ const BitmapButton* const ALL_BUTTONS[] = {&game.btnStart, &game.btnExit,  &game
 
 // Fills the memory copy with the class background, then the picture over it.
 void CopyPictureToScreen(HWND hwnd) {
+    // The new picture holds no counter cells yet.
+    SetRectEmpty(&game.scoreCell);
+    SetRectEmpty(&game.missesCell);
     HDC screen = ScreenDC(hwnd);
     RECT all = {0, 0, game.screenWidth, game.screenHeight};
     FillRect(screen, &all, GetSysColorBrush(COLOR_WINDOW));
@@ -76,6 +79,7 @@ void PaintCycle(HWND hwnd) {
 
     // 1. The picture: copied whole only at the first paint after it was
     //    loaded; later paints draw over what is already there.
+    const bool newScreen = game.pictureFresh;
     if (game.pictureFresh) {
         CopyPictureToScreen(hwnd);
         game.pictureFresh = 0;
@@ -101,6 +105,7 @@ void PaintCycle(HWND hwnd) {
 
     // What the steps above drew reaches the window now, not after the delay.
     ShowScreenPart(hdc, ps.rcPaint);
+    if (newScreen) MarkScreenShown();
 
     // 5. The clock runs: a countdown step, which asks for the next paint.
     if (game.clockRunning) {
@@ -189,6 +194,8 @@ void ShowScreenPart(HDC dc, const RECT& area) {
     }
     BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, game.hdcScreen, area.left,
            area.top, SRCCOPY);
+    // On the screen now, before the busy delay or a pause holds the thread.
+    PlatformSyncWithDisplay();
 }
 
 void ReleaseScreen() {

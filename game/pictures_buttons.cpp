@@ -1,6 +1,7 @@
 // Picture loading and bitmap buttons.
 #include "game/pictures_buttons.h"
 
+#include "game/input_guard.h"
 #include "resources/layout.h"
 
 namespace {
@@ -50,9 +51,11 @@ void LoadPicture(HINSTANCE hInstance, const char* name, HWND hwnd) {
 HWND CreateBitmapButton(HWND hwndParent, HBITMAP hbm, int x, int y, int id) {
     BITMAP info = {};
     GetObjectA(hbm, sizeof info, &info);
-    return CreateWindowExA(0, "BUTTON", "", WS_CHILD | WS_VISIBLE | BS_BITMAP, x, y, info.bmWidth,
-                           info.bmHeight, hwndParent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                           game.hInstance, nullptr);
+    HWND button = CreateWindowExA(0, "BUTTON", "", WS_CHILD | WS_VISIBLE | BS_BITMAP, x, y, info.bmWidth,
+                                  info.bmHeight, hwndParent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                  game.hInstance, nullptr);
+    GuardButtonInput(button);
+    return button;
 }
 
 void SetButtonBitmap(HWND hwndButton, HBITMAP hbm) {

@@ -12,8 +12,17 @@ void PlatformPlaySound(int soundId, DWORD flags);
 // The local time (GetLocalTime).
 void PlatformLocalTime(SYSTEMTIME* now);
 
+// A steady count of milliseconds (GetTickCount64): unlike the local time it
+// never jumps when the clock is set, corrected or changed for summer time.
+ULONGLONG PlatformTickCount();
+
 // Holds the thread for ms milliseconds (Sleep).
 void PlatformSleep(DWORD ms);
+
+// Lets the display catch up with the game: what the window has drawn goes
+// to the screen now, and input waiting at the display is taken into the
+// message queue. Never waits and handles no message.
+void PlatformSyncWithDisplay();
 
 // Spins for the given number of empty iterations without yielding: the
 // pacing of the paint loop.

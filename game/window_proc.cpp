@@ -2,10 +2,12 @@
 //
 // Messages: WM_CREATE (title screen), WM_DESTROY, WM_PAINT (the paint cycle),
 // WM_CLOSE, WM_COMMAND (ID_START, ID_EXIT, ID_NEXT, ID_BACK, ID_HINT),
-// WM_LBUTTONUP (a click to judge). Everything else goes to DefWindowProcA.
+// WM_LBUTTONDOWN (the first half of a click), WM_LBUTTONUP (a click to
+// judge). Everything else goes to DefWindowProcA.
 #include "game/window_proc.h"
 
 #include "game/game_state.h"
+#include "game/input_guard.h"
 #include "game/paint.h"
 #include "game/pictures_buttons.h"
 #include "game/platform.h"
@@ -105,8 +107,18 @@ void OnBack(HWND hwnd) {
     game.levelIndex = 0;
 }
 
-// WM_LBUTTONUP: keep the point for the paint cycle to judge.
+// WM_LBUTTONDOWN: a click begins here only if it was made on this screen
+// and is not the second half of a double click on start, next or back.
+void OnLeftButtonDown() {
+    game.leftPressedHere = !MadeBeforeThisScreen() && !SecondClickOfAButtonDoubleClick();
+}
+
+// WM_LBUTTONUP: keep the point for the paint cycle to judge. Only the
+// release of a press made here on this screen is a click: not the release
+// that ends a title-bar double click, nor one made before the screen showed.
 void OnLeftButtonUp(HWND hwnd, LPARAM lParam) {
+    if (!game.leftPressedHere || MadeBeforeThisScreen()) return;
+    game.leftPressedHere = 0;
     game.clickX = LOWORD(lParam);
     game.clickY = HIWORD(lParam);
     game.clickPending = 1;
@@ -138,6 +150,9 @@ LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         case WM_CLOSE: DestroyWindow(hwnd); return 0;
         // Only the low word names the command; the high word is ignored.
         case WM_COMMAND: OnCommand(hwnd, LOWORD(wParam)); return 0;
+        case WM_LBUTTONDOWN:
+            OnLeftButtonDown();
+            return DefWindowProcA(hwnd, msg, wParam, lParam);
         case WM_LBUTTONUP: OnLeftButtonUp(hwnd, lParam); return 0;
         default: return DefWindowProcA(hwnd, msg, wParam, lParam);
     }

@@ -1,12 +1,12 @@
-// Everything the game and the picture generator must agree on: the resource
-// catalogue (names, sizes, sound formats), where buttons stand, where the
-// counters are drawn, and where the scenes and their difference areas lie.
-// Both sides include this one file; a number written here is written once.
+// Everything the game and the picture generator must agree on: the tables
+// made from the resource catalogue (catalogue.inc: names, sizes, sound
+// formats), where buttons stand, where the counters are drawn, and where the
+// scenes and their difference areas lie. Both sides include this one file; a
+// number written here is written once.
 #pragma once
 
-// ---------------------------------------------------------------- counts ---
-constexpr int LEVEL_COUNT = 13;
-constexpr int AREAS_PER_LEVEL = 5;
+// The tables below take the rows of catalogue.inc one kind at a time: a
+// row macro left undefined expands to nothing.
 
 // A rectangle in client pixels of the main window, which are also pixels of
 // every full-window picture (pictures are drawn at the client origin).
@@ -14,11 +14,10 @@ struct PixelRect {
     int left, top, right, bottom;
 };
 
-// The difference areas, level 1 first (the game keeps its own RECT copy of
-// the same include, see rules/differences.cpp).
-constexpr PixelRect DIFFERENCE_AREAS[LEVEL_COUNT][AREAS_PER_LEVEL] = {
-#include "difference_table.inc"
+struct Rgb {
+    unsigned char r, g, b;
 };
+#define TUMBLEWIT_RGB(r, g, b) Rgb{r, g, b}
 
 // -------------------------------------------------------------- pictures ---
 struct PictureEntry {
@@ -26,56 +25,77 @@ struct PictureEntry {
     int width, height;  // pixels
 };
 
-constexpr int PICTURE_COUNT = 17;
-constexpr PictureEntry PICTURES[PICTURE_COUNT] = {
-    {"pic1", 942, 626},   // title
-    {"pic2", 941, 627},   // level cleared
-    {"pic3", 944, 626},   // game over
-    {"pic4", 941, 626},   // final
-    {"pic10", 941, 625},  // level 1
-    {"pic11", 942, 625},
-    {"pic12", 941, 627},
-    {"pic13", 939, 621},
-    {"pic14", 942, 621},
-    {"pic15", 940, 624},
-    {"pic16", 940, 625},
-    {"pic17", 942, 625},
-    {"pic18", 942, 623},
-    {"pic19", 942, 624},
-    {"pic20", 939, 623},
-    {"pic21", 942, 624},
-    {"pic22", 942, 625},  // level 13
+// Screens first (title, level cleared, game over, final), then the levels,
+// level 1 first.
+constexpr PictureEntry PICTURES[] = {
+#define SCREEN(role, name, width, height, drawing, caption) {#name, width, height},
+#include "catalogue.inc"
+#define LEVEL(number, name, width, height, background, shirt, scene) {#name, width, height},
+#include "catalogue.inc"
 };
-constexpr int FIRST_LEVEL_PICTURE = 4;  // index of "pic10" in PICTURES
+constexpr int PICTURE_COUNT = sizeof PICTURES / sizeof PICTURES[0];
 
-struct Rgb {
-    unsigned char r, g, b;
-};
+// The screens' names by role: TITLE_PICTURE_NAME is "pic1".
+#define SCREEN(role, name, width, height, drawing, caption) constexpr char role##_PICTURE_NAME[] = #name;
+#include "catalogue.inc"
 
-// Flat background colour of each level picture, level 1 first.
-constexpr Rgb LEVEL_BACKGROUNDS[LEVEL_COUNT] = {
-    {196, 189, 151}, {13, 13, 13},    {215, 228, 189}, {33, 89, 104},
-    {252, 213, 181}, {99, 37, 35},    {230, 185, 184}, {16, 37, 63},
-    {0, 176, 240},   {191, 191, 191}, {64, 49, 82},    {179, 162, 199},
-    {183, 222, 232},
+constexpr int SCREEN_PICTURE_COUNT = 0
+#define SCREEN(...) + 1
+#include "catalogue.inc"
+    ;
+constexpr int FIRST_LEVEL_PICTURE = SCREEN_PICTURE_COUNT;  // index of level 1's picture in PICTURES
+static_assert(SCREEN_PICTURE_COUNT == 4, "title, level cleared, game over and final: one row each");
+
+// ----------------------------------------------------------------- levels ---
+struct LevelLook {
+    int number;       // 1 to LEVEL_COUNT, in row order
+    Rgb background;   // flat colour of the whole picture
+    Rgb shirt;        // the numbered friend's shirt
 };
+constexpr LevelLook LEVELS[] = {
+#define LEVEL(number, name, width, height, background, shirt, scene) \
+    {number, TUMBLEWIT_RGB background, TUMBLEWIT_RGB shirt},
+#include "catalogue.inc"
+};
+constexpr int LEVEL_COUNT = sizeof LEVELS / sizeof LEVELS[0];
+constexpr int AREAS_PER_LEVEL = 5;
+static_assert(PICTURE_COUNT == SCREEN_PICTURE_COUNT + LEVEL_COUNT, "one picture a screen and a level");
+
+// Rows numbered 1, 2, 3 ... in order, so a level's row is LEVELS[number - 1].
+constexpr bool LevelsNumberedInOrder() {
+    for (int i = 0; i < LEVEL_COUNT; ++i)
+        if (LEVELS[i].number != i + 1) return false;
+    return true;
+}
+static_assert(LevelsNumberedInOrder(), "catalogue.inc: LEVEL rows must be numbered 1, 2, 3 ... in order");
+
+// The difference areas, level 1 first (the game keeps its own RECT copy of
+// the same include, see rules/differences.cpp). Left unsized so that a
+// missing or extra level block is counted, not filled with zeros.
+constexpr PixelRect DIFFERENCE_AREAS[][AREAS_PER_LEVEL] = {
+#include "difference_table.inc"
+};
+static_assert(sizeof DIFFERENCE_AREAS / sizeof DIFFERENCE_AREAS[0] == LEVEL_COUNT,
+              "difference_table.inc: one block of five areas per LEVEL row of catalogue.inc");
+
+// A missing area row would be zero-filled; no real area is empty.
+constexpr bool EveryAreaHasSize() {
+    for (const auto& level : DIFFERENCE_AREAS)
+        for (const PixelRect& area : level)
+            if (area.right <= area.left || area.bottom <= area.top) return false;
+    return true;
+}
+static_assert(EveryAreaHasSize(), "difference_table.inc: every level needs five areas with left < right, top < bottom");
 
 constexpr Rgb TITLE_BACKGROUND = {242, 220, 219};
 
 // ------------------------------------------------------ button bitmaps ---
-constexpr int BUTTON_BITMAP_COUNT = 10;
-constexpr PictureEntry BUTTON_BITMAPS[BUTTON_BITMAP_COUNT] = {
-    {"bs_1", 278, 88},   // start
-    {"be_1", 278, 88},   // exit, title screen
-    {"bn_1", 184, 166},  // next level
-    {"be_3", 184, 167},  // exit, level-cleared screen
-    {"be_5", 184, 167},  // exit, game-over screen: the same image as be_3
-    {"bb_1", 183, 161},  // back to the title
-    {"bh_1", 135, 93},   // hint, 3 left
-    {"bh_2", 134, 87},   // hint, 2 left
-    {"bh_3", 136, 87},   // hint, 1 left
-    {"bh_4", 136, 89},   // hint, none left
+// Button faces in catalogue order.
+constexpr PictureEntry BUTTON_BITMAPS[] = {
+#define BUTTON(field, name, width, height, drawing, caption) {#name, width, height},
+#include "catalogue.inc"
 };
+constexpr int BUTTON_BITMAP_COUNT = sizeof BUTTON_BITMAPS / sizeof BUTTON_BITMAPS[0];
 
 // Top-left corners of the buttons, client pixels.
 struct PixelPoint {
@@ -139,14 +159,12 @@ struct SoundEntry {
     unsigned dataBytes;      // exact size of the data chunk
 };
 
-constexpr int SOUND_COUNT = 5;
-constexpr SoundEntry SOUNDS[SOUND_COUNT] = {
-    {200, "found.wav", 1, 11025, 8, 7788},
-    {300, "spare.wav", 2, 22050, 16, 18186240},
-    {400, "miss.wav", 1, 11025, 8, 8694},
-    {500, "click.wav", 2, 44100, 16, 18432},
-    {600, "music.wav", 2, 44100, 16, 5944320},
+constexpr SoundEntry SOUNDS[] = {
+#define SOUND(symbol, id, file, channels, sampleRate, bitsPerSample, dataBytes, synthesiser) \
+    {id, #file ".wav", channels, sampleRate, bitsPerSample, dataBytes},
+#include "catalogue.inc"
 };
+constexpr int SOUND_COUNT = sizeof SOUNDS / sizeof SOUNDS[0];
 
 // --------------------------------------------------------------------- icon ---
 struct IconImageEntry {

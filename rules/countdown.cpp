@@ -6,28 +6,15 @@
 #include "resources/layout.h"
 #include "rules/counters.h"
 
-namespace {
-
-// The local time as a count of whole seconds, so that a gap of any length
-// between two steps is measured, not just the second of the minute.
-LONGLONG ClockSeconds(const SYSTEMTIME& time) {
-    FILETIME fileTime;
-    if (!SystemTimeToFileTime(&time, &fileTime)) return 0;
-    ULARGE_INTEGER ticks;
-    ticks.LowPart = fileTime.dwLowDateTime;
-    ticks.HighPart = fileTime.dwHighDateTime;
-    return static_cast<LONGLONG>(ticks.QuadPart / 10000000ULL);
-}
-
-}  // namespace
-
 void StepCountdown(HDC dc, HWND hwnd) {
     RECT box = {TIMER_BOX.left, TIMER_BOX.top, TIMER_BOX.right, TIMER_BOX.bottom};
 
     if (!game.timerStarted) {
         PlatformLocalTime(&game.nowTime);
         game.startSecond = game.nowTime.wSecond;
-        game.startClockSecond = ClockSeconds(game.nowTime);
+        // The minute ends where the clock's next minute reaches this second
+        // again, as the digits count it, but measured on the steady clock.
+        game.countdownEndTick = PlatformTickCount() + 60000 - game.nowTime.wMilliseconds;
         game.timerStarted = 1;
     }
     PlatformLocalTime(&game.nowTime);
@@ -40,12 +27,12 @@ void StepCountdown(HDC dc, HWND hwnd) {
         elapsed = 60 - (start - now);
         game.timeWrapped = 1;
     }
-    // The minute is over when the whole clock says so: this also holds when
-    // the paint loop was held up across the start second (minimised or
-    // dragged window), and for a countdown that began in second 0. A clock
-    // turned back ends the level rather than stretching it.
-    const LONGLONG clockElapsed = ClockSeconds(game.nowTime) - game.startClockSecond;
-    if (clockElapsed >= 60 || clockElapsed < 0) {
+    // The minute is over when the steady clock says so, not the local one:
+    // a clock set, corrected or changed for summer time neither ends a level
+    // early nor stretches it. This also holds when the paint loop was held
+    // up across the start second (a minimised or dragged window), and for a
+    // countdown that began in second 0.
+    if (PlatformTickCount() >= game.countdownEndTick) {
         game.timeWrapped = 1;
         game.timeUp = 1;
     }

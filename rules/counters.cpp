@@ -6,14 +6,62 @@
 
 namespace {
 
-// The client area with its top-left moved to corner: the box a counter is
-// centred in follows the window's right and bottom edges.
+// The box a counter is centred in: from its corner to the client area's
+// right and bottom, clipped to the picture's extent (never less than the
+// window's own client size), so that in a window made larger the digits
+// stay in their panel instead of landing in the blank beyond the picture.
 RECT BoxToClientCorner(HWND hwnd, PixelPoint corner) {
     RECT box;
     GetClientRect(hwnd, &box);
+    const LONG pictureRight = game.bgWidth > EXPECTED_CLIENT_WIDTH ? game.bgWidth : EXPECTED_CLIENT_WIDTH;
+    const LONG pictureBottom = game.bgHeight > EXPECTED_CLIENT_HEIGHT ? game.bgHeight : EXPECTED_CLIENT_HEIGHT;
+    if (box.right > pictureRight) box.right = pictureRight;
+    if (box.bottom > pictureBottom) box.bottom = pictureBottom;
     box.left = corner.x;
     box.top = corner.y;
     return box;
+}
+
+// Puts the picture back over a counter cell drawn earlier.
+void RestorePictureUnder(HDC dc, const RECT& cell) {
+    if (IsRectEmpty(&cell) || !game.hbmBackground) return;
+    HDC pictureDC = CreateCompatibleDC(dc);
+    HGDIOBJ previous = SelectObject(pictureDC, game.hbmBackground);
+    BitBlt(dc, cell.left, cell.top, cell.right - cell.left, cell.bottom - cell.top, pictureDC, cell.left, cell.top,
+           SRCCOPY);
+    SelectObject(pictureDC, previous);
+    DeleteDC(pictureDC);
+}
+
+// Draws text in box and notes the cell it took: its extent, centred as
+// DrawTextA centres it.
+void DrawAndNoteCell(HDC dc, const char* text, RECT* box, RECT* cell) {
+    DrawCounterText(dc, text, box);
+    RECT extent = {0, 0, 0, 0};
+    DrawTextA(dc, text, -1, &extent, DT_SINGLELINE | DT_CALCRECT);
+    cell->left = box->left + (box->right - box->left - extent.right) / 2;
+    cell->top = box->top + (box->bottom - box->top - extent.bottom) / 2;
+    cell->right = cell->left + extent.right;
+    cell->bottom = cell->top + extent.bottom;
+}
+
+// Draws the score or the misses-left digit. When the boxes have moved since
+// the last draw (the window was made smaller than the picture, or large
+// again), both cells drawn so far go back to picture and are drawn at their
+// new places: a panel must not keep a stale cell beside the current one.
+void DrawPanelCounter(HDC dc, HWND hwnd, bool score) {
+    RECT scoreBox = BoxToClientCorner(hwnd, SCORE_BOX_TOP_LEFT);
+    RECT missesBox = BoxToClientCorner(hwnd, MISSES_BOX_TOP_LEFT);
+    const bool moved = scoreBox.right != game.counterBoxEnd.cx || scoreBox.bottom != game.counterBoxEnd.cy;
+    const bool redrawScore = score || (moved && !IsRectEmpty(&game.scoreCell));
+    const bool redrawMisses = !score || (moved && !IsRectEmpty(&game.missesCell));
+    if (moved) {
+        RestorePictureUnder(dc, game.scoreCell);
+        RestorePictureUnder(dc, game.missesCell);
+    }
+    if (redrawScore) DrawAndNoteCell(dc, game.scoreText, &scoreBox, &game.scoreCell);
+    if (redrawMisses) DrawAndNoteCell(dc, game.chancesText, &missesBox, &game.missesCell);
+    game.counterBoxEnd = {scoreBox.right, scoreBox.bottom};
 }
 
 }  // namespace
@@ -48,15 +96,9 @@ void StepMissesLeft(HDC dc, HWND hwnd) {
     DrawMissesLeft(dc, hwnd);
 }
 
-void DrawScore(HDC dc, HWND hwnd) {
-    RECT box = BoxToClientCorner(hwnd, SCORE_BOX_TOP_LEFT);
-    DrawCounterText(dc, game.scoreText, &box);
-}
+void DrawScore(HDC dc, HWND hwnd) { DrawPanelCounter(dc, hwnd, true); }
 
-void DrawMissesLeft(HDC dc, HWND hwnd) {
-    RECT box = BoxToClientCorner(hwnd, MISSES_BOX_TOP_LEFT);
-    DrawCounterText(dc, game.chancesText, &box);
-}
+void DrawMissesLeft(HDC dc, HWND hwnd) { DrawPanelCounter(dc, hwnd, false); }
 
 void DrawCounterText(HDC dc, const char* text, RECT* box) {
     SetBkColor(dc, RGB(COUNTER_TEXT_BACKGROUND.r, COUNTER_TEXT_BACKGROUND.g, COUNTER_TEXT_BACKGROUND.b));

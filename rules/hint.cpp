@@ -13,8 +13,11 @@ constexpr DWORD PAUSE_ON_CLEARED_MS = 2000;
 
 void OnHint(HWND hwnd) {
     // Only while a level is in play: a press queued behind a level's end
-    // would otherwise spend a hint on the next level before it is shown.
-    if (!game.levelActive || !game.gameActive || game.gameOverShown) return;
+    // would otherwise spend a hint on the next level before it is shown,
+    // and one handled after the paint that found the game lost (a ninth
+    // miss, the minute over) but before the game-over screen would spend a
+    // hint on a game already lost.
+    if (!game.levelActive || !game.gameActive || game.gameOverShown || game.outOfChances || game.timeUp) return;
 
     // 1. Count the hint; the button shows how many are left. With none left
     //    the press only checks for a cleared level.

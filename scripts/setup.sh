@@ -11,9 +11,10 @@ tumblewit_packages=(
     libcairo2-dev libfreetype-dev fonts-noto-cjk      # the generator's drawing and fonts
     googletest                                        # test framework sources
     wine wine64                                       # runs the game and its tests
-    xvfb xauth xdotool imagemagick x11-utils          # virtual display, clicks, screenshots
+    xvfb xauth xdotool imagemagick x11-utils          # virtual display, window lookup, screenshots
+    libx11-dev libxtst-dev openbox                    # real clicks through XTEST; a window manager for one test
     libasound2-plugins pulseaudio-utils               # Wine's ALSA sound into the desktop's server
-    pulseaudio python3-numpy python3-xlib             # the audio test's server, analysis and mouse
+    pulseaudio python3-numpy                          # the audio test's server and analysis
     ffmpeg                                            # loudness of the sounds (ebur128)
 )
 
@@ -65,25 +66,39 @@ tumblewit_build() {
 # tumblewit_virtual_display: starts an Xvfb display of our own for the tests'
 # Wine prefix (no audio driver, windows Wine frames itself), exports DISPLAY,
 # WINEPREFIX and TUMBLEWIT_TESTING, prepares Wine, and stops that Wine and
-# that display when the script exits.
+# that display when the script exits, after whatever EXIT trap the caller set.
 tumblewit_virtual_display() {
-    local display=99
-    while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do display=$((display + 1)); done
-    echo "==> Starting Xvfb on :$display"
-    Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    # Xvfb picks a free display itself and writes its number once it is
+    # ready, so two runs starting together never race for one display.
+    local display_file
+    display_file=$(mktemp)
+    echo "==> Starting Xvfb"
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$display_file" >/dev/null 2>&1 &
     tumblewit_xvfb_pid=$!
+    eval "set -- $(trap -p EXIT)"
+    tumblewit_caller_exit_trap=${3:-}
+    trap 'tumblewit_stop_virtual_display; eval "$tumblewit_caller_exit_trap"' EXIT
+    for _ in $(seq 100); do
+        [ -s "$display_file" ] && break
+        kill -0 "$tumblewit_xvfb_pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    local display
+    display=$(head -n 1 "$display_file")
+    rm -f "$display_file"
+    [ -n "$display" ] || { echo "error: Xvfb did not start" >&2; return 1; }
+    echo "==> Xvfb is on :$display"
     export WINEPREFIX="$TUMBLEWIT_ROOT/build/wineprefix-test"
-    trap tumblewit_stop_virtual_display EXIT
     export DISPLAY=":$display"
     export TUMBLEWIT_TESTING=1
-    for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-    xdpyinfo >/dev/null 2>&1 || { echo "error: Xvfb did not start on :$display" >&2; return 1; }
+    xdpyinfo >/dev/null 2>&1 || { echo "error: Xvfb on :$display does not answer" >&2; return 1; }
     echo "==> Preparing Wine"
     "$TUMBLEWIT_ROOT/scripts/wine-run.sh" cmd /c exit 0 >/dev/null 2>&1 || true
 }
 
+# Stops our Wine server (the tests' prefix only) and our Xvfb.
 tumblewit_stop_virtual_display() {
-    wineserver -k >/dev/null 2>&1 || true
+    [ -n "${WINEPREFIX:-}" ] && wineserver -k >/dev/null 2>&1 || true
     kill "$tumblewit_xvfb_pid" 2>/dev/null || true
     wait "$tumblewit_xvfb_pid" 2>/dev/null || true
 }

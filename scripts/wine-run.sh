@@ -74,12 +74,19 @@ fi
 if [ ! -f "$WINEPREFIX/.tumblewit-ready" ]; then
     echo "wine-run: preparing the Wine prefix in $WINEPREFIX (once)..." >&2
     mkdir -p "$WINEPREFIX"
-    wineboot -i >/dev/null 2>&1
-    if [ "$framed_by_wine" = 1 ]; then
-        wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+    # Marked ready only when every step worked, so a failed start is tried
+    # again next time instead of leaving a half-made prefix for good.
+    ready=1
+    wineboot -i >/dev/null 2>&1 || ready=0
+    if [ "$ready" = 1 ] && [ "$framed_by_wine" = 1 ]; then
+        wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || ready=0
     fi
     wineserver -w
-    touch "$WINEPREFIX/.tumblewit-ready"
+    if [ "$ready" = 1 ]; then
+        touch "$WINEPREFIX/.tumblewit-ready"
+    else
+        echo "wine-run: preparing $WINEPREFIX failed; it will be tried again" >&2
+    fi
 fi
 
 # The driver is written to the prefix only when the choice changes; the file

@@ -365,7 +365,7 @@ TEST_F(FuzzTest, RandomMessagesKeepEveryInvariant) {
             const POINT p = PickReleasePoint(dice, accuracy);
             what << "release at " << p.x << "," << p.y;
             if (CurrentScreen() == Screen::Level) tracker.releasesThisLevel++;
-            SendMessageA(game.hwndMain, WM_LBUTTONUP, 0, MAKELPARAM(p.x, p.y));
+            PostClick(p.x, p.y);
             PumpWithoutPaint();
             releases++;
             sentMessages++;
@@ -416,7 +416,7 @@ TEST_F(FuzzTest, RandomMessagesKeepEveryInvariant) {
             const int times = dice.Between(2, 3);
             what << times << " releases at " << p.x << "," << p.y << " + 1 paint";
             if (CurrentScreen() == Screen::Level) tracker.releasesThisLevel += times;
-            for (int i = 0; i < times; ++i) PostMessageA(game.hwndMain, WM_LBUTTONUP, 0, MAKELPARAM(p.x, p.y));
+            for (int i = 0; i < times; ++i) PostClick(p.x, p.y);
             PumpWithoutPaint();
             Paints(1);
             PumpWithoutPaint();

@@ -141,8 +141,8 @@ TEST_F(GameTest, AFullGameReachesTheFinalScreenWithNoButton) {
     EXPECT_TRUE(VisibleButtons().empty());
     EXPECT_EQ(13, game.levelIndex);
     EXPECT_EQ(&DifferenceTable[12], game.pLevelRects);
-    EXPECT_EQ(941, game.bgWidth);
-    EXPECT_EQ(626, game.bgHeight);  // "pic4"
+    PumpPaints(1);
+    EXPECT_TRUE(WindowShowsPicture("pic4"));
     EXPECT_STREQ("750", game.scoreText);
     // Nothing moves it on from here but closing the window.
     Command(ID_NEXT);
@@ -254,8 +254,9 @@ TEST_F(GameTest, OverlappingAreasAreFoundOneClickAtATime) {
 TEST_F(GameTest, OnlyTheLaterOfTwoReleasesIsJudged) {
     StartGame();
     const POINT first = InsideOf(1, 0), second = InsideOf(1, 2);
-    SendMessageA(game.hwndMain, WM_LBUTTONUP, 0, MAKELPARAM(first.x, first.y));
-    SendMessageA(game.hwndMain, WM_LBUTTONUP, 0, MAKELPARAM(second.x, second.y));
+    PostClick(first.x, first.y);
+    PostClick(second.x, second.y);
+    PumpWithoutPaint();
     PumpWithoutPaint();
     PumpPaints(2);
     EXPECT_EQ(0, game.found[0]);
@@ -321,11 +322,9 @@ TEST_F(GameTest, CountdownFromSecondThirtyRunsOutAMinuteLater) {
     AdvanceTestClock(29);  // 5:59
     PumpPaints(1);
     EXPECT_STREQ("31", game.timerText);
-    EXPECT_EQ(0, game.timeWrapped);
     AdvanceTestClock(1);  // 6:00
     PumpPaints(1);
     EXPECT_STREQ("30", game.timerText);
-    EXPECT_EQ(1, game.timeWrapped);
     AdvanceTestClock(21);  // 6:21: nine seconds left, shown as a pair
     PumpPaints(1);
     EXPECT_STREQ("09", game.timerText);
@@ -354,7 +353,6 @@ TEST_F(GameTest, CountdownStartedInSecondZeroRunsOutLikeAnyOther) {
     AdvanceTestClock(1);
     PumpPaints(1);
     EXPECT_EQ(1, game.timeUp);
-    EXPECT_EQ(1, game.timeWrapped);
     EXPECT_STREQ("00", game.timerText);
 }
 
@@ -371,6 +369,30 @@ TEST_F(GameTest, CountdownHeldUpPastTheStartSecondStillRunsOut) {
     PumpPaints(1);
     EXPECT_EQ(1, game.gameOverShown);
 }
+
+// The clock set mid-level (a correction, summer time, the user): the level
+// still lasts its minute, no more and no less.
+void ExpectASteadyMinuteAcrossAClockStep(int stepSeconds) {
+    SetTestClock(4, 20);
+    StartGame();
+    AdvanceTestClock(30);
+    PumpPaints(1);
+    StepWallClock(stepSeconds);
+    PumpPaints(1);
+    EXPECT_EQ(0, game.timeUp) << "a clock step of " << stepSeconds << " s ended the level";
+    AdvanceTestClock(29);
+    PumpPaints(1);
+    EXPECT_EQ(0, game.timeUp) << "the level ended early after a clock step of " << stepSeconds << " s";
+    AdvanceTestClock(1);
+    PumpPaints(1);
+    EXPECT_EQ(1, game.timeUp) << "the level outlasted its minute after a clock step of " << stepSeconds << " s";
+    PumpPaints(1);
+    EXPECT_EQ(1, game.gameOverShown);
+}
+
+TEST_F(GameTest, AClockSetBackASecondNeitherEndsNorStretchesTheLevel) { ExpectASteadyMinuteAcrossAClockStep(-1); }
+TEST_F(GameTest, SummerTimeNeitherEndsNorStretchesTheLevel) { ExpectASteadyMinuteAcrossAClockStep(3600); }
+TEST_F(GameTest, WinterTimeNeitherEndsNorStretchesTheLevel) { ExpectASteadyMinuteAcrossAClockStep(-3600); }
 
 TEST_F(GameTest, EachLevelRestartsTheCountdown) {
     SetTestClock(1, 45);
@@ -392,7 +414,7 @@ TEST_F(GameTest, EachLevelRestartsTheCountdown) {
 TEST_F(GameTest, ReleasesOnOtherScreensAreNotJudgedInTheNextLevel) {
     const POINT p = InsideOf(1, 0);
     // On the title screen, at a spot that would be a find in level 1.
-    SendMessageA(game.hwndMain, WM_LBUTTONUP, 0, MAKELPARAM(p.x, p.y));
+    PostClick(p.x, p.y);
     PumpWithoutPaint();
     PumpPaints(1);
     EXPECT_EQ(1, game.clickPending);
@@ -404,7 +426,7 @@ TEST_F(GameTest, ReleasesOnOtherScreensAreNotJudgedInTheNextLevel) {
 
     // On the level-cleared screen, at a spot that would miss in level 2.
     ClearCurrentLevelByClicks();
-    SendMessageA(game.hwndMain, WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
+    PostClick(10, 10);
     PumpWithoutPaint();
     Command(ID_NEXT);
     PumpPaints(2);
@@ -443,15 +465,39 @@ TEST_F(GameTest, CommandsActOnlyOnTheScreenShowingTheirButton) {
 }
 
 TEST_F(GameTest, ExitWorksOnEveryScreen) {
-    StartGame();
-    const size_t before = playedSounds.size();
-    SendMessageA(game.hwndMain, WM_COMMAND, MAKEWPARAM(ID_EXIT, BN_CLICKED), 0);
-    EXPECT_EQ(std::vector<int>{WAV_CLICK}, SoundsSince(before));
-    EXPECT_FALSE(IsWindow(game.hwndMain));
-    MSG msg;
-    bool quit = false;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) quit = quit || msg.message == WM_QUIT;
-    EXPECT_TRUE(quit);
+    // Each way to a screen, from a fresh start; ID_EXIT closes the window from
+    // any of them, the final screen and a level in play included.
+    const struct {
+        const char* screen;
+        void (*reach)();
+    } screens[] = {
+        {"title", [] {}},
+        {"level", [] { StartGame(); }},
+        {"level cleared", [] { StartGame(); ClearCurrentLevelByClicks(); }},
+        {"game over", [] { StartGame(); MissTimes(9); }},
+        {"final", [] {
+             StartGame();
+             for (int level = 1; level < LEVEL_COUNT; ++level) {
+                 ClearCurrentLevelByClicks();
+                 Command(ID_NEXT);
+             }
+             ClearCurrentLevelByClicks();
+         }},
+    };
+    for (const auto& screen : screens) {
+        SCOPED_TRACE(screen.screen);
+        screen.reach();
+        const size_t before = playedSounds.size();
+        SendMessageA(game.hwndMain, WM_COMMAND, MAKEWPARAM(ID_EXIT, BN_CLICKED), 0);
+        EXPECT_EQ(std::vector<int>{WAV_CLICK}, SoundsSince(before));
+        EXPECT_FALSE(IsWindow(game.hwndMain));
+        MSG msg;
+        bool quit = false;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) quit = quit || msg.message == WM_QUIT;
+        EXPECT_TRUE(quit);
+        TearDown();
+        SetUp();
+    }
 }
 
 TEST_F(GameTest, GdiObjectsAndWindowsStayBoundedOverManyGames) {
@@ -472,15 +518,6 @@ TEST_F(GameTest, GdiObjectsAndWindowsStayBoundedOverManyGames) {
     for (int i = 0; i < 8; ++i) playOneGame(i % 2);
     EXPECT_EQ(gdi, CountLiveGdiObjects());
     EXPECT_EQ(windows, CountThreadWindows());
-}
-
-TEST_F(GameTest, TheHandleCountSeesObjectsComeAndGo) {
-    const int before = CountLiveGdiObjects();
-    HPEN pens[20];
-    for (HPEN& pen : pens) pen = CreatePen(PS_SOLID, 5, RGB(1, 2, 3));
-    EXPECT_EQ(before + 20, CountLiveGdiObjects());
-    for (HPEN pen : pens) DeleteObject(pen);
-    EXPECT_EQ(before, CountLiveGdiObjects());
 }
 
 TEST_F(GameTest, RepaintsAskedForByTheSystemShowPictureRingsAndCounters) {
@@ -510,16 +547,53 @@ TEST_F(GameTest, RepaintsAskedForByTheSystemShowPictureRingsAndCounters) {
     EXPECT_EQ(pictureSpot, WindowPixel(HINT_SPOT.left - 20, 120));
 }
 
-TEST_F(GameTest, ScoreFollowsTheClientAreaAfterAResize) {
-    StartGame();
-    SetWindowPos(game.hwndMain, nullptr, 0, 0, 1100, 760, SWP_NOMOVE | SWP_NOZORDER);
+// Counter-grey pixels of the score and misses-left cells centred in boxes
+// that end at (right, bottom).
+int ScoreCellAt(LONG right, LONG bottom) {
+    const int x = (SCORE_BOX_TOP_LEFT.x + right) / 2, y = (SCORE_BOX_TOP_LEFT.y + bottom) / 2;
+    return CounterCellPixels(x - 20, y - 10, x + 20, y + 10);
+}
+int MissesCellAt(LONG right, LONG bottom) {
+    const int x = (MISSES_BOX_TOP_LEFT.x + right) / 2, y = (MISSES_BOX_TOP_LEFT.y + bottom) / 2;
+    return CounterCellPixels(x - 6, y - 10, x + 6, y + 10);
+}
+void SizeClientTo(int width, int height) {
+    RECT outer = {0, 0, width, height};
+    AdjustWindowRect(&outer, WS_OVERLAPPEDWINDOW, FALSE);
+    SetWindowPos(game.hwndMain, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
+                 SWP_NOMOVE | SWP_NOZORDER);
     PumpWithoutPaint();
     PumpPaints(2);
+}
+
+TEST_F(GameTest, CountersStayInTheirPanelsThroughResizes) {
+    StartGame();
+    const LONG designRight = EXPECTED_CLIENT_WIDTH, designBottom = EXPECTED_CLIENT_HEIGHT;
+    ASSERT_GT(ScoreCellAt(designRight, designBottom), 100);
+
+    // Made larger (maximised): the new values are drawn in the panels, not
+    // in the blank beyond the picture, and the panels show them.
+    SizeClientTo(1300, 900);
     MissOnce();
-    RECT client;
-    GetClientRect(game.hwndMain, &client);
-    const int centreX = (SCORE_BOX_TOP_LEFT.x + client.right) / 2, centreY = (SCORE_BOX_TOP_LEFT.y + client.bottom) / 2;
-    EXPECT_GT(CounterCellPixels(centreX - 30, centreY - 14, centreX + 30, centreY + 14), 30);
+    EXPECT_GT(ScoreCellAt(designRight, designBottom), 100) << "the score left its panel";
+    EXPECT_GT(MissesCellAt(designRight, designBottom), 20) << "the misses-left digit left its panel";
+    EXPECT_EQ(0, ScoreCellAt(1300, 900)) << "a score drawn beyond the picture";
+    EXPECT_EQ(0, CounterCellPixels(0, designBottom + 2, 1300, 900)) << "a counter cell beyond the picture";
+
+    // Made smaller than the picture: the counters follow the window's
+    // edges, and no cell is left behind at the old place.
+    SizeClientTo(880, 600);
+    MissOnce();
+    EXPECT_GT(ScoreCellAt(880, 600), 100);
+    EXPECT_GT(MissesCellAt(880, 600), 20) << "the misses-left digit stayed behind";
+    EXPECT_EQ(0, MissesCellAt(designRight, designBottom)) << "a stale misses-left cell at the old place";
+
+    // Back to its own size: exactly where they stood at first, one cell each.
+    SizeClientTo(designRight, designBottom);
+    MissOnce();
+    EXPECT_GT(ScoreCellAt(designRight, designBottom), 100);
+    EXPECT_GT(MissesCellAt(designRight, designBottom), 20);
+    EXPECT_EQ(0, MissesCellAt(880, 600)) << "a stale misses-left cell where the small window had it";
 }
 
 TEST_F(GameTest, ButtonsStayOnScreenThroughThePaintLoop) {

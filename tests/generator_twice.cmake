@@ -11,8 +11,10 @@ foreach(run first second)
 endforeach()
 file(GLOB files RELATIVE ${WORK_DIR}/first ${WORK_DIR}/first/*)
 list(LENGTH files count)
-if(count LESS 33)
-    message(FATAL_ERROR "expected at least 33 files, found ${count}")
+# Every resource file and the contact sheet.
+math(EXPR expected "${EXPECTED_FILES} + 1")
+if(count LESS expected)
+    message(FATAL_ERROR "expected at least ${expected} files, found ${count}")
 endif()
 foreach(name ${files})
     execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${WORK_DIR}/first/${name} ${WORK_DIR}/second/${name}

@@ -160,7 +160,8 @@ TEST_F(HintTest, AHintThatClearsTheLastLevelLeadsToTheFinalScreen) {
     EXPECT_FALSE(Visible(game.btnHint));
     EXPECT_FALSE(Visible(game.btnNext));
     EXPECT_FALSE(Visible(game.btnLevelExit));
-    EXPECT_EQ(626, game.bgHeight);  // "pic4"
+    PumpPaints(1);
+    EXPECT_TRUE(WindowShowsPicture("pic4")) << "the final screen, not the title (both are 626 high)";
 }
 
 TEST_F(HintTest, GameOverWinsOverALevelClearedByTheSameHint) {
@@ -205,7 +206,8 @@ TEST_F(HintTest, GameOverByMissesAlsoWinsOverAClearingHint) {
     for (int k = 0; k < 4; ++k) FindByClick(1, k);
     for (int i = 0; i < 8; ++i) MissOnce();
     // The ninth miss is judged; the hint comes before the paint after it.
-    SendMessageA(game.hwndMain, WM_LBUTTONUP, 0, MAKELPARAM(80, 240));
+    PostClick(80, 240);
+    PumpWithoutPaint();
     PumpWithoutPaint();
     PumpPaints(1);
     ASSERT_EQ(1, game.outOfChances);
@@ -220,13 +222,44 @@ TEST_F(HintTest, ANinthMissJudgedInTheHintsRepaintAlsoWins) {
     for (int k = 0; k < 4; ++k) FindByClick(1, k);
     for (int i = 0; i < 8; ++i) MissOnce();
     // The ninth miss is still waiting for a paint when the hint is pressed.
-    SendMessageA(game.hwndMain, WM_LBUTTONUP, 0, MAKELPARAM(80, 240));
+    PostClick(80, 240);
+    PumpWithoutPaint();
     PumpWithoutPaint();
     ASSERT_EQ(1, game.clickPending);
     PressHint();
     PumpPaints(2);
     EXPECT_STREQ("0", game.chancesText);
     ExpectGameOverOnLevelOne();
+}
+
+TEST_F(HintTest, ALostGameSpendsNoHint) {
+    StartGame();
+    for (int i = 0; i < 8; ++i) MissOnce();
+    // The ninth miss is judged; the paint that raises game over has not run.
+    PostClick(80, 240);
+    PumpWithoutPaint();
+    PumpPaints(1);
+    ASSERT_EQ(1, game.outOfChances);
+    ASSERT_EQ(0, game.gameOverShown);
+    size_t sounds = playedSounds.size();
+    PressHint();
+    EXPECT_EQ(3, game.hintsLeft);
+    EXPECT_EQ(0, game.foundCount);
+    EXPECT_EQ(sounds, playedSounds.size()) << "a hint's cues played for a lost game";
+    PumpPaints(2);
+    ExpectGameOverOnLevelOne();
+
+    // The minute over, found by a paint, before the game-over screen.
+    Command(ID_BACK);
+    StartGame();
+    AdvanceTestClock(60);
+    PumpPaints(1);
+    ASSERT_EQ(1, game.timeUp);
+    ASSERT_EQ(0, game.gameOverShown);
+    sounds = playedSounds.size();
+    PressHint();
+    EXPECT_EQ(3, game.hintsLeft);
+    EXPECT_EQ(sounds, playedSounds.size());
 }
 
 TEST_F(HintTest, HintIsIgnoredWhereNoLevelIsInPlay) {

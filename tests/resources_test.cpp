@@ -77,7 +77,7 @@ TEST_F(ResourcesTest, HoldsOnlyBitmapsSoundsAndTheIconAllInUsEnglish) {
             EXPECT_EQ(std::vector<WORD>{1033}, languages) << type << " " << name;
         }
     }
-    EXPECT_EQ(27u + 5u + 12u + 1u, total);
+    EXPECT_EQ(static_cast<unsigned>(PICTURE_COUNT + BUTTON_BITMAP_COUNT + SOUND_COUNT + ICON_IMAGE_COUNT + 1), total);  // + the icon group
 }
 
 TEST_F(ResourcesTest, BitmapsAreStoredUpperCaseAndFoundInLowerCase) {
@@ -131,8 +131,9 @@ TEST_F(ResourcesTest, BitmapsAre24BitUncompressedBottomUpAtTheirSizes) {
 TEST_F(ResourcesTest, SoundsArePcmWavesOfExactFormatAndLength) {
     std::vector<std::string> names;
     EnumResourceNamesA(module, "WAVE", CollectName, reinterpret_cast<LONG_PTR>(&names));
-    EXPECT_EQ((std::set<std::string>{"#200", "#300", "#400", "#500", "#600"}),
-              std::set<std::string>(names.begin(), names.end()));
+    std::set<std::string> expected;
+    for (const SoundEntry& item : SOUNDS) expected.insert("#" + std::to_string(item.id));
+    EXPECT_EQ(expected, std::set<std::string>(names.begin(), names.end()));
     for (const SoundEntry& item : SOUNDS) {
         SCOPED_TRACE(item.id);
         const auto wav = ResourceBytes(module, MAKEINTRESOURCEA(item.id), "wave");

@@ -122,7 +122,7 @@ TEST_F(ScenesTest, PlainSpotsShowTheLevelBackground) {
     for (int level = 1; level <= LEVEL_COUNT; ++level) {
         StoredBitmap bmp;
         if (!ReadLevel(level, &bmp)) continue;
-        const Rgb background = LEVEL_BACKGROUNDS[level - 1];
+        const Rgb background = LEVELS[level - 1].background;
         const std::string what = PictureName(level) + " background";
         // The hint button's spot: its corners, centre and edges' middles.
         const int hintX[3] = {HINT_SPOT.left, (HINT_SPOT.left + HINT_SPOT.right) / 2, HINT_SPOT.right - 1};

@@ -8,18 +8,24 @@ SYSTEMTIME testClock = {2026, 12, 2, 8, 10, 0, 0, 0};
 std::vector<DWORD> sleepsMs;
 unsigned long busyDelays = 0;
 unsigned long lastBusyDelayIterations = 0;
+ULONGLONG testTicks = 1000000;
 
 void SetTestClock(int minute, int second) {
     testClock = {2026, 12, 2, 8, 10, static_cast<WORD>(minute), static_cast<WORD>(second), 0};
 }
 
 void AdvanceTestClock(int seconds) {
+    testTicks += static_cast<ULONGLONG>(seconds) * 1000;
+    StepWallClock(seconds);
+}
+
+void StepWallClock(int seconds) {
     FILETIME fileTime;
     SystemTimeToFileTime(&testClock, &fileTime);
     ULARGE_INTEGER ticks;
     ticks.LowPart = fileTime.dwLowDateTime;
     ticks.HighPart = fileTime.dwHighDateTime;
-    ticks.QuadPart += static_cast<ULONGLONG>(seconds) * 10000000ULL;
+    ticks.QuadPart += static_cast<ULONGLONG>(static_cast<LONGLONG>(seconds) * 10000000LL);
     fileTime.dwLowDateTime = ticks.LowPart;
     fileTime.dwHighDateTime = ticks.HighPart;
     FileTimeToSystemTime(&fileTime, &testClock);
@@ -31,7 +37,18 @@ void PlatformPlaySound(int soundId, DWORD flags) {
 
 void PlatformLocalTime(SYSTEMTIME* now) { *now = testClock; }
 
-void PlatformSleep(DWORD ms) { sleepsMs.push_back(ms); }
+ULONGLONG PlatformTickCount() { return testTicks; }
+
+void (*duringSleep)() = nullptr;
+
+void PlatformSleep(DWORD ms) {
+    sleepsMs.push_back(ms);
+    if (duringSleep) duringSleep();
+}
+
+// The real thing: the tests run a real window, and this neither waits nor
+// handles a message.
+void PlatformSyncWithDisplay() { MsgWaitForMultipleObjects(0, nullptr, FALSE, 0, QS_ALLINPUT); }
 
 void PlatformBusyDelay(unsigned long iterations) {
     busyDelays++;

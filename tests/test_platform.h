@@ -17,8 +17,16 @@ extern SYSTEMTIME testClock;          // what the game reads as the local time
 extern std::vector<DWORD> sleepsMs;   // every pause asked for
 extern unsigned long busyDelays;      // busy delays asked for
 extern unsigned long lastBusyDelayIterations;
+extern ULONGLONG testTicks;           // what the game reads as the steady clock, in ms
+
+// What the player does during a pause, if set: called from inside it.
+extern void (*duringSleep)();
 
 // Sets the test clock to 2026-12-08 10:minute:second.000.
 void SetTestClock(int minute, int second);
-// Moves the test clock on by whole seconds (across minutes and hours).
+// Time passes: the local clock and the steady clock move on by whole seconds
+// (across minutes and hours).
 void AdvanceTestClock(int seconds);
+// Only the local clock is set, by whole seconds either way (a correction, a
+// change to or from summer time); no time passes on the steady clock.
+void StepWallClock(int seconds);

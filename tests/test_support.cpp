@@ -42,6 +42,7 @@ bool ReadStoredBitmap(HMODULE module, const char* name, StoredBitmap* out) {
 #include "tests/take_down_game.h"
 
 void GameWindowTest::SetUp() {
+    duringSleep = nullptr;
     playedSounds.clear();
     sleepsMs.clear();
     busyDelays = 0;
@@ -79,8 +80,13 @@ void Command(WORD id, WORD high) {
     PumpWithoutPaint();
 }
 
+void PostClick(int x, int y) {
+    PostMessageA(game.hwndMain, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+    PostMessageA(game.hwndMain, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+}
+
 void ClickAt(int x, int y) {
-    SendMessageA(game.hwndMain, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+    PostClick(x, y);
     PumpWithoutPaint();
     PumpPaints(1);   // judges the click
     PumpWithoutPaint();
@@ -92,6 +98,22 @@ COLORREF WindowPixel(int x, int y) {
     const COLORREF colour = GetPixel(dc, x, y);
     ReleaseDC(game.hwndMain, dc);
     return colour;
+}
+
+bool WindowShowsPicture(const char* name) {
+    StoredBitmap picture;
+    if (!ReadStoredBitmap(GetModuleHandleA(nullptr), name, &picture)) return false;
+    int same = 0, points = 0;
+    for (int row = 0; row < 6; ++row) {
+        for (int column = 0; column < 8; ++column) {
+            const int x = picture.width * (2 * column + 1) / 16, y = picture.height * (2 * row + 1) / 12;
+            int r, g, b;
+            picture.Pixel(x, y, &r, &g, &b);
+            same += WindowPixel(x, y) == RGB(r, g, b);
+            ++points;
+        }
+    }
+    return same >= points - 4;
 }
 
 std::wstring WindowCaptionW(HWND hwnd) {

@@ -47,10 +47,16 @@ void PumpWithoutPaint();
 int PumpPaints(int count);
 // Sends WM_COMMAND with id in the low word and high in the high word.
 void Command(WORD id, WORD high = 0);
-// A left-button release at client (x, y), then the paints it brings.
+// A press and a release of the left button at client (x, y), queued as the
+// mouse queues them (with the time they were made), not yet handled.
+void PostClick(int x, int y);
+// A click at client (x, y), then the paints it brings.
 void ClickAt(int x, int y);
 // The colour the window shows at client (x, y).
 COLORREF WindowPixel(int x, int y);
+// Whether the window shows the named picture: a grid of 8 x 6 points over
+// it, nearly all (a ring or counter may cover a few) as the stored bitmap has them.
+bool WindowShowsPicture(const char* name);
 // The text the window shows as its caption, in Unicode.
 std::wstring WindowCaptionW(HWND hwnd);
 

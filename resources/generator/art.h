@@ -4,19 +4,31 @@
 
 #include "canvas.h"
 #include "layout.h"
+#include "toolkit.h"
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
-// ---- art_screens.cpp: the four full-window screens
-void DrawTitlePicture(Canvas& canvas);     // "pic1"
-void DrawClearedPicture(Canvas& canvas);   // "pic2"
-void DrawGameOverPicture(Canvas& canvas);  // "pic3"
-void DrawFinalPicture(Canvas& canvas);     // "pic4"
+// ---- catalogue.cpp: the generator's side of catalogue.inc
+// Draws the full-window picture PICTURES[index]: a screen's own procedure, or
+// the level picture of that level.
+void DrawPicture(Canvas& canvas, int index);
+// Draws the button face BUTTON_BITMAPS[index].
+void DrawButtonFace(Canvas& canvas, int index);
+// What the game uses PICTURES[index] or BUTTON_BITMAPS[index] for, in a few words.
+std::string PictureCaption(int index);
+const char* ButtonCaption(int index);
 
-// ---- art_buttons.cpp: button faces and the icon's picture
-// Draws the button bitmap of that resource name ("bs_1" ... "bh_4").
-void DrawButtonBitmap(Canvas& canvas, const char* name);
+// Every screen's and button's drawing procedure (art_screens.cpp,
+// art_buttons.cpp) and every level's scene (scenes/levelNN_*.cpp), as the catalogue
+// names them.
+#define SCREEN(role, name, width, height, drawing, caption) void drawing(Canvas& canvas);
+#define LEVEL(number, name, width, height, background, shirt, scene) void scene(cairo_t* cr, bool altered);
+#define BUTTON(field, name, width, height, drawing, caption) void drawing(Canvas& canvas);
+#include "catalogue.inc"
+
+// ---- art_buttons.cpp: the icon's picture
 // The icon's figure on its white square, filling a size x size canvas.
 void DrawIconPicture(Canvas& canvas);
 
@@ -30,16 +42,6 @@ void DrawMascotHead(cairo_t* cr, double cx, double cy, double r);
 void DrawTitleLettering(cairo_t* cr, double cx, double cy, double width);
 // Opaque flat fill of the whole canvas.
 void FillBackground(Canvas& canvas, Rgb color);
-
-// The dark outline colour every cartoon shape shares.
-constexpr Rgb INK = {52, 36, 48};
-
-// Fills the current path with an INK outline of outlineWidth showing outside
-// it (overlapping sub-paths merge into one silhouette); consumes the path.
-void PaintWithOutline(cairo_t* cr, Rgb fill, double outlineWidth);
-// The same, with a top-lit vertical gradient between y top and y bottom.
-void PaintShadedWithOutline(cairo_t* cr, Rgb fill, double top, double bottom,
-                            double outlineWidth);
 
 // Lettering with each character in its own bright colour, a white rim and an
 // INK outer outline, centred on (cx, cy); shrinks to maxWidth (0: no limit).
@@ -72,15 +74,9 @@ void FillWoodGrain(cairo_t* cr, double w, double h);
 // A four-pointed twinkle.
 void DrawSparkle(cairo_t* cr, double cx, double cy, double r, Rgb color);
 
-// Tiny fixed-seed generator so every run draws the same scatter.
-double NextUnit(unsigned& state);  // 0 <= value < 1
 // Confetti bits over (0, 0, w, h), none touching the keep-clear rectangles.
 void DrawConfetti(cairo_t* cr, double w, double h, int count, unsigned seed,
                   const PixelRect* keepClear, int keepClearCount);
-// Rgb lightened towards white (amount 0..1) or darkened towards black.
-Rgb Tint(Rgb color, double amount);
-Rgb Shade(Rgb color, double amount);
-
 // ---- art_level.cpp: a level picture, layout and both copies of its scene
 void DrawLevelPicture(Canvas& canvas, int level);  // level 1 to 13
 
@@ -99,8 +95,5 @@ void DrawScene(cairo_t* cr, int level, bool altered);
 std::vector<std::uint8_t> MakeSoundData(const SoundEntry& item);
 
 // ---- contact_sheet.cpp: a PNG with every picture and button, labelled
-struct NamedCanvas {
-    const char* name;
-    Canvas* canvas;
-};
-void WriteContactSheet(const char* path, const NamedCanvas* items, int count);
+// pictures and buttons are in PICTURES and BUTTON_BITMAPS order.
+void WriteContactSheet(const char* path, const Canvas* pictures, const Canvas* buttons);

@@ -12,19 +12,6 @@ constexpr Rgb ARROW_YELLOW = {255, 206, 36};
 constexpr Rgb HEART_PINK = {255, 130, 176};
 constexpr Rgb DOOR_GREEN = {72, 176, 84};
 
-// Sets the source to an Rgb.
-void Use(cairo_t* cr, Rgb color, double alpha = 1.0) { SetColor(cr, color.r, color.g, color.b, alpha); }
-
-// Ellipse path centred on (cx, cy).
-void EllipseAt(cairo_t* cr, double cx, double cy, double rx, double ry) {
-    cairo_save(cr);
-    cairo_translate(cr, cx, cy);
-    cairo_scale(cr, rx, ry);
-    cairo_new_sub_path(cr);
-    cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
-    cairo_restore(cr);
-}
-
 // A chunky red X, outlined.
 void DrawRedCross(cairo_t* cr, double cx, double cy, double size) {
     const double arm = size / 2, thickness = size * 0.26;
@@ -65,7 +52,7 @@ void DrawArrow(cairo_t* cr, double cx, double cy, double length, double rotation
     cairo_line_to(cr, -half, half * 0.32);
     cairo_close_path(cr);
     cairo_restore(cr);
-    PaintShadedWithOutline(cr, color, cy - half, cy + half, 2.5);
+    PaintOutlineThenShadedFill(cr, color, cy - half, cy + half, 2.5);
 }
 
 // Two chevrons side by side: "go on".
@@ -80,7 +67,7 @@ void DrawDoubleArrow(cairo_t* cr, double cx, double cy, double size) {
         cairo_line_to(cr, x - size * 0.25, cy + size * 0.45);
         cairo_line_to(cr, x + size * 0.08, cy);
         cairo_close_path(cr);
-        PaintShadedWithOutline(cr, ARROW_YELLOW, cy - size * 0.45, cy + size * 0.45, 2.5);
+        PaintOutlineThenShadedFill(cr, ARROW_YELLOW, cy - size * 0.45, cy + size * 0.45, 2.5);
     }
 }
 
@@ -93,13 +80,15 @@ void DrawBarButton(Canvas& canvas, const char* word, double textShift) {
     SetColor(cr, 0, 0, 0, 0.15);
     cairo_fill(cr);
     RoundedRectPath(cr, 3, 3, w - 8, h - 10, (h - 10) / 2);
-    PaintShadedWithOutline(cr, BAR_BLUE, 3, h - 7, 2.5);
+    PaintOutlineThenShadedFill(cr, BAR_BLUE, 3, h - 7, 2.5);
     // Gloss across the upper half.
     RoundedRectPath(cr, 22, 8, w - 46, (h - 10) * 0.36, (h - 10) * 0.18);
     SetColor(cr, 255, 255, 255, 0.45);
     cairo_fill(cr);
     DrawCandyText(cr, word, w / 2 + 4 + textShift, h / 2 - 1, 40, 150, 0);
 }
+
+}  // namespace
 
 // Start: mascot, "開始遊戲" and a yellow double arrow.
 void DrawStartButton(Canvas& canvas) {
@@ -126,8 +115,8 @@ void DrawNextButton(Canvas& canvas) {
     SetColor(cr, 0, 0, 0, 0.22);
     cairo_fill(cr);
     HeartPath(cr, heartX, heartY, size);
-    PaintShadedWithOutline(cr, HEART_PINK, heartY - size * 0.45, heartY + size * 0.47, 3);
-    EllipseAt(cr, heartX - size * 0.26, heartY - size * 0.2, size * 0.1, size * 0.06);
+    PaintOutlineThenShadedFill(cr, HEART_PINK, heartY - size * 0.45, heartY + size * 0.47, 3);
+    EllipsePath(cr, heartX - size * 0.26, heartY - size * 0.2, size * 0.1, size * 0.06);
     SetColor(cr, 255, 255, 255, 0.7);
     cairo_fill(cr);
     DrawCandyText(cr, "繼續", heartX, heartY - 4, 42, 100, 1);
@@ -144,7 +133,7 @@ void DrawLeaveButton(Canvas& canvas) {
     // Frame, then warm light spilling out of the doorway.
     cairo_new_path(cr);
     cairo_rectangle(cr, left - 6, top - 6, right - left + 12, bottom - top + 6);
-    PaintShadedWithOutline(cr, {150, 94, 50}, top - 6, bottom, 2.5);
+    PaintOutlineThenShadedFill(cr, {150, 94, 50}, top - 6, bottom, 2.5);
     cairo_rectangle(cr, left, top, right - left, bottom - top);
     cairo_pattern_t* light = cairo_pattern_create_linear(0, top, 0, bottom);
     cairo_pattern_add_color_stop_rgb(light, 0, 1, 0.98, 0.8);
@@ -164,7 +153,7 @@ void DrawLeaveButton(Canvas& canvas) {
     cairo_line_to(cr, right + swing, bottom + 8);
     cairo_line_to(cr, right, bottom);
     cairo_close_path(cr);
-    PaintShadedWithOutline(cr, DOOR_GREEN, top, bottom, 2.5);
+    PaintOutlineThenShadedFill(cr, DOOR_GREEN, top, bottom, 2.5);
     for (int panel = 0; panel < 2; ++panel) {
         const double y0 = top + 8 + panel * 48, y1 = y0 + 38;
         cairo_move_to(cr, right + 8, y0 - 1.5);
@@ -172,12 +161,12 @@ void DrawLeaveButton(Canvas& canvas) {
         cairo_line_to(cr, right + swing - 8, y1 - 4);
         cairo_line_to(cr, right + 8, y1 + 1.5);
         cairo_close_path(cr);
-        Use(cr, Shade(DOOR_GREEN, 0.25));
+        Use(cr, Darker(DOOR_GREEN, 0.25));
         cairo_set_line_width(cr, 2);
         cairo_stroke(cr);
     }
     cairo_arc(cr, right + swing - 8, (top + bottom) / 2 + 2, 4, 0, 2 * M_PI);
-    PaintWithOutline(cr, ARROW_YELLOW, 1.5);
+    PaintOutlineThenFill(cr, ARROW_YELLOW, 1.5);
     DrawRedCross(cr, w - 22, 24, 26);
     DrawCandyText(cr, "離開", w / 2, 145, 36, 110, 3);
 }
@@ -201,20 +190,20 @@ void DrawHomeButton(Canvas& canvas) {
     cairo_stroke(cr);
     cairo_restore(cr);
     cairo_arc(cr, sunX, sunY, 16, 0, 2 * M_PI);
-    PaintShadedWithOutline(cr, {255, 196, 40}, sunY - 16, sunY + 16, 2);
+    PaintOutlineThenShadedFill(cr, {255, 196, 40}, sunY - 16, sunY + 16, 2);
     // House body, door, window, roof and chimney.
     const double bodyLeft = 34, bodyRight = 120, bodyTop = 66, bodyBottom = 116;
     cairo_rectangle(cr, 96, 30, 12, 26);
-    PaintShadedWithOutline(cr, {200, 80, 60}, 30, 56, 2);
+    PaintOutlineThenShadedFill(cr, {200, 80, 60}, 30, 56, 2);
     cairo_rectangle(cr, bodyLeft, bodyTop, bodyRight - bodyLeft, bodyBottom - bodyTop);
-    PaintShadedWithOutline(cr, {255, 240, 210}, bodyTop, bodyBottom, 2.5);
+    PaintOutlineThenShadedFill(cr, {255, 240, 210}, bodyTop, bodyBottom, 2.5);
     RoundedRectPath(cr, 46, 82, 22, 34, 6);
-    PaintShadedWithOutline(cr, {60, 140, 220}, 82, 116, 2);
+    PaintOutlineThenShadedFill(cr, {60, 140, 220}, 82, 116, 2);
     cairo_arc(cr, 63, 100, 1.8, 0, 2 * M_PI);
     Use(cr, ARROW_YELLOW);
     cairo_fill(cr);
     cairo_rectangle(cr, 82, 78, 26, 22);
-    PaintWithOutline(cr, {160, 216, 255}, 2);
+    PaintOutlineThenFill(cr, {160, 216, 255}, 2);
     cairo_move_to(cr, 95, 78);
     cairo_line_to(cr, 95, 100);
     cairo_move_to(cr, 82, 89);
@@ -226,16 +215,18 @@ void DrawHomeButton(Canvas& canvas) {
     cairo_line_to(cr, (bodyLeft + bodyRight) / 2, 26);
     cairo_line_to(cr, bodyRight + 12, bodyTop + 4);
     cairo_close_path(cr);
-    PaintShadedWithOutline(cr, {232, 64, 72}, 26, bodyTop + 4, 2.5);
+    PaintOutlineThenShadedFill(cr, {232, 64, 72}, 26, bodyTop + 4, 2.5);
     DrawMascotHead(cr, 150, 100, 19);
     DrawCandyText(cr, "回首頁", w / 2, 138, 34, 150, 5);
 }
+
+namespace {
 
 // Hint button: a coloured cloud on white with "Help" over the hints left.
 void DrawHintButton(Canvas& canvas, Rgb cloud, const char* digit, Expression mood) {
     cairo_t* cr = canvas.cr;
     const double w = canvas.width, h = canvas.height;
-    FillBackground(canvas, {255, 255, 255});
+    FillBackground(canvas, WHITE);
     cairo_save(cr);
     cairo_translate(cr, 1, 3);
     CloudPath(cr, 4, 4, w - 10, h - 11, 10);
@@ -243,7 +234,7 @@ void DrawHintButton(Canvas& canvas, Rgb cloud, const char* digit, Expression moo
     cairo_fill(cr);
     cairo_restore(cr);
     CloudPath(cr, 4, 4, w - 10, h - 11, 10);
-    PaintShadedWithOutline(cr, cloud, 4, h - 7, 2.5);
+    PaintOutlineThenShadedFill(cr, cloud, 4, h - 7, 2.5);
     DrawMascotFace(cr, 27, h / 2 + 6, 15, mood);
     DrawCandyText(cr, "Help", w / 2 + 16, h / 2 - 14, 26, 74, 4);
     DrawCandyText(cr, digit, w / 2 + 16, h / 2 + 16, 30, 0, digit[0] - '0');
@@ -251,33 +242,17 @@ void DrawHintButton(Canvas& canvas, Rgb cloud, const char* digit, Expression moo
 
 }  // namespace
 
-// Draws the button face the resource name asks for.
-void DrawButtonBitmap(Canvas& canvas, const char* name) {
-    if (std::strcmp(name, "bs_1") == 0)
-        DrawStartButton(canvas);
-    else if (std::strcmp(name, "be_1") == 0)
-        DrawTitleExitButton(canvas);
-    else if (std::strcmp(name, "bn_1") == 0)
-        DrawNextButton(canvas);
-    else if (std::strcmp(name, "be_3") == 0 || std::strcmp(name, "be_5") == 0)
-        DrawLeaveButton(canvas);  // both exits wear the same face
-    else if (std::strcmp(name, "bb_1") == 0)
-        DrawHomeButton(canvas);
-    else if (std::strcmp(name, "bh_1") == 0)
-        DrawHintButton(canvas, {120, 190, 250}, "3", FACE_HAPPY);
-    else if (std::strcmp(name, "bh_2") == 0)
-        DrawHintButton(canvas, {255, 222, 90}, "2", FACE_HAPPY);
-    else if (std::strcmp(name, "bh_3") == 0)
-        DrawHintButton(canvas, {255, 160, 200}, "1", FACE_SURPRISED);
-    else
-        DrawHintButton(canvas, {196, 176, 240}, "0", FACE_CRYING);
-}
+// The hint button's four faces, by hints left.
+void DrawHintButtonThreeLeft(Canvas& canvas) { DrawHintButton(canvas, {120, 190, 250}, "3", FACE_HAPPY); }
+void DrawHintButtonTwoLeft(Canvas& canvas) { DrawHintButton(canvas, {255, 222, 90}, "2", FACE_HAPPY); }
+void DrawHintButtonOneLeft(Canvas& canvas) { DrawHintButton(canvas, {255, 160, 200}, "1", FACE_SURPRISED); }
+void DrawHintButtonNoneLeft(Canvas& canvas) { DrawHintButton(canvas, {196, 176, 240}, "0", FACE_CRYING); }
 
 // The mascot with a magnifying glass, bold enough to read at 16 pixels:
 // drawn on a 32-unit grid in saturated colours that survive 16-colour VGA.
 void DrawIconPicture(Canvas& canvas) {
     cairo_t* cr = canvas.cr;
-    FillBackground(canvas, {255, 255, 255});
+    FillBackground(canvas, WHITE);
     const double scale = canvas.width / 32.0;
     const double outline = (canvas.width <= 16 ? 1.0 : 1.4) / scale;  // pixels, in grid units
     const Rgb black = {0, 0, 0};
@@ -317,8 +292,8 @@ void DrawIconPicture(Canvas& canvas) {
     cairo_fill(cr);
     cairo_pattern_destroy(shade);
     // Eyes and smile.
-    EllipseAt(cr, 9.4, 15.2, 1.8, 2.6);
-    EllipseAt(cr, 16.8, 15.2, 1.8, 2.6);
+    EllipsePath(cr, 9.4, 15.2, 1.8, 2.6);
+    EllipsePath(cr, 16.8, 15.2, 1.8, 2.6);
     Use(cr, black);
     cairo_fill(cr);
     cairo_arc(cr, 13.1, 18.6, 4.4, 0.22 * M_PI, 0.78 * M_PI);

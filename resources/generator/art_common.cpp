@@ -23,9 +23,6 @@ constexpr Rgb CHEEK_PINK = {255, 120, 140};
 constexpr Rgb TEAR_BLUE = {120, 206, 255};
 constexpr Rgb SHOE_RED = {196, 72, 64};
 
-// Sets the source to an Rgb.
-void Use(cairo_t* cr, Rgb color, double alpha = 1.0) { SetColor(cr, color.r, color.g, color.b, alpha); }
-
 // Splits UTF-8 text into its characters so each can take its own colour.
 std::vector<std::string> SplitCharacters(const char* utf8) {
     std::vector<std::string> characters;
@@ -42,17 +39,6 @@ std::vector<std::string> SplitCharacters(const char* utf8) {
         p += length;
     }
     return characters;
-}
-
-// Ellipse path centred on (cx, cy).
-void EllipseAt(cairo_t* cr, double cx, double cy, double rx, double ry, double rotation = 0) {
-    cairo_save(cr);
-    cairo_translate(cr, cx, cy);
-    cairo_rotate(cr, rotation);
-    cairo_scale(cr, rx, ry);
-    cairo_new_sub_path(cr);
-    cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
-    cairo_restore(cr);
 }
 
 // Strokes the current path as a thick round limb with an INK outline.
@@ -77,13 +63,13 @@ void DrawFace(cairo_t* cr, double cx, double cy, double r, Expression expression
     cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
     // Rosy cheeks first so the eyes and tears sit on them.
     for (int side = -1; side <= 1; side += 2) {
-        EllipseAt(cr, cx + side * 0.58 * r, cy + 0.22 * r, 0.16 * r, 0.1 * r);
+        EllipsePath(cr, cx + side * 0.58 * r, cy + 0.22 * r, 0.16 * r, 0.1 * r);
         Use(cr, CHEEK_PINK, 0.6);
         cairo_fill(cr);
     }
     if (expression == FACE_HAPPY) {
         for (int side = -1; side <= 1; side += 2) {
-            EllipseAt(cr, cx + side * 0.33 * r, cy - 0.08 * r, 0.11 * r, 0.16 * r);
+            EllipsePath(cr, cx + side * 0.33 * r, cy - 0.08 * r, 0.11 * r, 0.16 * r);
             Use(cr, INK);
             cairo_fill(cr);
             if (r > 8) {
@@ -101,7 +87,7 @@ void DrawFace(cairo_t* cr, double cx, double cy, double r, Expression expression
         if (r > 8) {
             cairo_save(cr);
             cairo_clip_preserve(cr);
-            EllipseAt(cr, cx, cy + 0.5 * r, 0.16 * r, 0.11 * r);
+            EllipsePath(cr, cx, cy + 0.5 * r, 0.16 * r, 0.11 * r);
             Use(cr, TONGUE_PINK);
             cairo_fill(cr);
             cairo_restore(cr);
@@ -112,7 +98,7 @@ void DrawFace(cairo_t* cr, double cx, double cy, double r, Expression expression
     } else if (expression == FACE_SURPRISED) {
         for (int side = -1; side <= 1; side += 2) {
             const double ex = cx + side * 0.33 * r, ey = cy - 0.1 * r;
-            EllipseAt(cr, ex, ey, 0.17 * r, 0.2 * r);
+            EllipsePath(cr, ex, ey, 0.17 * r, 0.2 * r);
             SetColor(cr, 255, 255, 255);
             cairo_fill_preserve(cr);
             Use(cr, INK);
@@ -129,7 +115,7 @@ void DrawFace(cairo_t* cr, double cx, double cy, double r, Expression expression
             cairo_set_line_width(cr, line * 1.3);
             cairo_stroke(cr);
         }
-        EllipseAt(cr, cx, cy + 0.38 * r, 0.13 * r, 0.18 * r);
+        EllipsePath(cr, cx, cy + 0.38 * r, 0.13 * r, 0.18 * r);
         Use(cr, MOUTH_RED);
         cairo_fill_preserve(cr);
         Use(cr, INK);
@@ -159,7 +145,7 @@ void DrawFace(cairo_t* cr, double cx, double cy, double r, Expression expression
         cairo_fill_preserve(cr);
         cairo_save(cr);
         cairo_clip_preserve(cr);
-        EllipseAt(cr, cx, cy + 0.56 * r, 0.17 * r, 0.1 * r);
+        EllipsePath(cr, cx, cy + 0.56 * r, 0.17 * r, 0.1 * r);
         Use(cr, TONGUE_PINK);
         cairo_fill(cr);
         cairo_restore(cr);
@@ -195,7 +181,7 @@ void DrawFace(cairo_t* cr, double cx, double cy, double r, Expression expression
 void DrawHeadDisc(cairo_t* cr, double cx, double cy, double r, Rgb skin, double outline) {
     cairo_arc(cr, cx, cy, r, 0, 2 * M_PI);
     cairo_pattern_t* shade = cairo_pattern_create_radial(cx - 0.35 * r, cy - 0.4 * r, 0.1 * r, cx, cy, r);
-    const Rgb light = Tint(skin, 0.45), dark = Shade(skin, 0.1);
+    const Rgb light = Lighter(skin, 0.45), dark = Darker(skin, 0.1);
     cairo_pattern_add_color_stop_rgb(shade, 0, light.r / 255.0, light.g / 255.0, light.b / 255.0);
     cairo_pattern_add_color_stop_rgb(shade, 0.55, skin.r / 255.0, skin.g / 255.0, skin.b / 255.0);
     cairo_pattern_add_color_stop_rgb(shade, 1, dark.r / 255.0, dark.g / 255.0, dark.b / 255.0);
@@ -211,13 +197,13 @@ void DrawHeadDisc(cairo_t* cr, double cx, double cy, double r, Rgb skin, double 
 void DrawBackHair(cairo_t* cr, double cx, double cy, double r, const KidLook& look, double outline) {
     if (look.hairStyle == HAIR_BOB) {
         RoundedRectPath(cr, cx - 1.12 * r, cy - 1.05 * r, 2.24 * r, 1.75 * r, 0.7 * r);
-        PaintShadedWithOutline(cr, look.hair, cy - r, cy + 0.7 * r, outline);
+        PaintOutlineThenShadedFill(cr, look.hair, cy - r, cy + 0.7 * r, outline);
     } else if (look.hairStyle == HAIR_PIGTAILS) {
         for (int side = -1; side <= 1; side += 2) {
-            EllipseAt(cr, cx + side * 1.15 * r, cy - 0.05 * r, 0.42 * r, 0.5 * r, side * 0.4);
-            PaintShadedWithOutline(cr, look.hair, cy - 0.5 * r, cy + 0.5 * r, outline);
+            EllipsePath(cr, cx + side * 1.15 * r, cy - 0.05 * r, 0.42 * r, 0.5 * r, side * 0.4);
+            PaintOutlineThenShadedFill(cr, look.hair, cy - 0.5 * r, cy + 0.5 * r, outline);
             cairo_arc(cr, cx + side * 0.9 * r, cy - 0.25 * r, 0.14 * r, 0, 2 * M_PI);
-            PaintWithOutline(cr, {240, 70, 110}, outline * 0.8);
+            PaintOutlineThenFill(cr, {240, 70, 110}, outline * 0.8);
         }
     }
 }
@@ -228,11 +214,11 @@ void DrawFrontHair(cairo_t* cr, double cx, double cy, double r, const KidLook& l
     if (look.hairStyle == HAIR_CAP) {
         cairo_arc(cr, cx, cy - 0.32 * r, 0.98 * r, M_PI * 1.0, M_PI * 2.0);
         cairo_close_path(cr);
-        PaintShadedWithOutline(cr, look.hair, cy - 1.3 * r, cy - 0.3 * r, outline);
-        EllipseAt(cr, cx + 0.12 * r, cy - 0.36 * r, 1.1 * r, 0.17 * r);
-        PaintWithOutline(cr, Shade(look.hair, 0.25), outline);
+        PaintOutlineThenShadedFill(cr, look.hair, cy - 1.3 * r, cy - 0.3 * r, outline);
+        EllipsePath(cr, cx + 0.12 * r, cy - 0.36 * r, 1.1 * r, 0.17 * r);
+        PaintOutlineThenFill(cr, Darker(look.hair, 0.25), outline);
         cairo_arc(cr, cx, cy - 1.32 * r, 0.13 * r, 0, 2 * M_PI);
-        PaintWithOutline(cr, {255, 255, 255}, outline * 0.8);
+        PaintOutlineThenFill(cr, WHITE, outline * 0.8);
         return;
     }
     // A cap of hair from ear to ear with a scalloped fringe.
@@ -254,7 +240,7 @@ void DrawFrontHair(cairo_t* cr, double cx, double cy, double r, const KidLook& l
             cairo_close_path(cr);
         }
     }
-    PaintShadedWithOutline(cr, look.hair, cy - 1.3 * r, cy - 0.2 * r, outline);
+    PaintOutlineThenShadedFill(cr, look.hair, cy - 1.3 * r, cy - 0.2 * r, outline);
     // A glossy streak.
     cairo_arc(cr, cx, cy, 0.8 * r, M_PI * 1.25, M_PI * 1.45);
     SetColor(cr, 255, 255, 255, 0.45);
@@ -272,58 +258,6 @@ void FillBackground(Canvas& canvas, Rgb color) {
     SetColor(canvas.cr, color.r, color.g, color.b);
     cairo_paint(canvas.cr);
     cairo_restore(canvas.cr);
-}
-
-// Moves a colour towards white.
-Rgb Tint(Rgb color, double amount) {
-    auto mix = [amount](int c) { return static_cast<unsigned char>(std::lround(c + (255 - c) * amount)); };
-    return {mix(color.r), mix(color.g), mix(color.b)};
-}
-
-// Moves a colour towards black.
-Rgb Shade(Rgb color, double amount) {
-    auto mix = [amount](int c) { return static_cast<unsigned char>(std::lround(c * (1 - amount))); };
-    return {mix(color.r), mix(color.g), mix(color.b)};
-}
-
-// Linear congruential step; the same seed always gives the same scatter.
-double NextUnit(unsigned& state) {
-    state = state * 1664525u + 1013904223u;
-    return (state >> 8) / 16777216.0;
-}
-
-// Outline first, fill over it: the outline only shows outside the silhouette.
-void PaintWithOutline(cairo_t* cr, Rgb fill, double outlineWidth) {
-    cairo_save(cr);
-    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-    if (outlineWidth > 0) {
-        Use(cr, INK);
-        cairo_set_line_width(cr, 2 * outlineWidth);
-        cairo_stroke_preserve(cr);
-    }
-    Use(cr, fill);
-    cairo_fill(cr);
-    cairo_restore(cr);
-}
-
-// Outline first, then a top-lit gradient fill.
-void PaintShadedWithOutline(cairo_t* cr, Rgb fill, double top, double bottom, double outlineWidth) {
-    cairo_save(cr);
-    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-    if (outlineWidth > 0) {
-        Use(cr, INK);
-        cairo_set_line_width(cr, 2 * outlineWidth);
-        cairo_stroke_preserve(cr);
-    }
-    const Rgb light = Tint(fill, 0.3), dark = Shade(fill, 0.12);
-    cairo_pattern_t* gradient = cairo_pattern_create_linear(0, top, 0, bottom);
-    cairo_pattern_add_color_stop_rgb(gradient, 0, light.r / 255.0, light.g / 255.0, light.b / 255.0);
-    cairo_pattern_add_color_stop_rgb(gradient, 0.45, fill.r / 255.0, fill.g / 255.0, fill.b / 255.0);
-    cairo_pattern_add_color_stop_rgb(gradient, 1, dark.r / 255.0, dark.g / 255.0, dark.b / 255.0);
-    cairo_set_source(cr, gradient);
-    cairo_fill(cr);
-    cairo_pattern_destroy(gradient);
-    cairo_restore(cr);
 }
 
 // Each character in its own colour; outline and rim are laid for the whole
@@ -379,7 +313,7 @@ void DrawCandyText(cairo_t* cr, const char* utf8, double cx, double cy, double s
     for (size_t i = 0; i < characters.size(); ++i) {
         if (characters[i] == " ") continue;
         const Rgb fill = CANDY_COLOURS[((colour++ % CANDY_COLOUR_COUNT) + CANDY_COLOUR_COUNT) % CANDY_COLOUR_COUNT];
-        const Rgb light = Tint(fill, 0.35), dark = Shade(fill, 0.12);
+        const Rgb light = Lighter(fill, 0.35), dark = Darker(fill, 0.12);
         const double top = cy - whole.height / 2, bottom = cy + whole.height / 2;
         cairo_pattern_t* gradient = cairo_pattern_create_linear(0, top, 0, bottom);
         cairo_pattern_add_color_stop_rgb(gradient, 0, light.r / 255.0, light.g / 255.0, light.b / 255.0);
@@ -424,11 +358,11 @@ void DrawMascotFace(cairo_t* cr, double cx, double cy, double r, Expression expr
     // Sprout behind the head so its stem grows out of the crown.
     cairo_move_to(cr, cx, cy - 0.8 * r);
     cairo_curve_to(cr, cx - 0.02 * r, cy - 1.05 * r, cx + 0.06 * r, cy - 1.15 * r, cx + 0.02 * r, cy - 1.22 * r);
-    StrokeLimb(cr, Shade(SPROUT_GREEN, 0.15), 0.09 * r, outline);
-    EllipseAt(cr, cx - 0.2 * r, cy - 1.2 * r, 0.24 * r, 0.12 * r, -0.5);
-    PaintShadedWithOutline(cr, SPROUT_GREEN, cy - 1.35 * r, cy - 1.05 * r, outline);
-    EllipseAt(cr, cx + 0.22 * r, cy - 1.27 * r, 0.26 * r, 0.13 * r, 0.45);
-    PaintShadedWithOutline(cr, SPROUT_GREEN, cy - 1.42 * r, cy - 1.1 * r, outline);
+    StrokeLimb(cr, Darker(SPROUT_GREEN, 0.15), 0.09 * r, outline);
+    EllipsePath(cr, cx - 0.2 * r, cy - 1.2 * r, 0.24 * r, 0.12 * r, -0.5);
+    PaintOutlineThenShadedFill(cr, SPROUT_GREEN, cy - 1.35 * r, cy - 1.05 * r, outline);
+    EllipsePath(cr, cx + 0.22 * r, cy - 1.27 * r, 0.26 * r, 0.13 * r, 0.45);
+    PaintOutlineThenShadedFill(cr, SPROUT_GREEN, cy - 1.42 * r, cy - 1.1 * r, outline);
     DrawHeadDisc(cr, cx, cy, r, MASCOT_YELLOW, outline);
     // Rim light along the upper left.
     if (r > 6) {
@@ -461,7 +395,7 @@ void DrawKid(cairo_t* cr, double cx, double groundY, double height, const KidLoo
     cairo_new_path(cr);
 
     // Soft shadow on the ground.
-    EllipseAt(cr, 0, 0, 2.2, 0.35);
+    EllipsePath(cr, 0, 0, 2.2, 0.35);
     SetColor(cr, 0, 0, 0, 0.15);
     cairo_fill(cr);
 
@@ -470,23 +404,23 @@ void DrawKid(cairo_t* cr, double cx, double groundY, double height, const KidLoo
     cairo_move_to(cr, -0.75, -2.4);
     cairo_line_to(cr, -0.8, -0.45);
     StrokeLimb(cr, look.skin, 0.85, ow);
-    EllipseAt(cr, -0.9, -0.32, 0.68, 0.38);
-    PaintShadedWithOutline(cr, SHOE_RED, -0.7, 0, ow);
+    EllipsePath(cr, -0.9, -0.32, 0.68, 0.38);
+    PaintOutlineThenShadedFill(cr, SHOE_RED, -0.7, 0, ow);
     if (running) {
         cairo_move_to(cr, 0.75, -2.4);
         cairo_line_to(cr, 1.05, -1.75);
         StrokeLimb(cr, look.skin, 1.0, ow);
-        EllipseAt(cr, 1.1, -1.45, 0.78, 0.5);
-        PaintShadedWithOutline(cr, SHOE_RED, -1.95, -0.95, ow);
-        EllipseAt(cr, 1.1, -1.3, 0.5, 0.22);
+        EllipsePath(cr, 1.1, -1.45, 0.78, 0.5);
+        PaintOutlineThenShadedFill(cr, SHOE_RED, -1.95, -0.95, ow);
+        EllipsePath(cr, 1.1, -1.3, 0.5, 0.22);
         SetColor(cr, 255, 255, 255);
         cairo_fill(cr);
     } else {
         cairo_move_to(cr, 0.75, -2.4);
         cairo_line_to(cr, 0.8, -0.45);
         StrokeLimb(cr, look.skin, 0.85, ow);
-        EllipseAt(cr, 0.9, -0.32, 0.68, 0.38);
-        PaintShadedWithOutline(cr, SHOE_RED, -0.7, 0, ow);
+        EllipsePath(cr, 0.9, -0.32, 0.68, 0.38);
+        PaintOutlineThenShadedFill(cr, SHOE_RED, -0.7, 0, ow);
     }
 
     // Shorts, then the shirt over their waistband.
@@ -498,14 +432,14 @@ void DrawKid(cairo_t* cr, double cx, double groundY, double height, const KidLoo
     cairo_line_to(cr, -0.1, -2.05);
     cairo_line_to(cr, -1.6, -2.05);
     cairo_close_path(cr);
-    PaintShadedWithOutline(cr, look.pants, -3.4, -2, ow);
+    PaintOutlineThenShadedFill(cr, look.pants, -3.4, -2, ow);
     cairo_move_to(cr, -1.2, -6.0);
     cairo_line_to(cr, 1.2, -6.0);
     cairo_curve_to(cr, 1.55, -5.7, 1.75, -4.2, 1.7, -3.0);
     cairo_line_to(cr, -1.7, -3.0);
     cairo_curve_to(cr, -1.75, -4.2, -1.55, -5.7, -1.2, -6.0);
     cairo_close_path(cr);
-    PaintShadedWithOutline(cr, look.shirt, -6, -3, ow);
+    PaintOutlineThenShadedFill(cr, look.shirt, -6, -3, ow);
 
     // Arms: shoulder, elbow, hand for each side, by pose.
     struct Arm {
@@ -529,7 +463,7 @@ void DrawKid(cairo_t* cr, double cx, double groundY, double height, const KidLoo
         cairo_line_to(cr, sx + (arm.ex - sx) * 0.32, -5.6 + (arm.ey + 5.6) * 0.32);
         StrokeLimb(cr, look.shirt, 1.0, ow);
         cairo_arc(cr, arm.hx, arm.hy, 0.45, 0, 2 * M_PI);
-        PaintWithOutline(cr, look.skin, ow);
+        PaintOutlineThenFill(cr, look.skin, ow);
     };
     if (!armsOverFace) {
         drawArm(-1.3, left);
@@ -582,26 +516,26 @@ void FillWoodGrain(cairo_t* cr, double w, double h) {
         const double y0 = p * plankHeight;
         // Each plank a slightly different tone.
         cairo_rectangle(cr, 0, y0, w, plankHeight);
-        SetColor(cr, p % 2 ? 120 : 255, p % 2 ? 70 : 220, p % 2 ? 30 : 170, 0.08 + 0.04 * NextUnit(seed));
+        SetColor(cr, p % 2 ? 120 : 255, p % 2 ? 70 : 220, p % 2 ? 30 : 170, 0.08 + 0.04 * NextRandom(&seed));
         cairo_fill(cr);
         for (int line = 0; line < 5; ++line) {
-            const double baseY = y0 + plankHeight * (0.15 + 0.17 * line + 0.05 * NextUnit(seed));
-            const double phase = NextUnit(seed) * 6.28, frequency = 0.02 + 0.03 * NextUnit(seed);
-            const double amplitude = 1 + 2.5 * NextUnit(seed);
+            const double baseY = y0 + plankHeight * (0.15 + 0.17 * line + 0.05 * NextRandom(&seed));
+            const double phase = NextRandom(&seed) * 6.28, frequency = 0.02 + 0.03 * NextRandom(&seed);
+            const double amplitude = 1 + 2.5 * NextRandom(&seed);
             cairo_move_to(cr, 0, baseY + amplitude * std::sin(phase));
             for (double x = 4; x <= w + 4; x += 4)
                 cairo_line_to(cr, x, baseY + amplitude * std::sin(phase + x * frequency));
-            SetColor(cr, 120, 70, 34, 0.28 + 0.2 * NextUnit(seed));
-            cairo_set_line_width(cr, 0.8 + 0.8 * NextUnit(seed));
+            SetColor(cr, 120, 70, 34, 0.28 + 0.2 * NextRandom(&seed));
+            cairo_set_line_width(cr, 0.8 + 0.8 * NextRandom(&seed));
             cairo_stroke(cr);
         }
-        if (NextUnit(seed) < 0.7) {
-            const double kx = w * (0.15 + 0.7 * NextUnit(seed)), ky = y0 + plankHeight * 0.5;
-            EllipseAt(cr, kx, ky, 5, 2.6);
+        if (NextRandom(&seed) < 0.7) {
+            const double kx = w * (0.15 + 0.7 * NextRandom(&seed)), ky = y0 + plankHeight * 0.5;
+            EllipsePath(cr, kx, ky, 5, 2.6);
             SetColor(cr, 110, 62, 30, 0.5);
             cairo_set_line_width(cr, 1.2);
             cairo_stroke(cr);
-            EllipseAt(cr, kx, ky, 2, 1.1);
+            EllipsePath(cr, kx, ky, 2, 1.1);
             SetColor(cr, 110, 62, 30, 0.6);
             cairo_fill(cr);
         }
@@ -650,10 +584,10 @@ void DrawConfetti(cairo_t* cr, double w, double h, int count, unsigned seed, con
                   int keepClearCount) {
     cairo_save(cr);
     for (int i = 0; i < count; ++i) {
-        const double x = NextUnit(seed) * w, y = NextUnit(seed) * h;
-        const double size = 5 + 7 * NextUnit(seed), angle = NextUnit(seed) * M_PI;
-        const int shape = static_cast<int>(NextUnit(seed) * 3);
-        const Rgb color = CANDY_COLOURS[static_cast<int>(NextUnit(seed) * CANDY_COLOUR_COUNT)];
+        const double x = NextRandom(&seed) * w, y = NextRandom(&seed) * h;
+        const double size = 5 + 7 * NextRandom(&seed), angle = NextRandom(&seed) * M_PI;
+        const int shape = static_cast<int>(NextRandom(&seed) * 3);
+        const Rgb color = CANDY_COLOURS[static_cast<int>(NextRandom(&seed) * CANDY_COLOUR_COUNT)];
         bool blocked = false;
         for (int k = 0; k < keepClearCount; ++k) {
             const PixelRect& rect = keepClear[k];
@@ -671,7 +605,7 @@ void DrawConfetti(cairo_t* cr, double w, double h, int count, unsigned seed, con
             cairo_arc(cr, 0, 0, size / 3, 0, 2 * M_PI);
         else
             StarPath(cr, 0, 0, size / 2, size / 4.5);
-        PaintWithOutline(cr, color, 0.8);
+        PaintOutlineThenFill(cr, color, 0.8);
         cairo_restore(cr);
     }
     cairo_restore(cr);

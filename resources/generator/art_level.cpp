@@ -8,17 +8,36 @@
 namespace {
 
 constexpr Rgb CLOUD_CREAM = {253, 248, 232};
-constexpr Rgb FRAME_WHITE = {255, 253, 246};
 
-// Shirt colours of the numbered friend, one per level.
-constexpr Rgb SHIRT_COLOURS[LEVEL_COUNT] = {
-    {238, 64, 70},  {255, 146, 32}, {40, 170, 90},  {232, 70, 150}, {38, 140, 220},
-    {150, 96, 222}, {230, 60, 60},  {255, 150, 30}, {200, 50, 120}, {30, 150, 150},
-    {240, 110, 40}, {90, 90, 210},  {220, 50, 90},
+// The title cloud's box, clear of the hint button's spot, and what it holds.
+constexpr double CLOUD_LEFT = 150, CLOUD_TOP = 4, CLOUD_RIGHT = HINT_SPOT.left - 12;
+constexpr double CLOUD_BOTTOM = TITLE_CLOUD_BOTTOM - 5;  // its shadow reaches TITLE_CLOUD_BOTTOM
+constexpr int CLOUD_BUMPS = 16;
+constexpr double LETTERING_CENTRE_Y = 80, LETTERING_WIDTH = 500;
+constexpr PixelPoint MASCOT_CENTRE = {76, 82};
+constexpr double MASCOT_RADIUS = 38;
+
+// Twinkles around the title cloud.
+struct Sparkle {
+    double x, y, radius;
+    Rgb color;
+};
+constexpr Sparkle SPARKLES[] = {
+    {128, 26, 11, WHITE},
+    {24, 140, 8, {255, 230, 120}},
+    {842, 40, 12, WHITE},
+    {900, 70, 8, {255, 230, 120}},
 };
 
-// Sets the source to an Rgb.
-void Use(cairo_t* cr, Rgb color, double alpha = 1.0) { SetColor(cr, color.r, color.g, color.b, alpha); }
+// The numbered friend: centred between the altered frame (plus a gap) and
+// the figure's right edge, standing a little above its bottom.
+constexpr int FRIEND_GAP = 8, FRIEND_LIFT = 2;
+constexpr double FRIEND_HEIGHT = 102;
+
+// The heart and colon of the misses panel, from the label's left edge.
+constexpr double HEART_CENTRE_DX = 20, HEART_SIZE = 36;
+constexpr int COLON_LEFT_DX = 42, COLON_INSET = 4;
+constexpr Rgb FRAME_WHITE = {255, 253, 246};
 
 // Clip that keeps everything outside a scene rectangle, so frames never
 // touch the pixels the scene owns.
@@ -56,7 +75,7 @@ void DrawSceneLabel(cairo_t* cr, const PixelRect& label, const char* word, Rgb i
     cairo_new_path(cr);
     RoundedRectPath(cr, label.left - 4, label.top - 1, label.right - label.left + 10, label.bottom - label.top + 2,
                     (label.bottom - label.top + 2) / 2.0);
-    PaintWithOutline(cr, CLOUD_CREAM, 1.5);
+    PaintOutlineThenFill(cr, CLOUD_CREAM, 1.5);
     DrawMascotHead(cr, label.left + 13, cy + 3, 10.5);
     // Solid, outline-free strokes stay crisp at this small size.
     UseFont(cr, FONT_BOLD, 23);
@@ -94,7 +113,7 @@ void DrawCounterPanel(cairo_t* cr, const PixelRect& panel) {
     cairo_fill(cr);
     cairo_restore(cr);
     CounterPanelPath(cr, panel);
-    PaintWithOutline(cr, PANEL_COLOR, 2.5);
+    PaintOutlineThenFill(cr, PANEL_COLOR, 2.5);
 }
 
 // A magnifying glass leaning between the two scenes: this is the game.
@@ -135,24 +154,20 @@ void DrawMagnifier(cairo_t* cr, double cx, double cy, double r) {
 // Everything around the two scenes, then the scenes themselves.
 void DrawLevelPicture(Canvas& canvas, int level) {
     cairo_t* cr = canvas.cr;
-    FillBackground(canvas, LEVEL_BACKGROUNDS[level - 1]);
+    FillBackground(canvas, LEVELS[level - 1].background);
 
     // Title cloud across the top, clear of the hint button's spot.
-    const double cloudLeft = 150, cloudRight = HINT_SPOT.left - 12;
     cairo_save(cr);
     cairo_translate(cr, 2, 5);
-    CloudPath(cr, cloudLeft, 4, cloudRight - cloudLeft, TITLE_CLOUD_BOTTOM - 4 - 5, 16);
+    CloudPath(cr, CLOUD_LEFT, CLOUD_TOP, CLOUD_RIGHT - CLOUD_LEFT, CLOUD_BOTTOM - CLOUD_TOP, CLOUD_BUMPS);
     SetColor(cr, 0, 0, 0, 0.18);
     cairo_fill(cr);
     cairo_restore(cr);
-    CloudPath(cr, cloudLeft, 4, cloudRight - cloudLeft, TITLE_CLOUD_BOTTOM - 4 - 5, 16);
-    PaintWithOutline(cr, CLOUD_CREAM, 2.5);
-    DrawTitleLettering(cr, (cloudLeft + cloudRight) / 2, 80, 500);
-    DrawMascotHead(cr, 76, 82, 38);
-    DrawSparkle(cr, 128, 26, 11, {255, 255, 255});
-    DrawSparkle(cr, 24, 140, 8, {255, 230, 120});
-    DrawSparkle(cr, 842, 40, 12, {255, 255, 255});
-    DrawSparkle(cr, 900, 70, 8, {255, 230, 120});
+    CloudPath(cr, CLOUD_LEFT, CLOUD_TOP, CLOUD_RIGHT - CLOUD_LEFT, CLOUD_BOTTOM - CLOUD_TOP, CLOUD_BUMPS);
+    PaintOutlineThenFill(cr, CLOUD_CREAM, 2.5);
+    DrawTitleLettering(cr, (CLOUD_LEFT + CLOUD_RIGHT) / 2, LETTERING_CENTRE_Y, LETTERING_WIDTH);
+    DrawMascotHead(cr, MASCOT_CENTRE.x, MASCOT_CENTRE.y, MASCOT_RADIUS);
+    for (const Sparkle& sparkle : SPARKLES) DrawSparkle(cr, sparkle.x, sparkle.y, sparkle.radius, sparkle.color);
 
     DrawSceneLabel(cr, UNALTERED_LABEL, "原圖", {36, 100, 190});
     DrawSceneLabel(cr, ALTERED_LABEL, "改圖", {210, 50, 110});
@@ -162,9 +177,9 @@ void DrawLevelPicture(Canvas& canvas, int level) {
                   (ALTERED_SCENE.top + ALTERED_SCENE.bottom) / 2.0 - 8, 15);
 
     // The friend wearing this level's number, right of the altered frame.
-    const KidLook friendLook = {{255, 214, 178}, {92, 58, 40}, SHIRT_COLOURS[level - 1], {56, 92, 170}, HAIR_SPIKY};
+    const KidLook friendLook = {{255, 214, 178}, {92, 58, 40}, LEVELS[level - 1].shirt, {56, 92, 170}, HAIR_SPIKY};
     const std::string number = std::to_string(level);
-    DrawKid(cr, (ALTERED_SCENE.right + 8 + LEVEL_FIGURE.right) / 2.0, LEVEL_FIGURE.bottom - 2, 102, friendLook,
+    DrawKid(cr, (ALTERED_SCENE.right + FRIEND_GAP + LEVEL_FIGURE.right) / 2.0, LEVEL_FIGURE.bottom - FRIEND_LIFT, FRIEND_HEIGHT, friendLook,
             POSE_STAND, false, number.c_str());
 
     // Counter strip: the game prints its digits just right of each label.
@@ -173,14 +188,15 @@ void DrawLevelPicture(Canvas& canvas, int level) {
     DrawCounterPanel(cr, MISSES_PANEL);
     DrawCandyTextIn(cr, "TIME:", TIME_LABEL.left, TIME_LABEL.top, TIME_LABEL.right, TIME_LABEL.bottom, 0);
     DrawCandyTextIn(cr, "SCORE:", SCORE_LABEL.left, SCORE_LABEL.top, SCORE_LABEL.right, SCORE_LABEL.bottom, 2);
-    const double heartX = HEART_LABEL.left + 20, heartY = (HEART_LABEL.top + HEART_LABEL.bottom) / 2.0;
+    const double heartX = HEART_LABEL.left + HEART_CENTRE_DX, heartY = (HEART_LABEL.top + HEART_LABEL.bottom) / 2.0;
     cairo_new_path(cr);
-    HeartPath(cr, heartX, heartY, 36);
-    PaintShadedWithOutline(cr, {236, 40, 60}, heartY - 18, heartY + 18, 2.5);
+    HeartPath(cr, heartX, heartY, HEART_SIZE);
+    PaintOutlineThenShadedFill(cr, {236, 40, 60}, heartY - HEART_SIZE / 2, heartY + HEART_SIZE / 2, 2.5);
     cairo_arc(cr, heartX - 7, heartY - 6, 4, 0, 2 * M_PI);
     SetColor(cr, 255, 255, 255, 0.8);
     cairo_fill(cr);
-    DrawCandyTextIn(cr, ":", HEART_LABEL.left + 42, HEART_LABEL.top + 4, HEART_LABEL.right, HEART_LABEL.bottom - 4, 0);
+    DrawCandyTextIn(cr, ":", HEART_LABEL.left + COLON_LEFT_DX, HEART_LABEL.top + COLON_INSET, HEART_LABEL.right,
+                    HEART_LABEL.bottom - COLON_INSET, 0);
 
     PlaceScenes(canvas, level);
 }

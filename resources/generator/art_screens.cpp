@@ -14,9 +14,6 @@ constexpr KidLook KID_LOOKS[] = {
     {{214, 160, 120}, {40, 32, 36}, {170, 100, 220}, {60, 130, 120}, HAIR_SPIKY},
 };
 
-// Sets the source to an Rgb.
-void Use(cairo_t* cr, Rgb color, double alpha = 1.0) { SetColor(cr, color.r, color.g, color.b, alpha); }
-
 // Adds an Rgb colour stop.
 void AddStop(cairo_pattern_t* pattern, double offset, Rgb color, double alpha = 1.0) {
     cairo_pattern_add_color_stop_rgba(pattern, offset, color.r / 255.0, color.g / 255.0, color.b / 255.0, alpha);
@@ -32,7 +29,7 @@ void DrawOutlinedCloud(cairo_t* cr, double x, double y, double w, double h, int 
     cairo_fill(cr);
     cairo_restore(cr);
     CloudPath(cr, x, y, w, h, bumps);
-    PaintShadedWithOutline(cr, fill, y, y + h, 3);
+    PaintOutlineThenShadedFill(cr, fill, y, y + h, 3);
 }
 
 // Little puffs of dust kicked up behind a runner.
@@ -50,7 +47,7 @@ void DrawDustPuffs(cairo_t* cr, double cx, double groundY, double size) {
 void DrawHeart(cairo_t* cr, double cx, double cy, double size, Rgb color) {
     cairo_new_path(cr);
     HeartPath(cr, cx, cy, size);
-    PaintShadedWithOutline(cr, color, cy - size / 2, cy + size / 2, 1.5);
+    PaintOutlineThenShadedFill(cr, color, cy - size / 2, cy + size / 2, 1.5);
 }
 
 // The game's title, small, on a soft white pill at the bottom right.
@@ -112,9 +109,9 @@ void DrawTitlePicture(Canvas& canvas) {
             cairo_arc(cr, fx + 7 * std::cos(angle), fy + 7 * std::sin(angle), 5.5, 0, 2 * M_PI);
             cairo_close_path(cr);
         }
-        PaintWithOutline(cr, i % 2 ? Rgb{255, 255, 255} : Rgb{255, 170, 200}, 1.2);
+        PaintOutlineThenFill(cr, i % 2 ? WHITE : Rgb{255, 170, 200}, 1.2);
         cairo_arc(cr, fx, fy, 4, 0, 2 * M_PI);
-        PaintWithOutline(cr, {255, 206, 36}, 1);
+        PaintOutlineThenFill(cr, {255, 206, 36}, 1);
     }
 
 
@@ -136,8 +133,8 @@ void DrawTitlePicture(Canvas& canvas) {
     DrawOutlinedCloud(cr, 485, 34, 445, 236, 14, {196, 228, 250});
     DrawTitleLettering(cr, 706, 154, 396);
     DrawMascotHead(cr, 870, 72, 30);
-    DrawSparkle(cr, 540, 40, 16, {255, 255, 255});
-    DrawSparkle(cr, 905, 250, 13, {255, 255, 255});
+    DrawSparkle(cr, 540, 40, 16, WHITE);
+    DrawSparkle(cr, 905, 250, 13, WHITE);
     DrawSparkle(cr, 610, 300, 10, {255, 190, 60});
     DrawHeart(cr, 520, 330, 26, {240, 100, 140});
     DrawHeart(cr, 900, 330, 22, {255, 150, 190});
@@ -166,8 +163,8 @@ void DrawClearedPicture(Canvas& canvas) {
         cairo_close_path(cr);
     }
     cairo_pattern_t* glow = cairo_pattern_create_radial(faceX, faceY, 100, faceX, faceY, 560);
-    AddStop(glow, 0, {255, 255, 255}, 0.45);
-    AddStop(glow, 1, {255, 255, 255}, 0);
+    AddStop(glow, 0, WHITE, 0.45);
+    AddStop(glow, 1, WHITE, 0);
     cairo_set_source(cr, glow);
     cairo_fill(cr);
     cairo_pattern_destroy(glow);
@@ -190,11 +187,11 @@ void DrawClearedPicture(Canvas& canvas) {
             cairo_arc(cr, -16 + finger * 16, -44, 10, 0, 2 * M_PI);
         }
         cairo_restore(cr);
-        PaintShadedWithOutline(cr, {255, 200, 62}, hy - 60, hy + 40, 3);
+        PaintOutlineThenShadedFill(cr, {255, 200, 62}, hy - 60, hy + 40, 3);
     }
-    DrawSparkle(cr, 80, 120, 26, {255, 255, 255});
-    DrawSparkle(cr, 440, 150, 20, {255, 255, 255});
-    DrawSparkle(cr, 460, 540, 16, {255, 255, 255});
+    DrawSparkle(cr, 80, 120, 26, WHITE);
+    DrawSparkle(cr, 440, 150, 20, WHITE);
+    DrawSparkle(cr, 460, 540, 16, WHITE);
 
     DrawCandyText(cr, "GOOD JOB!", 705, 80, 110, 450, 0);
     DrawSmallTitle(cr, w - 14, h - 6);
@@ -216,10 +213,10 @@ void DrawGameOverPicture(Canvas& canvas) {
     // Faint stars high up on the right.
     unsigned seed = 99u;
     for (int i = 0; i < 60; ++i) {
-        const double x = 330 + NextUnit(seed) * (w - 330), y = NextUnit(seed) * 300;
-        const double r = 0.8 + 1.8 * NextUnit(seed);
+        const double x = 330 + NextRandom(&seed) * (w - 330), y = NextRandom(&seed) * 300;
+        const double r = 0.8 + 1.8 * NextRandom(&seed);
         cairo_arc(cr, x, y, r, 0, 2 * M_PI);
-        SetColor(cr, 255, 255, 255, 0.35 + 0.4 * NextUnit(seed));
+        SetColor(cr, 255, 255, 255, 0.35 + 0.4 * NextRandom(&seed));
         cairo_fill(cr);
     }
 
@@ -329,7 +326,7 @@ void DrawFinalPicture(Canvas& canvas) {
     cairo_set_line_width(cr, 4);
     cairo_stroke(cr);
 
-    DrawSparkle(cr, cx - 250, cy - 200, 22, {255, 255, 255});
-    DrawSparkle(cr, cx + 260, cy - 180, 18, {255, 255, 255});
+    DrawSparkle(cr, cx - 250, cy - 200, 22, WHITE);
+    DrawSparkle(cr, cx + 260, cy - 180, 18, WHITE);
     DrawCandyText(cr, "END", 810, 548, 130, 260, 0);
 }

@@ -17,9 +17,6 @@ constexpr int CAPTION_HEIGHT = 44;
 constexpr int HEADER_HEIGHT = 200;
 constexpr int SECTION_TITLE_HEIGHT = 64;
 
-// Sets the source to an Rgb.
-void Use(cairo_t* cr, Rgb color, double alpha = 1.0) { SetColor(cr, color.r, color.g, color.b, alpha); }
-
 // One thumbnail to place: what it shows and how large.
 struct Card {
     const Canvas* canvas;
@@ -27,22 +24,6 @@ struct Card {
     double scale;
     bool pixelated;  // magnified without smoothing, to show real pixels
 };
-
-// What the game uses a resource for, in a few words.
-std::string CaptionOf(const char* name) {
-    static const char* const known[][2] = {
-        {"pic1", "title"},         {"pic2", "level cleared"},  {"pic3", "game over"},
-        {"pic4", "the end"},       {"bs_1", "start"},          {"be_1", "exit (title)"},
-        {"bn_1", "next level"},    {"be_3", "exit (cleared)"}, {"be_5", "exit (game over)"},
-        {"bb_1", "back to title"}, {"bh_1", "hint, 3 left"},   {"bh_2", "hint, 2 left"},
-        {"bh_3", "hint, 1 left"},  {"bh_4", "hint, none left"},
-    };
-    for (const auto& entry : known)
-        if (std::strcmp(entry[0], name) == 0) return entry[1];
-    for (int i = FIRST_LEVEL_PICTURE; i < PICTURE_COUNT; ++i)
-        if (std::strcmp(PICTURES[i].name, name) == 0) return "level " + std::to_string(i - FIRST_LEVEL_PICTURE + 1);
-    return "";
-}
 
 // Card outer size for a thumbnail.
 double CardWidth(const Card& card) {
@@ -154,8 +135,8 @@ void DrawHeader(cairo_t* cr) {
     }
     SetColor(cr, 255, 255, 255);
     cairo_fill(cr);
-    DrawSparkle(cr, 260, 48, 18, {255, 255, 255});
-    DrawSparkle(cr, 1790, 60, 22, {255, 255, 255});
+    DrawSparkle(cr, 260, 48, 18, WHITE);
+    DrawSparkle(cr, 1790, 60, 22, WHITE);
     DrawSparkle(cr, 1690, 34, 12, {255, 240, 160});
     DrawSparkle(cr, 360, 120, 12, {255, 240, 160});
     DrawTitleLettering(cr, SHEET_WIDTH / 2.0, 84, 900);
@@ -168,29 +149,15 @@ void DrawHeader(cairo_t* cr) {
 }  // namespace
 
 // Lays out screens, levels, buttons and the icon in labelled sections.
-void WriteContactSheet(const char* path, const NamedCanvas* items, int count) {
-    std::vector<Card> screens, levels, buttons;
-    for (int i = 0; i < count; ++i) {
-        const char* name = items[i].name;
-        Card card = {items[i].canvas, name, CaptionOf(name), 1.0, false};
-        bool isPicture = false;
-        int pictureIndex = 0;
-        for (int p = 0; p < PICTURE_COUNT; ++p) {
-            if (std::strcmp(PICTURES[p].name, name) == 0) {
-                isPicture = true;
-                pictureIndex = p;
-            }
-        }
-        if (isPicture && pictureIndex < FIRST_LEVEL_PICTURE) {
-            card.scale = 0.48;
-            screens.push_back(card);
-        } else if (isPicture) {
-            card.scale = 0.36;
-            levels.push_back(card);
-        } else {
-            buttons.push_back(card);
-        }
+void WriteContactSheet(const char* path, const Canvas* pictures, const Canvas* buttons) {
+    std::vector<Card> screens, levels, buttonCards;
+    for (int i = 0; i < PICTURE_COUNT; ++i) {
+        const bool isScreen = i < FIRST_LEVEL_PICTURE;
+        const Card card = {&pictures[i], PICTURES[i].name, PictureCaption(i), isScreen ? 0.48 : 0.36, false};
+        (isScreen ? screens : levels).push_back(card);
     }
+    for (int i = 0; i < BUTTON_BITMAP_COUNT; ++i)
+        buttonCards.push_back({&buttons[i], BUTTON_BITMAPS[i].name, ButtonCaption(i), 1.0, false});
 
     // The icon as the game ships it, 1:1, and its 32-pixel figure magnified.
     Canvas icon16 = NewCanvas(16, 16), icon32 = NewCanvas(32, 32);
@@ -209,9 +176,9 @@ void WriteContactSheet(const char* path, const NamedCanvas* items, int count) {
     for (size_t i = 0; i < levels.size(); i += 5)
         levelRows.emplace_back(levels.begin() + i, levels.begin() + std::min(levels.size(), i + 5));
     std::vector<std::vector<Card>> buttonRows;
-    const size_t firstRow = std::min<size_t>(6, buttons.size());
-    buttonRows.emplace_back(buttons.begin(), buttons.begin() + firstRow);
-    buttonRows.emplace_back(buttons.begin() + firstRow, buttons.end());
+    const size_t firstRow = std::min<size_t>(6, buttonCards.size());
+    buttonRows.emplace_back(buttonCards.begin(), buttonCards.begin() + firstRow);
+    buttonRows.emplace_back(buttonCards.begin() + firstRow, buttonCards.end());
     buttonRows.back().insert(buttonRows.back().end(), icons.begin(), icons.end());
 
     auto rowHeight = [](const std::vector<Card>& row) {

@@ -18,17 +18,6 @@ double SecondsSince(std::chrono::steady_clock::time_point start) {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
-// Draws the full-window picture at PICTURES[index].
-void DrawPicture(Canvas& canvas, int index) {
-    switch (index) {
-        case 0: DrawTitlePicture(canvas); break;
-        case 1: DrawClearedPicture(canvas); break;
-        case 2: DrawGameOverPicture(canvas); break;
-        case 3: DrawFinalPicture(canvas); break;
-        default: DrawLevelPicture(canvas, index - FIRST_LEVEL_PICTURE + 1); break;
-    }
-}
-
 void PrintUsage() {
     std::fprintf(stderr, "usage: tumblewit-generator --fonts FONT_DIR --out OUTPUT_DIR\n");
 }
@@ -52,7 +41,6 @@ int main(int argc, char** argv) {
 
     Canvas pictures[PICTURE_COUNT];
     Canvas buttons[BUTTON_BITMAP_COUNT];
-    NamedCanvas sheet[PICTURE_COUNT + BUTTON_BITMAP_COUNT];
 
     for (int i = 0; i < PICTURE_COUNT; ++i) {
         const PictureEntry& item = PICTURES[i];
@@ -61,14 +49,12 @@ int main(int argc, char** argv) {
         pictures[i] = NewCanvas(item.width, item.height);
         DrawPicture(pictures[i], i);
         WriteBytes(outDir + "/" + item.name + ".bmp", EncodeBmp24(pictures[i]));
-        sheet[i] = {item.name, &pictures[i]};
     }
     for (int i = 0; i < BUTTON_BITMAP_COUNT; ++i) {
         const PictureEntry& item = BUTTON_BITMAPS[i];
         buttons[i] = NewCanvas(item.width, item.height);
-        DrawButtonBitmap(buttons[i], item.name);
+        DrawButtonFace(buttons[i], i);
         WriteBytes(outDir + "/" + item.name + ".bmp", EncodeBmp24(buttons[i]));
-        sheet[PICTURE_COUNT + i] = {item.name, &buttons[i]};
     }
     std::printf("  %d button faces\n", BUTTON_BITMAP_COUNT);
 
@@ -83,7 +69,7 @@ int main(int argc, char** argv) {
         WriteBytes(outDir + "/" + item.file, EncodeWav(item, MakeSoundData(item)));
     }
 
-    WriteContactSheet((outDir + "/contact-sheet.png").c_str(), sheet, PICTURE_COUNT + BUTTON_BITMAP_COUNT);
+    WriteContactSheet((outDir + "/contact-sheet.png").c_str(), pictures, buttons);
 
     for (Canvas& canvas : pictures) FreeCanvas(canvas);
     for (Canvas& canvas : buttons) FreeCanvas(canvas);

@@ -1,18 +1,14 @@
 // The thirteen scenes: picks the level's drawing procedure.
 #include "scene_kit.h"
 
-// Draws level's scene; each procedure starts with an opaque backdrop.
+// Draws the scene of level (1 to LEVEL_COUNT) on an opaque white base.
 void DrawScene(cairo_t* cr, int level, bool altered) {
-    static void (*const drawers[LEVEL_COUNT])(cairo_t*, bool) = {
-        DrawFarmScene,     DrawNightCityScene, DrawGardenScene,  DrawAquariumScene, DrawKitchenScene,
-        DrawFiresideScene, DrawBakeryScene,    DrawSpaceScene,   DrawSeasideScene,  DrawStreetScene,
-        DrawToyShelfScene, DrawPartyScene,     DrawWinterScene,
+    // One scene a LEVEL row of the catalogue, level 1 first.
+    static void (*const drawers[])(cairo_t*, bool) = {
+#define LEVEL(number, name, width, height, background, shirt, scene) scene,
+#include "catalogue.inc"
     };
-    if (level < 1 || level > LEVEL_COUNT) {
-        SetColor(cr, 255, 255, 255);
-        cairo_paint(cr);
-        return;
-    }
+    static_assert(sizeof drawers / sizeof drawers[0] == LEVEL_COUNT, "one scene a level");
     cairo_save(cr);
     // Opaque base first, so no scene can leave a see-through pixel.
     SetColor(cr, 255, 255, 255);

@@ -6,8 +6,8 @@
 # through the X server (XTEST), and the recording is matched against the
 # game's own WAVE resources by hear.py.
 #
-#   audio_test.sh --game tumblewit.exe --probe e2e_probe.exe --root REPO
-#                 --sounds GENERATED_DIR --keep DIR
+#   audio_test.sh --game tumblewit.exe --probe e2e_probe.exe --xdrive XDRIVE
+#                 --root REPO --sounds GENERATED_DIR --keep DIR
 #
 # The play: the title music from launch through its first loop; start; one
 # find; nine misses; back to the title; the music again. The recording and
@@ -16,21 +16,22 @@
 # Exits 77 (skipped) only when no PulseAudio server is installed.
 set -uo pipefail
 
-GAME="" PROBE="" ROOT="" SOUNDS="" KEEP=""
+GAME="" PROBE="" XDRIVE="" ROOT="" SOUNDS="" KEEP=""
 while [ $# -gt 0 ]; do
     case "$1" in
         --game) GAME=$2; shift 2 ;;
         --probe) PROBE=$2; shift 2 ;;
+        --xdrive) XDRIVE=$2; shift 2 ;;
         --root) ROOT=$2; shift 2 ;;
         --sounds) SOUNDS=$2; shift 2 ;;
         --keep) KEEP=$2; shift 2 ;;
         *) echo "audio_test: unknown option $1" >&2; exit 2 ;;
     esac
 done
-for name in GAME PROBE ROOT SOUNDS KEEP; do
+for name in GAME PROBE XDRIVE ROOT SOUNDS KEEP; do
     [ -n "${!name}" ] || { echo "FAIL: --${name,,} is required" >&2; exit 2; }
 done
-for file in "$GAME" "$PROBE" "$ROOT/scripts/wine-run.sh" "$SOUNDS/music.wav"; do
+for file in "$GAME" "$PROBE" "$XDRIVE" "$ROOT/scripts/wine-run.sh" "$SOUNDS/music.wav"; do
     [ -f "$file" ] || { echo "FAIL: missing $file (build first)" >&2; exit 1; }
 done
 
@@ -40,8 +41,8 @@ if ! command -v pulseaudio >/dev/null || ! command -v parec >/dev/null || ! comm
     exit 77
 fi
 PYTHON=/usr/bin/python3
-"$PYTHON" -c 'import numpy, Xlib.ext.xtest' 2>/dev/null || {
-    echo "FAIL: $PYTHON lacks numpy or Xlib (Debian's python3-numpy and python3-xlib)" >&2
+"$PYTHON" -c 'import numpy' 2>/dev/null || {
+    echo "FAIL: $PYTHON lacks numpy (Debian's python3-numpy)" >&2
     exit 1
 }
 [ -n "${DISPLAY:-}" ] || {
@@ -146,17 +147,27 @@ RECORD_PID=$!
 nice -n -10 parec --device=tumblewit_test.monitor --raw --format=s16le --rate=$RATE --channels=2 --latency-msec=10 \
     >"$WORK/sound" 2>"$WORK/parec.err" &
 PAREC_PID=$!
-mkfifo "$WORK/mouse"
-"$PYTHON" "$HERE/xtest_input.py" <"$WORK/mouse" >"$KEEP/events.txt" 2>"$WORK/mouse.err" &
-MOUSE_PID=$!
-exec 3>"$WORK/mouse"
-mouse() { echo "$*" >&3; }
+# The mouse is xdrive, the e2e tests' XTEST tool. Every click and mark goes
+# to events.txt as "LABEL SECONDS" on the clock the recorder stamps with.
+coproc XDRIVE_PROC { exec "$XDRIVE" 2>"$WORK/mouse.err"; }
+MOUSE_PID=$XDRIVE_PROC_PID
+read -r -t 10 started <&"${XDRIVE_PROC[0]}"
+[ "$started" = ready ] || { echo "FAIL: the XTEST mouse did not start: $started $(cat "$WORK/mouse.err")"; exit 1; }
+: >"$KEEP/events.txt"
+drive() {   # COMMAND ...; the reply's first number in REPLY_MS
+    local reply
+    echo "$*" >&"${XDRIVE_PROC[1]}" || return 1
+    read -r -t 10 reply <&"${XDRIVE_PROC[0]}" || return 1
+    [[ $reply == ok* ]] || { echo "FAIL: xdrive: $reply" >&2; return 1; }
+    read -r _ REPLY_MS _ <<<"$reply"
+}
+note() { awk -v label="$1" -v ms="$2" 'BEGIN { printf "%s %.6f\n", label, ms / 1000 }' >>"$KEEP/events.txt"; }
+mark() { drive now && note "$1" "$REPLY_MS"; }
 
 CX=0 CY=0
 # Clicks at client coordinates and names the release for hear.py.
 click_at() {   # LABEL X Y
-    mouse move $((CX + $2)) $((CY + $3))
-    mouse click "$1"
+    drive click $((CX + $2)) $((CY + $3)) && note "$1" "$REPLY_MS"
 }
 click_button() {   # LABEL SPOT
     local x y w h
@@ -166,15 +177,12 @@ click_button() {   # LABEL SPOT
 
 # ------------------------------------------------------------------ play
 # The game starts only once the recording runs and the mouse answers.
-mouse mark ready
 for _ in $(seq 100); do
-    grep -q '^ready ' "$KEEP/events.txt" 2>/dev/null && [ "$(stat -c %s "$KEEP/recording.raw" 2>/dev/null || echo 0)" -gt $((RATE * 4 / 2)) ] && break
+    [ "$(stat -c %s "$KEEP/recording.raw" 2>/dev/null || echo 0)" -gt $((RATE * 4 / 2)) ] && break
     sleep 0.1
 done
-grep -q '^ready ' "$KEEP/events.txt" || { echo "FAIL: the XTEST mouse did not start: $(cat "$WORK/mouse.err")"; exit 1; }
 [ "$(stat -c %s "$KEEP/recording.raw")" -gt 0 ] || { echo "FAIL: the recording did not start: $(cat "$WORK/parec.err")"; exit 1; }
-mouse mark launch
-for _ in $(seq 50); do grep -q '^launch ' "$KEEP/events.txt" && break; sleep 0.02; done
+mark launch
 E2E_RUN_TAG=audio "$WINE_RUN" "$PROBE" launch "$GAME" "$STOP_FILE" 180 >"$WORK/probe.out" 2>"$WORK/probe.err" &
 PROBE_PID=$!
 deadline=$((SECONDS + 30))
@@ -184,7 +192,7 @@ while [ $SECONDS -lt $deadline ] && ! grep -q '^client ' "$WORK/probe.out" 2>/de
 done
 line=$(tr -d '\r' <"$WORK/probe.out" | grep '^client ')
 [ -n "$line" ] || { echo "FAIL: the game's window did not appear within 30 s: $(tr -d '\r' <"$WORK/probe.out" | tr '\n' ' ')"; exit 1; }
-mouse mark window
+mark window
 read -r _ CX CY _ <<<"$line"
 echo "  game window's client area at ($CX,$CY)"
 
@@ -202,14 +210,14 @@ done
 sleep 0.5   # the ninth miss raises the game-over screen
 click_button back BACK_BUTTON
 sleep 3
-mouse mark end
+mark end
 
 # Everything stops before the recording is judged.
 touch "$STOP_FILE"
 for _ in $(seq 50); do kill -0 "$PROBE_PID" 2>/dev/null || break; sleep 0.1; done
 stop_pid "$PROBE_PID"
 PROBE_PID=""
-exec 3>&-
+echo quit >&"${XDRIVE_PROC[1]}" 2>/dev/null
 stop_pid "$MOUSE_PID"
 MOUSE_PID=""
 # Ending parec ends the pipe, and the recorder writes its start time.

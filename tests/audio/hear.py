@@ -3,7 +3,7 @@
 
     hear.py --recording RAW --rate RATE --events EVENTS --sounds DIR
 
-RAW is s16le stereo at RATE with its first frame's CLOCK_MONOTONIC time in
+RAW is s16le stereo at RATE with its first frame's CLOCK_MONOTONIC_RAW time in
 RAW.start; EVENTS has "LABEL SECONDS" lines (launch, window, start, find,
 miss1..miss9, back, end) on the same clock. Every sound is found by
 normalised cross-correlation of the recording (mono) against the resource,

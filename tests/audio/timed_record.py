@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 """Writes the raw recording that arrives on standard input (parec's output:
 s16le, stereo, RATE frames a second) to OUT, and, when the input ends, the
-CLOCK_MONOTONIC time of its first frame to OUT.start.
+CLOCK_MONOTONIC_RAW time of its first frame (the clock
+xdrive stamps its clicks with) to OUT.start.
 
 A chunk can only arrive after its last frame was captured, so every chunk
 gives an upper bound on the start: arrival time minus the frames so far over
@@ -24,7 +25,7 @@ def main():
     with open(out_path, "wb") as out:
         while True:
             chunk = os.read(0, 16384)
-            arrived = time.monotonic()
+            arrived = time.clock_gettime(time.CLOCK_MONOTONIC_RAW)
             if not chunk:
                 break
             out.write(chunk)

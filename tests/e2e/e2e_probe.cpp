@@ -5,12 +5,19 @@
 //       counter boxes, scenes) as shell assignments, straight from
 //       resources/layout.h, so the script never carries its own copy.
 //
-//   e2e_probe launch GAME.exe STOP_FILE TIMEOUT_SECONDS
-//       Starts the game, waits for its main window, and prints where that
+//   e2e_probe launch GAME.exe STOP_FILE TIMEOUT_SECONDS [WINDOW_CLASS]
+//       Starts the game (or another program whose main window has the
+//       class given; the game's by default), waits for its main window, and prints where that
 //       window and its client area are on the screen. Then it waits for the
 //       game to end and prints its exit code, which is also this program's.
 //       If STOP_FILE appears or the timeout passes first, the game is
 //       terminated (only that process) and the probe exits non-zero.
+//
+//   e2e_probe counter TEXT LEFT TOP RIGHT BOTTOM OUT.ppm
+//       Draws TEXT as the game draws a counter in that box (its own drawing
+//       routine, on a background no picture holds), and writes the grey cell
+//       that the text occupies as a PPM. Prints "cell X Y W H", the cell's
+//       place in client coordinates, so a screenshot can be compared there.
 #include <windows.h>
 
 #include <cstdarg>
@@ -19,7 +26,9 @@
 #include <cstring>
 #include <string>
 
+#include "game/game_state.h"
 #include "resources/layout.h"
+#include "rules/counters.h"
 
 namespace {
 
@@ -104,10 +113,10 @@ int PrintLayout() {
     return ok ? 0 : 2;
 }
 
-// The visible main window of the game process pid, or null.
-HWND FindGameWindow(DWORD pid) {
+// The visible top-level window of class windowClass in process pid, or null.
+HWND FindGameWindow(DWORD pid, const char* windowClass) {
     HWND candidate = nullptr;
-    while ((candidate = FindWindowExA(nullptr, candidate, "ViewBMPWinClass", nullptr))) {
+    while ((candidate = FindWindowExA(nullptr, candidate, windowClass, nullptr))) {
         DWORD owner = 0;
         GetWindowThreadProcessId(candidate, &owner);
         if (owner == pid && IsWindowVisible(candidate)) return candidate;
@@ -120,7 +129,7 @@ bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str(
 // Linux paths reach Windows programs through the Z: drive.
 std::string WindowsPath(const char* path) { return path[0] == '/' ? std::string("Z:") + path : path; }
 
-int Launch(const char* gameArg, const char* stopArg, const char* timeoutArg) {
+int Launch(const char* gameArg, const char* stopArg, const char* timeoutArg, const char* windowClass) {
     const std::string gamePath = WindowsPath(gameArg);
     const std::string stopPath = WindowsPath(stopArg);
     const long timeoutSeconds = std::strtol(timeoutArg, nullptr, 10);
@@ -146,7 +155,7 @@ int Launch(const char* gameArg, const char* stopArg, const char* timeoutArg) {
     for (;;) {
         if (WaitForSingleObject(process.hProcess, 50) == WAIT_OBJECT_0) break;
         if (!reported) {
-            if (HWND window = FindGameWindow(process.dwProcessId)) {
+            if (HWND window = FindGameWindow(process.dwProcessId, windowClass)) {
                 RECT outer, client;
                 GetWindowRect(window, &outer);
                 GetClientRect(window, &client);
@@ -174,11 +183,65 @@ int Launch(const char* gameArg, const char* stopArg, const char* timeoutArg) {
     return static_cast<int>(code);
 }
 
+// The counter's cell as the game would draw it; see the usage above.
+int DrawCounter(char** argv) {
+    const char* text = argv[2];
+    RECT box = {std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5]), std::atoi(argv[6])};
+    InitGameState();
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, box.right, box.bottom);
+    ReleaseDC(nullptr, screen);
+    HGDIOBJ previous = SelectObject(dc, bitmap);
+    const COLORREF unused = RGB(255, 0, 255);
+    HBRUSH brush = CreateSolidBrush(unused);
+    RECT all = {0, 0, box.right, box.bottom};
+    FillRect(dc, &all, brush);
+    DeleteObject(brush);
+    DrawCounterText(dc, text, &box);
+
+    // The cell: every pixel the drawing touched.
+    LONG left = box.right, top = box.bottom, right = 0, bottom = 0;
+    for (LONG y = box.top; y < box.bottom; ++y)
+        for (LONG x = box.left; x < box.right; ++x)
+            if (GetPixel(dc, x, y) != unused) {
+                if (x < left) left = x;
+                if (x >= right) right = x + 1;
+                if (y < top) top = y;
+                if (y >= bottom) bottom = y + 1;
+            }
+    int status = 0;
+    if (right <= left || bottom <= top) {
+        std::fprintf(stderr, "e2e_probe: the counter drew nothing\n");
+        status = 3;
+    } else if (FILE* out = std::fopen(WindowsPath(argv[7]).c_str(), "wb")) {
+        std::fprintf(out, "P6\n%ld %ld\n255\n", right - left, bottom - top);
+        for (LONG y = top; y < bottom; ++y)
+            for (LONG x = left; x < right; ++x) {
+                const COLORREF c = GetPixel(dc, x, y);
+                const unsigned char rgb[3] = {GetRValue(c), GetGValue(c), GetBValue(c)};
+                std::fwrite(rgb, 1, 3, out);
+            }
+        std::fclose(out);
+        Say("cell %ld %ld %ld %ld", left, top, right - left, bottom - top);
+    } else {
+        std::fprintf(stderr, "e2e_probe: cannot write %s\n", argv[7]);
+        status = 4;
+    }
+    SelectObject(dc, previous);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    return status;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     if (argc == 2 && std::strcmp(argv[1], "layout") == 0) return PrintLayout();
-    if (argc == 5 && std::strcmp(argv[1], "launch") == 0) return Launch(argv[2], argv[3], argv[4]);
-    std::fprintf(stderr, "usage: e2e_probe layout | e2e_probe launch GAME.exe STOP_FILE TIMEOUT_SECONDS\n");
+    if (argc == 8 && std::strcmp(argv[1], "counter") == 0) return DrawCounter(argv);
+    if ((argc == 5 || argc == 6) && std::strcmp(argv[1], "launch") == 0)
+        return Launch(argv[2], argv[3], argv[4], argc == 6 ? argv[5] : "ViewBMPWinClass");
+    std::fprintf(stderr, "usage: e2e_probe layout | launch PROGRAM.exe STOP_FILE TIMEOUT_SECONDS [CLASS] |\n"
+                         "       counter TEXT LEFT TOP RIGHT BOTTOM OUT.ppm\n");
     return 2;
 }

@@ -1,11 +1,12 @@
 #!/bin/bash
 # End-to-end play test: the built game runs under Wine in a real X window on
-# the current DISPLAY, is played with real mouse clicks (xdotool) at client
-# coordinates, and is judged from screenshots (ImageMagick) compared with the
-# very bitmaps the build made.
+# the current DISPLAY, is played with real clicks through the X server
+# (XTEST, from one long-lived xdrive process) at client coordinates, and is
+# judged from screenshots compared (ImageMagick) with the very bitmaps the
+# build made, and with counters drawn by the game's own routine.
 #
-#   play_test.sh --game tumblewit.exe --probe e2e_probe.exe --root REPO
-#                --pictures GENERATED_DIR --shots SHOT_DIR
+#   play_test.sh --game tumblewit.exe --probe e2e_probe.exe --xdrive xdrive
+#                --root REPO --pictures GENERATED_DIR --shots SHOT_DIR
 #
 # Scenarios, each with a fresh game process:
 #   exit-from-title  title screen and its buttons; the exit button ends the
@@ -24,23 +25,24 @@
 set -uo pipefail
 
 # ------------------------------------------------------------------ options
-GAME="" PROBE="" ROOT="" PICTURES="" SHOTS=""
-SCENARIOS="exit-from-title level-one game-over play-through"
+GAME="" PROBE="" XDRIVE="" ROOT="" PICTURES="" SHOTS=""
+SCENARIOS="exit-from-title level-one game-over play-through fast-player"
 while [ $# -gt 0 ]; do
     case "$1" in
         --scenario) SCENARIOS=$2; shift 2 ;;
         --game) GAME=$2; shift 2 ;;
         --probe) PROBE=$2; shift 2 ;;
+        --xdrive) XDRIVE=$2; shift 2 ;;
         --root) ROOT=$2; shift 2 ;;
         --pictures) PICTURES=$2; shift 2 ;;
         --shots) SHOTS=$2; shift 2 ;;
         *) echo "play_test: unknown option $1" >&2; exit 2 ;;
     esac
 done
-for name in GAME PROBE ROOT PICTURES SHOTS; do
+for name in GAME PROBE XDRIVE ROOT PICTURES SHOTS; do
     [ -n "${!name}" ] || { echo "FAIL: --${name,,} is required" >&2; exit 2; }
 done
-for file in "$GAME" "$PROBE" "$ROOT/scripts/wine-run.sh"; do
+for file in "$GAME" "$PROBE" "$XDRIVE" "$ROOT/scripts/wine-run.sh"; do
     [ -f "$file" ] || { echo "FAIL: missing $file (build first)" >&2; exit 1; }
 done
 [ -f "$PICTURES/pic1.bmp" ] || { echo "FAIL: no generated pictures in $PICTURES" >&2; exit 1; }
@@ -50,7 +52,7 @@ if [ -z "${DISPLAY:-}" ]; then
     echo "      run it through ./test.sh (which starts Xvfb) or set DISPLAY to a display." >&2
     exit 1
 fi
-for tool in xdotool import convert compare xdpyinfo; do
+for tool in xdotool convert compare identify xdpyinfo; do
     command -v "$tool" >/dev/null || { echo "FAIL: $tool is not installed" >&2; exit 1; }
 done
 xdpyinfo >/dev/null 2>&1 || { echo "FAIL: cannot open display $DISPLAY" >&2; exit 1; }
@@ -82,6 +84,31 @@ check() {
     return "$4"
 }
 
+# ------------------------------------------------------------ xdrive
+# One process for every click and screenshot of the run: no click waits for
+# a program to start.
+XD_PID=""
+start_xdrive() {
+    coproc XD { exec "$XDRIVE"; }
+    XD_PID=$XD_PID
+    local ready=""
+    IFS= read -r -t 10 ready <&"${XD[0]}"
+    [ "$ready" = ready ] || { echo "FAIL: xdrive did not start: $ready" >&2; exit 1; }
+}
+stop_xdrive() {
+    [ -n "$XD_PID" ] || return 0
+    echo quit >&"${XD[1]}" 2>/dev/null
+    kill "$XD_PID" 2>/dev/null
+    wait "$XD_PID" 2>/dev/null
+    XD_PID=""
+}
+# One command; its answer in XREPLY, and false unless it begins with "ok".
+xd() {
+    echo "$*" >&"${XD[1]}"
+    IFS= read -r -t 30 XREPLY <&"${XD[0]}" || XREPLY="error no answer from xdrive"
+    [[ $XREPLY == ok* ]]
+}
+
 # ---------------------------------------------------- the game's process
 PROBE_PID=""
 PROBE_OUT=""
@@ -108,6 +135,7 @@ stop_game() {
 }
 cleanup() {
     stop_game
+    stop_xdrive
     rm -rf "$WORK"
 }
 trap cleanup EXIT
@@ -215,7 +243,7 @@ cut_shot() {
     echo "$file"
 }
 # Screenshot of the client area.
-grab() { import -window root -crop "${CW}x${CH}+${CX}+${CY}" +repage "$CUR"; }
+grab() { xd grab "$CX" "$CY" "$CW" "$CH" "$CUR" || echo "  (screenshot failed: $XREPLY)" >&2; }
 keep() { [ -f "$CUR" ] && convert "$CUR" "$SHOTS/$SCENARIO-$1.png"; }
 # Differing pixels between the screenshot region and the same region of a
 # bitmap: "region_vs_picture PIC x y w h".
@@ -413,7 +441,9 @@ expect_ring() {   # LEVEL K WHAT [TIMEOUT]
 }
 
 # Counters: boxes reach from their top-left corner to the client's bottom
-# right; the digits are centred in them.
+# right, clipped to the window's own client size (every level picture lies
+# within it); the digits are centred in them.
+counter_box_end() { echo "$((CW < CLIENT_WIDTH ? CW : CLIENT_WIDTH)) $((CH < CLIENT_HEIGHT ? CH : CLIENT_HEIGHT))"; }
 counter_cell() {   # score|misses|timer -> x y w h around the digits
     local bx by
     case $1 in
@@ -425,7 +455,9 @@ counter_cell() {   # score|misses|timer -> x y w h around the digits
             echo "$l $t $((r - l)) $((b - t))"
             return ;;
     esac
-    local cx=$(((bx + CW) / 2)) cy=$(((by + CH) / 2))
+    local ex ey
+    read -r ex ey <<<"$(counter_box_end)"
+    local cx=$(((bx + ex) / 2)) cy=$(((by + ey) / 2))
     local half_w=$((COUNTER_FONT_HEIGHT * 3 / 4)) half_h=$((COUNTER_FONT_HEIGHT * 3 / 5))
     [ "$1" = score ] && half_w=$((COUNTER_FONT_HEIGHT * 5 / 4))
     echo "$((cx - half_w)) $((cy - half_h)) $((half_w * 2)) $((half_h * 2))"
@@ -457,10 +489,42 @@ cell_has_digits() {
     [ "$grey" -ge $((w * h / 5)) ] && [ "$dark" -ge 15 ]
 }
 
+# A counter showing a given text, as the game's own routine draws it there:
+# the probe draws it once into WORK and says where its cell lies.
+declare -A COUNTER_CELL
+counter_reference() {   # score|misses TEXT -> COUNTER_CELL[which-text]="x y w h file"
+    local key="$1-$2" bx by
+    [ -n "${COUNTER_CELL[$key]:-}" ] && return 0
+    case $1 in
+        score) read -r bx by <<<"$SCORE_BOX_TOP_LEFT" ;;
+        misses) read -r bx by <<<"$MISSES_BOX_TOP_LEFT" ;;
+    esac
+    local file="$WORK/counter-$key.ppm" line ex ey
+    read -r ex ey <<<"$(counter_box_end)"
+    line=$("$WINE_RUN" "$PROBE" counter "$2" "$bx" "$by" "$ex" "$ey" "$file" 2>/dev/null | tr -d '\r' | grep '^cell ')
+    [ -n "$line" ] || return 1
+    COUNTER_CELL[$key]="${line#cell } $file"
+}
+counter_shows() {   # score|misses TEXT
+    local x y w h file d
+    read -r x y w h file <<<"${COUNTER_CELL[$1-$2]}"
+    d=$(ae "$(cut_shot "$x" "$y" "$w" "$h")" "$file")
+    LAST="the $1 cell at ($x,$y) ${w}x$h: $d pixels differ from \"$2\" as the game draws it"
+    [ "$d" != ERR ] && [ "$d" -le 3 ]
+}
+expect_counter() {   # score|misses TEXT WHAT
+    if ! counter_reference "$1" "$2"; then
+        fail "$3" "the probe draws the $1 \"$2\"" "no cell from the probe"
+        return 1
+    fi
+    wait_for 3 counter_shows "$1" "$2"
+    check "$3: the $1 shows $2" "the $1 cell as the game draws \"$2\"" "$LAST" $?
+}
+
 # A point of the altered scene at least 8 pixels from every area of the
-# level: a sure miss.
+# level: a sure miss. The INDEX-th such point (0 first) gives another spot.
 miss_point() {
-    local level=$1 sl st sr sb x y k l t r b clear
+    local level=$1 skip=${2:-0} sl st sr sb x y k l t r b clear
     read -r sl st sr sb <<<"$ALTERED_SCENE"
     for ((y = st + 20; y < sb - 10; y += 10)); do
         for ((x = sl + 20; x < sr - 10; x += 10)); do
@@ -472,25 +536,18 @@ miss_point() {
                     break
                 fi
             done
-            [ $clear = 1 ] && { echo "$x $y"; return 0; }
+            if [ $clear = 1 ]; then
+                [ "$skip" -eq 0 ] && { echo "$x $y"; return 0; }
+                skip=$((skip - 1))
+            fi
         done
     done
     return 1
 }
 
 # ----------------------------------------------------------------- input
-# The pointer is moved without xdotool's --sync: that waits for a motion
-# event, and a move onto the spot the pointer already holds (the same button
-# twice, the same miss again) sends none, so it would hang for seconds while
-# the level's countdown runs on. The position is polled instead.
 click() {   # client x, y
-    local x=$((CX + $1)) y=$((CY + $2)) n
-    xdotool mousemove "$x" "$y"
-    for ((n = 0; n < 100; n++)); do
-        [ "$(xdotool getmouselocation --shell | head -2 | tr '\n' ' ')" = "X=$x Y=$y " ] && break
-        sleep 0.01
-    done
-    xdotool click 1
+    xd click $((CX + $1)) $((CY + $2)) || echo "  (click failed: $XREPLY)" >&2
 }
 click_area() {   # level k: the centre of the area, strictly inside
     local l t r b
@@ -737,11 +794,67 @@ scenario_play_through() {
     expect_button LEVEL_EXIT_BUTTON "$FINAL_PICTURE" absent
     expect_button HINT_BUTTON "$FINAL_PICTURE" absent
     # Nothing left to play: close the window as a player would.
-    xdotool key alt+F4
+    xd key alt+F4
     expect_exit_zero "closing the final screen (Alt+F4)"
 }
 
+# A burst: clicks 125 ms apart (8 a second), given as client "x y" pairs.
+burst() {
+    local points=() p
+    for p in "$@"; do
+        local x y
+        read -r x y <<<"$p"
+        points+=($((CX + x)) $((CY + y)))
+    done
+    xd clicks 125 "${points[@]}" || echo "  (burst failed: $XREPLY)" >&2
+}
+area_centre() { local l t r b; read -r l t r b <<<"$(area "$1" "$2")"; echo "$(((l + r) / 2)) $(((t + b) / 2))"; }
+
+scenario_fast_player() {
+    launch_game fast || return 1
+    expect_screen "$TITLE_PICTURE" 20 "title screen" || return 1
+    # The counters each burst must leave, drawn before the clock runs.
+    local want
+    for want in "misses 6" "misses 4" "misses 2" "score 110" "score 140" "score 160"; do
+        counter_reference $want || { fail "the probe draws the counter $want" "a cell" "none"; return 1; }
+    done
+    click_button START_BUTTON
+    local level k
+    # Each burst begins the moment its level shows: finds (f) and misses
+    # (m) at 8 a second, every one on its own spot; then the counters.
+    local -a plans=("f0 m f1 f2 m f3 m" "f0 m f1 m f2 f3" "f0 m f1 m f2")
+    local -a misses=(6 4 2) scores=(110 140 160)
+    for level in 1 2 3; do
+        expect_screen "${LEVEL_PICTURE[$level - 1]}" 5 "level $level is shown" || return 1
+        local points=() step n_miss=0 found=()
+        for step in ${plans[$level - 1]}; do
+            if [ "$step" = m ]; then
+                points+=("$(miss_point "$level" $((n_miss * 3)))")
+                n_miss=$((n_miss + 1))
+            else
+                points+=("$(area_centre "$level" "${step#f}")")
+                found+=("${step#f}")
+            fi
+        done
+        burst "${points[@]}"
+        for k in "${found[@]}"; do
+            expect_ring "$level" "$k" "burst of ${#points[@]} in level $level"
+        done
+        expect_counter misses "${misses[$level - 1]}" "every miss of the level-$level burst counted"
+        expect_counter score "${scores[$level - 1]}" "every click of the level-$level burst scored"
+        keep "0$level-burst-level$level"
+        [ "$level" = 3 ] && break
+        click_area "$level" 4
+        expect_screen "$CLEARED_PICTURE" 6 "level $level cleared" || return 1
+        wait_for 3 button_shown NEXT_BUTTON "$CLEARED_PICTURE"
+        click_button NEXT_BUTTON
+    done
+    xd key alt+F4
+    expect_exit_zero "closing the window (Alt+F4)"
+}
+
 # ----------------------------------------------------------------- main
+start_xdrive
 # Screens are told apart by their pictures: the ones that follow each other
 # must differ where the test looks.
 assert_pictures_differ "$TITLE_PICTURE" "${LEVEL_PICTURE[0]}"

@@ -28,12 +28,7 @@ protected:
 Bytes DrawPictureBytes(int index) {
     const PictureEntry& item = PICTURES[index];
     Canvas canvas = NewCanvas(item.width, item.height);
-    if (index < FIRST_LEVEL_PICTURE) {
-        void (*draw[])(Canvas&) = {DrawTitlePicture, DrawClearedPicture, DrawGameOverPicture, DrawFinalPicture};
-        draw[index](canvas);
-    } else {
-        DrawLevelPicture(canvas, index - FIRST_LEVEL_PICTURE + 1);
-    }
+    DrawPicture(canvas, index);
     Bytes bytes = EncodeBmp24(canvas);
     FreeCanvas(canvas);
     return bytes;

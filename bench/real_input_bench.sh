@@ -1,0 +1,236 @@
+#!/bin/bash
+# The real-input benchmark: the built game played through the X server
+# (XTEST clicks from tests/realinput/xdrive, one process for the whole run)
+# and every figure timed from the click's release to the moment the pixels
+# on the screen changed (XGetImage polled every quarter millisecond).
+#
+# The same run times a reference Win32 window that only fills itself on
+# WM_LBUTTONUP (the floor of this setup: X server, Wine's input handling,
+# Wine's way to the screen), and the game's busy delay D, before and after.
+#
+#   real_input_bench.sh XDRIVE GAME.exe PROBE.exe REFERENCE.exe WINE_RUN [GAMES]
+#
+# Runs on the current DISPLAY (bench.sh starts an Xvfb of its own). Prints
+# "ROW|what|n|median|p99|max|ratio|minus D|goal|verdict" lines and INFO lines.
+set -uo pipefail
+XDRIVE=$1 GAME=$2 PROBE=$3 REFERENCE=$4 WINE_RUN=$5 GAMES=${6:-2}
+WORK=$(mktemp -d "${TMPDIR:-/tmp}/tumblewit-realinput.XXXXXX")
+RUN_TAG="tumblewit-realinput-$$-$RANDOM"
+PROBE_PID=""
+
+# ------------------------------------------------------------- processes
+coproc XD { exec "$XDRIVE"; }
+XD_PID=$XD_PID
+xd() {   # one command, its answer in REPLY
+    echo "$*" >&"${XD[1]}"
+    IFS= read -r REPLY <&"${XD[0]}" || REPLY="error xdrive gone"
+}
+read -r REPLY <&"${XD[0]}"
+[ "$REPLY" = ready ] || { echo "real_input_bench: xdrive did not start: $REPLY" >&2; exit 1; }
+
+stop_program() {
+    [ -n "$PROBE_PID" ] || return 0
+    touch "$WORK/stop"
+    for _ in $(seq 50); do kill -0 "$PROBE_PID" 2>/dev/null || break; sleep 0.1; done
+    kill "$PROBE_PID" 2>/dev/null
+    wait "$PROBE_PID" 2>/dev/null
+    PROBE_PID=""
+    local pid
+    for pid in $(pgrep -f 'tumblewit|e2e_probe' 2>/dev/null); do
+        tr '\0' '\n' 2>/dev/null <"/proc/$pid/environ" | grep -qx "E2E_RUN_TAG=$RUN_TAG" && kill "$pid" 2>/dev/null
+    done
+}
+cleanup() {
+    stop_program
+    echo quit >&"${XD[1]}" 2>/dev/null
+    kill "$XD_PID" 2>/dev/null
+    wait "$XD_PID" 2>/dev/null
+    rm -rf "$WORK"
+}
+trap cleanup EXIT
+
+CX=0 CY=0 CW=0 CH=0
+# Starts PROGRAM through the probe (window class CLASS); sets CX CY CW CH.
+launch() {
+    rm -f "$WORK/stop" "$WORK/probe.out"
+    E2E_RUN_TAG="$RUN_TAG" "$WINE_RUN" "$PROBE" launch "$1" "$WORK/stop" 900 "$2" >"$WORK/probe.out" 2>/dev/null &
+    PROBE_PID=$!
+    local line=""
+    for _ in $(seq 300); do
+        line=$(tr -d '\r' <"$WORK/probe.out" 2>/dev/null | grep '^client ')
+        [ -n "$line" ] && break
+        sleep 0.1
+    done
+    [ -n "$line" ] || { echo "real_input_bench: no $2 window within 30 s" >&2; return 1; }
+    read -r _ CX CY CW CH <<<"$line"
+    sleep 2   # the first paints settle
+}
+
+# ------------------------------------------------------------- samples
+declare -A SAMPLES TIMEOUTS
+sample() {   # ROW CLICK_X CLICK_Y REGION_X REGION_Y REGION_W REGION_H MIN [TIMEOUT_MS]
+    local row=$1
+    xd clickwait $((CX + $2)) $((CY + $3)) $((CX + $4)) $((CY + $5)) "$6" "$7" "$8" "${9:-5000}"
+    case $REPLY in
+        "ok timeout") TIMEOUTS[$row]=$((${TIMEOUTS[$row]:-0} + 1)); return 1 ;;
+        ok\ *) local ms=${REPLY#ok }; SAMPLES[$row]+="${ms%% *} "; echo "$row $REPLY" >>"${SAMPLE_LOG:-/dev/null}"; return 0 ;;
+        *) echo "real_input_bench: xdrive: $REPLY" >&2; return 1 ;;
+    esac
+}
+wait_change() {   # REGION_X REGION_Y REGION_W REGION_H MIN TIMEOUT_MS
+    xd waitchange $((CX + $1)) $((CY + $2)) "$3" "$4" "$5" "$6"
+    [[ $REPLY != "ok timeout" && $REPLY == ok\ * ]]
+}
+pause_ms() { sleep "$(awk -v m="$1" 'BEGIN { printf "%.3f", m / 1000 }')"; }
+random_ms() { echo $((RANDOM % ($2 - $1 + 1) + $1)); }
+
+# ------------------------------------------------------------- layout
+LAYOUT=$("$WINE_RUN" "$PROBE" layout 2>/dev/null | tr -d '\r')
+grep -q '^AREA_13_4=' <<<"$LAYOUT" || { echo "real_input_bench: the probe printed no layout" >&2; exit 1; }
+eval "$LAYOUT"
+area() { local v="AREA_${1}_${2}"; echo "${!v}"; }
+centre_of() { local x y w h; read -r x y w h <<<"${!1}"; echo "$((x + w / 2)) $((y + h / 2))"; }
+
+# Where a ring shows first: the top of its ellipse, around the centre column.
+ring_sample() {   # ROW LEVEL K  (a click at the area's centre)
+    local l t r b
+    read -r l t r b <<<"$(area "$2" "$3")"
+    local cx=$(((l + r) / 2))
+    sample "$1" "$cx" $(((t + b) / 2)) $((cx - 4)) "$t" 9 5 8
+}
+# The hint's ring: pressing the hint button, waiting at the ring's top.
+hint_sample() {   # LEVEL K_EXPECTED
+    local l t r b hx hy
+    read -r l t r b <<<"$(area "$1" "$2")"
+    read -r hx hy <<<"$(centre_of HINT_BUTTON)"
+    local cx=$(((l + r) / 2))
+    sample hint "$hx" "$hy" $((cx - 4)) "$t" 9 5 8
+}
+# The misses-left digit's cell, centred in the box from its corner to the
+# client's bottom right clipped to the window's own client size.
+misses_cell() {
+    local bx by ex=$((CW < CLIENT_WIDTH ? CW : CLIENT_WIDTH)) ey=$((CH < CLIENT_HEIGHT ? CH : CLIENT_HEIGHT))
+    read -r bx by <<<"$MISSES_BOX_TOP_LEFT"
+    echo "$(((bx + ex) / 2 - 16)) $(((by + ey) / 2 - 14)) 32 28"
+}
+# A point of the altered scene far from every area of the level.
+miss_point() {
+    local level=$1 sl st sr sb x y k l t r b clear
+    read -r sl st sr sb <<<"$ALTERED_SCENE"
+    for ((y = st + 20; y < sb - 10; y += 10)); do
+        for ((x = sl + 20; x < sr - 10; x += 10)); do
+            clear=1
+            for ((k = 0; k < AREAS_PER_LEVEL; k++)); do
+                read -r l t r b <<<"$(area "$level" "$k")"
+                if [ $x -gt $((l - 8)) ] && [ $x -lt $((r + 8)) ] && [ $y -gt $((t - 8)) ] && [ $y -lt $((b + 8)) ]; then
+                    clear=0; break
+                fi
+            done
+            [ $clear = 1 ] && { echo "$x $y"; return 0; }
+        done
+    done
+}
+# In the top left of the window: no button, counter or ring on any screen,
+# and every picture that follows another differs there. Small, so that one
+# read of it costs little next to what is timed.
+SCREEN_REGION="20 20 200 60"
+SCREEN_MIN=3000
+
+# ------------------------------------------------------------- busy delay
+busy_delay() {
+    "$WINE_RUN" "$REFERENCE" delay 15 2>/dev/null | tr -d '\r' | awk '/^delay/ { print $2, $3, $4 }'
+}
+echo "bench: timing the busy delay (before)" >&2
+read -r D_BEFORE D_BEFORE_MIN D_BEFORE_MAX <<<"$(busy_delay)"
+
+# ------------------------------------------------------------- reference
+echo "bench: the reference window" >&2
+launch "$REFERENCE" TumblewitReference || exit 1
+for ((n = 0; n < 80; n++)); do
+    x=$(random_ms 40 $((CW - 40))) y=$(random_ms 40 $((CH - 40)))
+    sample reference "$x" "$y" $((x - 5)) $((y - 5)) 10 10 50 3000
+    pause_ms "$(random_ms 60 250)"
+done
+stop_program
+
+# ------------------------------------------------------------- the game
+play_game() {
+    launch "$GAME" ViewBMPWinClass || return 1
+    local sx sy nx ny level k misses=0 hints=0
+    read -r sx sy <<<"$(centre_of START_BUTTON)"
+    read -r nx ny <<<"$(centre_of NEXT_BUTTON)"
+    read -r rx ry rw rh <<<"$SCREEN_REGION"
+    sample start "$sx" "$sy" "$rx" "$ry" "$rw" "$rh" $SCREEN_MIN 10000 || return 1
+    for ((level = 1; level <= LEVEL_COUNT; level++)); do
+        pause_ms "$(random_ms 150 400)"
+        ring_sample first "$level" 0
+        local from=1
+        if [ $((level % 4)) = 0 ] && [ $hints -lt 3 ]; then
+            pause_ms "$(random_ms 150 400)"
+            hint_sample "$level" 1
+            hints=$((hints + 1))
+            from=2
+        fi
+        if [ $((level % 2)) = 1 ] && [ $misses -lt 8 ]; then
+            pause_ms "$(random_ms 150 400)"
+            read -r mx my <<<"$(miss_point "$level")"
+            read -r cellx celly cellw cellh <<<"$(misses_cell)"
+            sample misses "$mx" "$my" "$cellx" "$celly" "$cellw" "$cellh" 15
+            misses=$((misses + 1))
+        fi
+        for ((k = from; k < AREAS_PER_LEVEL; k++)); do
+            pause_ms "$(random_ms 120 400)"
+            ring_sample ring "$level" "$k"
+        done
+        # The cleared (or final) picture follows the second's pause.
+        wait_change "$rx" "$ry" "$rw" "$rh" $SCREEN_MIN 6000 || return 1
+        [ "$level" = "$LEVEL_COUNT" ] && break
+        pause_ms "$(random_ms 300 600)"
+        sample next "$nx" "$ny" "$rx" "$ry" "$rw" "$rh" $SCREEN_MIN 10000 || return 1
+    done
+    return 0
+}
+for ((g = 1; g <= GAMES; g++)); do
+    echo "bench: game $g of $GAMES" >&2
+    play_game || echo "bench: game $g stopped early (at a screen change that did not come)" >&2
+    stop_program
+done
+
+echo "bench: timing the busy delay (after)" >&2
+read -r D_AFTER D_AFTER_MIN D_AFTER_MAX <<<"$(busy_delay)"
+D=$(awk -v a="$D_BEFORE" -v b="$D_AFTER" 'BEGIN { printf "%.2f", (a > b ? a : b) }')
+
+# ------------------------------------------------------------- table
+stats() {   # "n median p99 max" of the samples
+    tr ' ' '\n' <<<"$1" | grep . | sort -g | awk '
+        { v[NR] = $1 }
+        END {
+            if (NR == 0) { print "0 - - -"; exit }
+            m = int((NR + 1) / 2); p = int(0.99 * NR + 0.999999); if (p < 1) p = 1
+            printf "%d %.1f %.1f %.1f\n", NR, v[m], v[p], v[NR]
+        }'
+}
+read -r RN RMED RP99 RMAX <<<"$(stats "${SAMPLES[reference]:-}")"
+echo "INFO|busy delay D (10,000,000 iterations under Wine, 15 runs each): median ${D_BEFORE} ms before (${D_BEFORE_MIN}-${D_BEFORE_MAX}), ${D_AFTER} ms after (${D_AFTER_MIN}-${D_AFTER_MAX}); D = ${D} ms, the larger"
+echo "ROW|reference window: click to its fill|$RN|$RMED|$RP99|$RMAX|1.00|-|floor|-|${TIMEOUTS[reference]:-0}"
+for row in first ring misses hint start next; do
+    read -r n med p99 max <<<"$(stats "${SAMPLES[$row]:-}")"
+    case $row in
+        first) what="first click of each level to its ring"; slack=5 ;;
+        ring) what="click to ring (later clicks)"; slack=5 ;;
+        misses) what="click to misses-left digit"; slack=5 ;;
+        hint) what="hint press to ring"; slack=5 ;;
+        start) what="start press to level picture"; slack=16 ;;
+        next) what="next press to level picture"; slack=16 ;;
+    esac
+    lost=${TIMEOUTS[$row]:-0}
+    if [ "$n" = 0 ]; then
+        echo "ROW|$what|0|-|-|-|-|-|-|MISS (no samples)|$lost"
+        continue
+    fi
+    echo "$what|$n|$med|$p99|$max|$lost" | awk -F'|' -v rp="$RP99" -v d="$D" -v s="$slack" '{
+        goal = rp + d + s
+        verdict = ($4 <= goal && $6 == 0) ? "PASS" : "MISS"
+        printf "ROW|%s|%s|%s|%s|%s|%.1fx|%.1f|<= %.1f|%s|%s\n", $1, $2, $3, $4, $5, ($4 / (rp > 0 ? rp : 1)), $4 - d, goal, verdict, $6
+    }'
+done

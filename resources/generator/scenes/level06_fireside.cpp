@@ -1,0 +1,286 @@
+// Level 6, on maroon: a cosy sitting room by the fire.
+// Its five changes, in area order:
+//   0. slippers: the slippers point the other way.
+//   1. yarn: a ball of red wool lies on the rug.
+//   2. garland: the garland under the mantel is gone.
+//   3. book: the book slides right along the side table.
+//   4. cat: the sleeping cat turns from ginger to grey.
+#include "scene_kit.h"
+
+#include <cmath>
+
+namespace {
+
+// The scene's palette.
+constexpr Rgb LYING_CAT_BLACK = {30, 24, 20};
+constexpr Rgb GARLAND_GREEN = {56, 130, 70};
+constexpr Rgb GARLAND_RED = {220, 40, 40};
+constexpr Rgb SLIPPERS_BLUE = {90, 130, 200};
+constexpr Rgb SLIPPERS_BLUE_2 = {60, 96, 170};
+constexpr Rgb SLIPPERS_WHITE = {250, 250, 250};
+constexpr Rgb YARN_BALL_RED = {200, 50, 70};
+constexpr Rgb YARN_BALL_RED_2 = {226, 70, 90};
+constexpr Rgb YARN_BALL_RED_3 = {170, 40, 60};
+constexpr Rgb FIRE_RED = {230, 80, 30};
+constexpr Rgb FIRE_ORANGE = {250, 150, 40};
+constexpr Rgb FIRE_YELLOW = {255, 226, 110};
+constexpr Rgb WALLPAPER_SAND = {246, 222, 170};
+constexpr Rgb WALLPAPER_SAND_2 = {226, 196, 146};
+constexpr Rgb WALLPAPER_SAND_3 = {236, 206, 150};
+constexpr Rgb WALLPAPER_BROWN = {140, 84, 56};
+constexpr Rgb WALLPAPER_BROWN_2 = {168, 108, 68};
+constexpr Rgb WALLPAPER_BROWN_3 = {130, 80, 50};
+constexpr Rgb WALLPAPER_BROWN_4 = {120, 74, 46};
+constexpr Rgb RUG_BROWN = {170, 60, 60};
+constexpr Rgb RUG_TAN = {236, 196, 110};
+constexpr Rgb NIGHT_WINDOW_CREAM = {250, 246, 236};
+constexpr Rgb NIGHT_WINDOW_NAVY = {24, 30, 70};
+constexpr Rgb NIGHT_WINDOW_PLUM = {60, 60, 120};
+constexpr Rgb NIGHT_WINDOW_CREAM_2 = {250, 240, 190};
+constexpr Rgb ARMCHAIR_SLATE = {70, 120, 110};
+constexpr Rgb ARMCHAIR_GREY = {90, 146, 132};
+constexpr Rgb ARMCHAIR_SLATE_2 = {60, 104, 96};
+constexpr Rgb ARMCHAIR_DARK_BROWN = {90, 60, 40};
+constexpr Rgb ARMCHAIR_YELLOW = {236, 190, 90};
+constexpr Rgb SIDE_TABLE_BROWN = {150, 96, 60};
+constexpr Rgb SIDE_TABLE_BROWN_2 = {130, 82, 50};
+constexpr Rgb SIDE_TABLE_BLUE = {60, 90, 180};
+constexpr Rgb LAMP_DARK_BROWN = {80, 70, 60};
+constexpr Rgb LAMP_SAND = {255, 230, 150};
+constexpr Rgb LAMP_SAND_2 = {250, 220, 150};
+constexpr Rgb FIREPLACE_RED = {190, 90, 70};
+constexpr Rgb FIREPLACE_BROWN = {150, 70, 56};
+constexpr Rgb FIREPLACE_CHARCOAL = {40, 26, 24};
+constexpr Rgb FIREPLACE_ORANGE = {255, 150, 60};
+constexpr Rgb FIREPLACE_BROWN_2 = {120, 80, 50};
+constexpr Rgb FIREPLACE_GREY = {120, 116, 112};
+constexpr Rgb FIREPLACE_BROWN_3 = {110, 70, 46};
+constexpr Rgb PAINTING_GOLD = {200, 150, 60};
+constexpr Rgb PAINTING_SKY = {150, 200, 230};
+constexpr Rgb PAINTING_CREAM = {230, 230, 200};
+constexpr Rgb PAINTING_GREEN = {90, 140, 90};
+constexpr Rgb CANDLE_CREAM = {250, 246, 226};
+constexpr Rgb CANDLE_FLAME_YELLOW = {255, 190, 60};
+constexpr Rgb LYING_CAT_CHARCOAL = {60, 60, 66};
+constexpr Rgb LYING_CAT_ORANGE = {236, 150, 70};
+
+// Cat curled up lying along a shelf, head on the left.
+void DrawLyingCat(cairo_t* cr, double cx, double baseY, Rgb fur) {
+    cairo_move_to(cr, cx + 20, baseY - 3);
+    cairo_curve_to(cr, cx + 30, baseY - 2, cx + 28, baseY - 10, cx + 24, baseY - 9);
+    PaintLine(cr, Darker(fur, 0.3), 3);
+    EllipsePath(cr, cx + 2, baseY - 5.2, 21, 5.2);
+    PaintShaded(cr, fur, 0.8);
+    EllipsePath(cr, cx - 18, baseY - 5.5, 6, 5);
+    PaintShaded(cr, fur, 0.8);
+    for (double side : {-1.0, 1.0}) {
+        cairo_move_to(cr, cx - 18 + side * 5, baseY - 8);
+        cairo_line_to(cr, cx - 18 + side * 4.5, baseY - 11);
+        cairo_line_to(cr, cx - 18 + side * 1, baseY - 9.5);
+        cairo_close_path(cr);
+    }
+    PaintShaded(cr, fur, 0.7);
+    for (double side : {-1.0, 1.0}) {
+        cairo_move_to(cr, cx - 18 + side * 3.5, baseY - 6);
+        cairo_line_to(cr, cx - 18 + side * 1.2, baseY - 5.5);
+    }
+    PaintLine(cr, LYING_CAT_BLACK, 0.8);
+    for (double x = cx - 4; x < cx + 16; x += 6) {
+        LinePath(cr, x, baseY - 9.5, x + 2, baseY - 6);
+    }
+    PaintLine(cr, Darker(fur, 0.25), 1);
+}
+
+// Evergreen garland swagged under a shelf, with red berries.
+void DrawGarland(cairo_t* cr, double left, double right, double topY) {
+    const double sag = 9;
+    for (double t = 0; t <= 1.0001; t += 0.05) {
+        const double x = left + (right - left) * t;
+        const double y = topY + sag * std::sin(t * 2 * M_PI - M_PI / 2) * 0.5 + sag * 0.5;
+        EllipsePath(cr, x, y, 3.6, 3);
+    }
+    PaintShaded(cr, GARLAND_GREEN, 0.6);
+    for (double t = 0.1; t < 1; t += 0.2) {
+        const double x = left + (right - left) * t;
+        const double y = topY + sag * std::sin(t * 2 * M_PI - M_PI / 2) * 0.5 + sag * 0.5;
+        EllipsePath(cr, x, y + 2, 2.4, 2.4);
+        PaintShaded(cr, GARLAND_RED, 0.5);
+    }
+}
+
+// A pair of slippers seen from above, toes towards facing (+1 right).
+void DrawSlippers(cairo_t* cr, double cx, double cy, double facing) {
+    cairo_save(cr);
+    cairo_translate(cr, cx, cy);
+    cairo_scale(cr, facing, 1);
+    for (double y : {-5.5, 5.5}) {
+        EllipsePath(cr, 0, y, 13, 4.8);
+        PaintShaded(cr, SLIPPERS_BLUE, 0.8);
+        EllipsePath(cr, 6, y, 6, 4.2);
+        PaintShaded(cr, SLIPPERS_BLUE_2, 0.6);
+        EllipsePath(cr, 12, y, 2, 2);
+        PaintFlat(cr, SLIPPERS_WHITE);
+    }
+    cairo_restore(cr);
+}
+
+// Ball of red wool with a loose end.
+void DrawYarnBall(cairo_t* cr, double cx, double cy, double r) {
+    cairo_move_to(cr, cx + r * 0.7, cy + r * 0.6);
+    cairo_curve_to(cr, cx + r * 1.2, cy + r, cx + r * 1.3, cy + r * 0.6, cx + r * 1.5, cy + r * 0.9);
+    PaintLine(cr, YARN_BALL_RED, 0.9);
+    EllipsePath(cr, cx, cy, r, r);
+    PaintShaded(cr, YARN_BALL_RED_2, 0.8);
+    for (double a = -0.6; a < 1.0; a += 0.5) {
+        cairo_save(cr);
+        cairo_translate(cr, cx, cy);
+        cairo_rotate(cr, a);
+        EllipsePath(cr, 0, 0, r * 0.9, r * 0.45);
+        cairo_restore(cr);
+    }
+    Use(cr, YARN_BALL_RED_3);
+    cairo_set_line_width(cr, 0.6);
+    cairo_stroke(cr);
+}
+
+// Flames in three layers.
+void DrawFire(cairo_t* cr, double cx, double baseY, double w, double h) {
+    const Rgb layers[3] = {FIRE_RED, FIRE_ORANGE, FIRE_YELLOW};
+    for (int i = 0; i < 3; ++i) {
+        const double s = 1 - i * 0.28;
+        cairo_move_to(cr, cx - w / 2 * s, baseY);
+        cairo_curve_to(cr, cx - w / 2 * s, baseY - h * 0.5 * s, cx - w * 0.2 * s, baseY - h * 0.6 * s, cx - w * 0.12 * s,
+                       baseY - h * s);
+        cairo_curve_to(cr, cx, baseY - h * 0.55 * s, cx + w * 0.1 * s, baseY - h * 0.8 * s, cx + w * 0.16 * s,
+                       baseY - h * 0.9 * s);
+        cairo_curve_to(cr, cx + w * 0.3 * s, baseY - h * 0.5 * s, cx + w / 2 * s, baseY - h * 0.4 * s, cx + w / 2 * s, baseY);
+        cairo_close_path(cr);
+        PaintFlat(cr, layers[i]);
+    }
+}
+
+}  // namespace
+
+// Draws the scene; the changes only when altered is set.
+void DrawFiresideScene(cairo_t* cr, bool altered) {
+    const SceneArea slippers = AreaOf(6, 0), yarn = AreaOf(6, 1), garland = AreaOf(6, 2), book = AreaOf(6, 3),
+                    cat = AreaOf(6, 4);
+    // Striped wallpaper and a wooden floor.
+    FillGradientRect(cr, 0, 0, SCENE_WIDTH, 192, WALLPAPER_SAND, WALLPAPER_SAND_2);
+    for (double x = 0; x < SCENE_WIDTH; x += 16) {
+        RectPath(cr, x, 0, 6, 192);
+        PaintFlat(cr, WALLPAPER_SAND_3);
+    }
+    RectPath(cr, 0, 184, SCENE_WIDTH, 8);
+    PaintShaded(cr, WALLPAPER_BROWN, 0.8);
+    FillGradientRect(cr, 0, 192, SCENE_WIDTH, SCENE_HEIGHT - 192, WALLPAPER_BROWN_2, WALLPAPER_BROWN_3);
+    for (double y = 200; y < SCENE_HEIGHT; y += 12) LinePath(cr, 0, y, SCENE_WIDTH, y);
+    PaintLine(cr, WALLPAPER_BROWN_4, 0.8);
+    // Round rug.
+    EllipsePath(cr, 170, 238, 150, 26);
+    PaintShaded(cr, RUG_BROWN, 1);
+    EllipsePath(cr, 170, 238, 134, 20);
+    Use(cr, RUG_TAN);
+    cairo_set_line_width(cr, 2);
+    cairo_stroke(cr);
+    // Night window.
+    RectPath(cr, 26, 18, 76, 70);
+    PaintFillThenOutline(cr, NIGHT_WINDOW_CREAM, 1);
+    FillGradientRect(cr, 30, 22, 68, 62, NIGHT_WINDOW_NAVY, NIGHT_WINDOW_PLUM);
+    EllipsePath(cr, 80, 38, 7, 7);
+    PaintFlat(cr, NIGHT_WINDOW_CREAM_2);
+    LinePath(cr, 64, 22, 64, 84);
+    LinePath(cr, 30, 53, 98, 53);
+    PaintLine(cr, NIGHT_WINDOW_CREAM, 3);
+    // Armchair.
+    RoundedRectPath(cr, 14, 100, 92, 78, 16);
+    PaintShaded(cr, ARMCHAIR_SLATE, 1.2);
+    RoundedRectPath(cr, 24, 150, 72, 20, 6);
+    PaintShaded(cr, ARMCHAIR_GREY, 1);
+    for (double x : {8.0, 96.0}) {
+        RoundedRectPath(cr, x, 128, 22, 52, 9);
+        PaintShaded(cr, ARMCHAIR_SLATE, 1.2);
+    }
+    RectPath(cr, 14, 178, 92, 12);
+    PaintShaded(cr, ARMCHAIR_SLATE_2, 1);
+    for (double x : {20.0, 96.0}) {
+        RectPath(cr, x, 190, 5, 8);
+        PaintShaded(cr, ARMCHAIR_DARK_BROWN, 0.7);
+    }
+    RoundedRectPath(cr, 36, 128, 30, 22, 8);
+    PaintShaded(cr, ARMCHAIR_YELLOW, 0.8);
+    // Side table with a book that slides along it.
+    RectPath(cr, book.left - 3, book.bottom - 1, book.w + 6, 4);
+    PaintShaded(cr, SIDE_TABLE_BROWN, 0.8);
+    for (double x : {book.left + 1, book.right - 5}) {
+        RectPath(cr, x, book.bottom + 3, 4, 189 - book.bottom);
+        PaintShaded(cr, SIDE_TABLE_BROWN_2, 0.8);
+    }
+    const double bookX = book.cx + (altered ? 7 : -7);
+    RoundedRectPath(cr, bookX - 9, book.bottom - 6.3, 18, 4.6, 1);
+    PaintShaded(cr, SIDE_TABLE_BLUE, 0.7);
+    RectPath(cr, bookX - 8, book.bottom - 5.2, 16, 1.4);
+    PaintFlat(cr, NIGHT_WINDOW_CREAM);
+    // Standing lamp on the right.
+    RectPath(cr, 352, 60, 3, 130);
+    PaintShaded(cr, LAMP_DARK_BROWN, 0.6);
+    EllipsePath(cr, 353.5, 190, 12, 3);
+    PaintShaded(cr, LAMP_DARK_BROWN, 0.6);
+    EllipsePath(cr, 353, 70, 26, 18);
+    PaintFlat(cr, LAMP_SAND, 0.25);
+    cairo_move_to(cr, 340, 40);
+    cairo_line_to(cr, 366, 40);
+    cairo_line_to(cr, 374, 64);
+    cairo_line_to(cr, 332, 64);
+    cairo_close_path(cr);
+    PaintShaded(cr, LAMP_SAND_2, 0.8);
+    // Fireplace: brick surround, fire, mantel.
+    const double fx = garland.cx + 10;
+    RectPath(cr, fx - 62, garland.top + 6, 124, 190 - garland.top - 6);
+    PaintShaded(cr, FIREPLACE_RED, 1.2);
+    for (double y = garland.top + 12; y < 190; y += 8) {
+        LinePath(cr, fx - 62, y, fx + 62, y);
+        const double shift = (static_cast<int>((y - garland.top) / 8) % 2) * 8;
+        for (double x = fx - 62 + shift; x < fx + 62; x += 16) LinePath(cr, x, y, x, y + 8);
+    }
+    PaintLine(cr, FIREPLACE_BROWN, 0.7);
+    cairo_new_sub_path(cr);
+    cairo_arc(cr, fx, 152, 32, M_PI, 2 * M_PI);
+    cairo_line_to(cr, fx + 32, 190);
+    cairo_line_to(cr, fx - 32, 190);
+    cairo_close_path(cr);
+    PaintShaded(cr, FIREPLACE_CHARCOAL, 1);
+    EllipsePath(cr, fx, 184, 28, 8);
+    PaintFlat(cr, FIREPLACE_ORANGE, 0.25);
+    for (double x : {fx - 12, fx + 10}) {
+        RoundedRectPath(cr, x - 12, 180, 24, 6, 3);
+        PaintShaded(cr, FIREPLACE_BROWN_2, 0.7);
+    }
+    DrawFire(cr, fx, 182, 40, 40);
+    RectPath(cr, fx - 74, 190, 148, 6);
+    PaintShaded(cr, FIREPLACE_GREY, 0.8);
+    RectPath(cr, fx - 72, garland.top - 1, 144, 7);
+    PaintShaded(cr, FIREPLACE_BROWN_3, 1);
+    // Painting above the mantel.
+    RectPath(cr, fx - 30, 18, 60, 44);
+    PaintShaded(cr, PAINTING_GOLD, 1.2);
+    FillGradientRect(cr, fx - 25, 23, 50, 34, PAINTING_SKY, PAINTING_CREAM);
+    cairo_move_to(cr, fx - 25, 57);
+    cairo_line_to(cr, fx - 8, 38);
+    cairo_line_to(cr, fx + 4, 50);
+    cairo_line_to(cr, fx + 12, 42);
+    cairo_line_to(cr, fx + 25, 57);
+    cairo_close_path(cr);
+    PaintFlat(cr, PAINTING_GREEN);
+    // Things on the mantel: candles and the sleeping cat.
+    for (double x : {fx - 62, fx - 54}) {
+        RectPath(cr, x - 2, garland.top - 13, 4, 12);
+        PaintShaded(cr, CANDLE_CREAM, 0.6);
+        EllipsePath(cr, x, garland.top - 15.5, 1.4, 2.4);
+        PaintFlat(cr, CANDLE_FLAME_YELLOW);
+    }
+    DrawLyingCat(cr, cat.cx - 2, garland.top - 1, altered ? LYING_CAT_CHARCOAL : LYING_CAT_ORANGE);
+    if (!altered) DrawGarland(cr, garland.left + 7, garland.right - 7, garland.top + 6);
+    DrawSlippers(cr, slippers.cx, slippers.cy, altered ? -1 : 1);
+    if (altered) DrawYarnBall(cr, yarn.cx - 1, yarn.cy + 0.3, 4.6);
+}

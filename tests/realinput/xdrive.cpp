@@ -1,0 +1,254 @@
+// xdrive: real input for the game through the X server, and the screen read
+// back as pixels. One long-lived process per test run, so no click pays for
+// a process start. It reads commands on stdin, one per line, and answers
+// each with one line on stdout ("ok ...", or "error ...").
+//
+// Coordinates are X root coordinates. Times are milliseconds on the
+// monotonic clock; a click's time is the moment its release was flushed to
+// the server, which is when a real mouse's release would arrive there.
+//
+//   move X Y                        pointer to (X, Y)
+//   click X Y                       press and release button 1 at (X, Y)
+//   press X Y | release X Y         one half of a click
+//   clicks GAP_MS X1 Y1 X2 Y2 ...   clicks GAP_MS apart (from release to release)
+//   key NAME                        a key with modifiers, e.g. alt+F4
+//   grab X Y W H FILE               that region as a binary PPM
+//   clickwait CX CY RX RY RW RH MIN TIMEOUT_MS
+//                                   click at (CX, CY) and wait until at least
+//                                   MIN pixels of the region differ from what
+//                                   it showed just before: "ok MS AT" (release
+//                                   to change, and the release's time) or
+//                                   "ok timeout"
+//   waitchange RX RY RW RH MIN TIMEOUT_MS
+//                                   the same without a click, from now
+//   now                             "ok MS", the clock
+//   quit
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <X11/extensions/XTest.h>
+#include <X11/keysym.h>
+
+#include <cstdarg>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+Display* display = nullptr;
+Window root = 0;
+
+double NowMs() {
+    timespec t;
+    clock_gettime(CLOCK_MONOTONIC_RAW, &t);
+    return static_cast<double>(t.tv_sec) * 1000.0 + static_cast<double>(t.tv_nsec) / 1e6;
+}
+
+void SleepMs(double ms) {
+    if (ms <= 0) return;
+    timespec t;
+    t.tv_sec = static_cast<time_t>(ms / 1000.0);
+    t.tv_nsec = static_cast<long>((ms - static_cast<double>(t.tv_sec) * 1000.0) * 1e6);
+    nanosleep(&t, nullptr);
+}
+
+void Reply(const char* format, ...) __attribute__((format(printf, 1, 2)));
+void Reply(const char* format, ...) {
+    va_list args;
+    va_start(args, format);
+    std::vprintf(format, args);
+    va_end(args);
+    std::fputc('\n', stdout);
+    std::fflush(stdout);
+}
+
+void MovePointer(int x, int y) {
+    XTestFakeMotionEvent(display, -1, x, y, CurrentTime);
+    XSync(display, False);
+}
+
+// Press or release button 1; returns when the server has it.
+double Button(bool down) {
+    XTestFakeButtonEvent(display, 1, down ? True : False, CurrentTime);
+    XSync(display, False);
+    return NowMs();
+}
+
+// A click as a hand makes it: the pointer there, then press and release a
+// few milliseconds apart. Returns the release's time.
+double Click(int x, int y) {
+    MovePointer(x, y);
+    Button(true);
+    SleepMs(8);
+    return Button(false);
+}
+
+// The region's pixels, 0x00RRGGBB each, or empty when it can't be read.
+std::vector<unsigned> Pixels(int x, int y, int w, int h) {
+    std::vector<unsigned> pixels;
+    XImage* image = XGetImage(display, root, x, y, static_cast<unsigned>(w), static_cast<unsigned>(h), AllPlanes,
+                              ZPixmap);
+    if (!image) return pixels;
+    pixels.reserve(static_cast<size_t>(w) * static_cast<size_t>(h));
+    for (int row = 0; row < h; ++row)
+        for (int column = 0; column < w; ++column)
+            pixels.push_back(static_cast<unsigned>(XGetPixel(image, column, row)) & 0xFFFFFFu);
+    XDestroyImage(image);
+    return pixels;
+}
+
+int Differing(const std::vector<unsigned>& a, const std::vector<unsigned>& b) {
+    if (a.size() != b.size()) return -1;
+    int count = 0;
+    for (size_t i = 0; i < a.size(); ++i) count += a[i] != b[i];
+    return count;
+}
+
+// Polls the region until at least minimum pixels differ from before, or the
+// timeout passes; returns the time of the change, or a negative number. The
+// poll rests 0.25 ms between reads so it leaves the game its CPU.
+double WaitForChange(const std::vector<unsigned>& before, int x, int y, int w, int h, int minimum,
+                     double deadline) {
+    for (;;) {
+        const std::vector<unsigned> now = Pixels(x, y, w, h);
+        const double at = NowMs();
+        if (Differing(before, now) >= minimum) return at;
+        if (at > deadline) return -1;
+        SleepMs(0.25);
+    }
+}
+
+bool WritePpm(const char* file, int x, int y, int w, int h) {
+    const std::vector<unsigned> pixels = Pixels(x, y, w, h);
+    if (pixels.empty()) return false;
+    FILE* out = std::fopen(file, "wb");
+    if (!out) return false;
+    std::fprintf(out, "P6\n%d %d\n255\n", w, h);
+    for (unsigned p : pixels) {
+        const unsigned char rgb[3] = {static_cast<unsigned char>(p >> 16), static_cast<unsigned char>(p >> 8),
+                                      static_cast<unsigned char>(p)};
+        std::fwrite(rgb, 1, 3, out);
+    }
+    return std::fclose(out) == 0;
+}
+
+// "alt+F4", "Return", "ctrl+shift+a": modifiers down, the key, all up.
+bool PressKey(const std::string& combination) {
+    std::vector<KeyCode> codes;
+    std::stringstream parts(combination);
+    std::string part;
+    while (std::getline(parts, part, '+')) {
+        std::string name = part;
+        if (name == "alt") name = "Alt_L";
+        if (name == "ctrl") name = "Control_L";
+        if (name == "shift") name = "Shift_L";
+        const KeySym sym = XStringToKeysym(name.c_str());
+        if (sym == NoSymbol) return false;
+        const KeyCode code = XKeysymToKeycode(display, sym);
+        if (!code) return false;
+        codes.push_back(code);
+    }
+    for (KeyCode code : codes) XTestFakeKeyEvent(display, code, True, CurrentTime);
+    XSync(display, False);
+    SleepMs(10);
+    for (size_t i = codes.size(); i-- > 0;) XTestFakeKeyEvent(display, codes[i], False, CurrentTime);
+    XSync(display, False);
+    return true;
+}
+
+// Runs one command line; false on quit.
+bool Run(const std::string& line) {
+    std::istringstream in(line);
+    std::string command;
+    in >> command;
+    if (command.empty()) return true;
+    if (command == "quit") return false;
+    if (command == "now") {
+        Reply("ok %.3f", NowMs());
+    } else if (command == "move") {
+        int x, y;
+        if (!(in >> x >> y)) return Reply("error usage: move X Y"), true;
+        MovePointer(x, y);
+        Reply("ok");
+    } else if (command == "click" || command == "press" || command == "release") {
+        int x, y;
+        if (!(in >> x >> y)) return Reply("error usage: %s X Y", command.c_str()), true;
+        double at;
+        if (command == "click") {
+            at = Click(x, y);
+        } else {
+            MovePointer(x, y);
+            at = Button(command == "press");
+        }
+        Reply("ok %.3f", at);
+    } else if (command == "clicks") {
+        double gap;
+        if (!(in >> gap)) return Reply("error usage: clicks GAP_MS X Y ..."), true;
+        std::string times;
+        int x, y;
+        double next = NowMs();
+        while (in >> x >> y) {
+            SleepMs(next - NowMs());
+            const double at = Click(x, y);
+            char text[32];
+            std::snprintf(text, sizeof text, " %.3f", at);
+            times += text;
+            next = at + gap;
+        }
+        Reply("ok%s", times.c_str());
+    } else if (command == "key") {
+        std::string name;
+        in >> name;
+        Reply(PressKey(name) ? "ok" : "error unknown key %s", name.c_str());
+    } else if (command == "grab") {
+        int x, y, w, h;
+        std::string file;
+        if (!(in >> x >> y >> w >> h >> file)) return Reply("error usage: grab X Y W H FILE"), true;
+        Reply(WritePpm(file.c_str(), x, y, w, h) ? "ok" : "error cannot grab or write %s", file.c_str());
+    } else if (command == "clickwait" || command == "waitchange") {
+        int cx = 0, cy = 0, x, y, w, h, minimum;
+        double timeout;
+        const bool clicks = command != "waitchange";
+        if (clicks && !(in >> cx >> cy)) return Reply("error usage: %s CX CY RX RY RW RH MIN MS", command.c_str()), true;
+        if (!(in >> x >> y >> w >> h >> minimum >> timeout))
+            return Reply("error usage: %s ... RX RY RW RH MIN MS", command.c_str()), true;
+        const std::vector<unsigned> before = Pixels(x, y, w, h);
+        if (before.empty()) return Reply("error cannot read the region"), true;
+        const double from = clicks ? Click(cx, cy) : NowMs();
+        const double changed = WaitForChange(before, x, y, w, h, minimum, from + timeout);
+        if (changed < 0) Reply("ok timeout");
+        else Reply("ok %.3f %.3f", changed - from, from);
+    } else {
+        Reply("error unknown command %s", command.c_str());
+    }
+    return true;
+}
+
+}  // namespace
+
+int main() {
+    display = XOpenDisplay(nullptr);
+    if (!display) {
+        std::fprintf(stderr, "xdrive: cannot open display '%s'\n", std::getenv("DISPLAY") ? std::getenv("DISPLAY") : "");
+        return 1;
+    }
+    int event, error, major, minor;
+    if (!XTestQueryExtension(display, &event, &error, &major, &minor)) {
+        std::fprintf(stderr, "xdrive: the X server has no XTEST extension\n");
+        return 1;
+    }
+    root = DefaultRootWindow(display);
+    Reply("ready");
+    std::string line;
+    char buffer[8192];
+    while (std::fgets(buffer, sizeof buffer, stdin)) {
+        line = buffer;
+        if (!Run(line)) break;
+    }
+    XCloseDisplay(display);
+    return 0;
+}
