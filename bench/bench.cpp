@@ -12,6 +12,7 @@
 // lines, which bench.sh lays out as a table.
 #include "app/startup.h"
 #include "game/game_state.h"
+#include "game/pictures_buttons.h"
 #include "game/platform.h"
 #include "resources/layout.h"
 #include "tests/take_down_game.h"
@@ -28,6 +29,7 @@
 #include <cstring>
 #include <random>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 // ------------------------------------------------------------------ clock ---
@@ -295,6 +297,18 @@ void PumpUntilIdle() {
 }  // namespace
 
 // ----------------------------------------------- link-time wrapped entries ---
+// The linker's --wrap (bench/CMakeLists.txt) sends the game's calls of these
+// three to the __wrap_ functions below, by their mangled names. A wrap that
+// stops applying fails the build instead of timing nothing: these asserts
+// stop it when a declaration changes or gains an overload (the mangled
+// names below would then name nothing the game calls), and a __real_ name
+// that no longer exists is left unresolved at link time.
+static_assert(std::is_same<decltype(&PlatformBusyDelay), void (*)(unsigned long)>::value,
+              "PlatformBusyDelay changed: update its mangled name here and in bench/CMakeLists.txt");
+static_assert(std::is_same<decltype(&PlatformSleep), void (*)(DWORD)>::value,
+              "PlatformSleep changed: update its mangled name here and in bench/CMakeLists.txt");
+static_assert(std::is_same<decltype(&LoadPicture), void (*)(HINSTANCE, const char*, HWND)>::value,
+              "LoadPicture changed: update its mangled name here and in bench/CMakeLists.txt");
 extern "C" {
 void __real__Z17PlatformBusyDelaym(unsigned long iterations);
 void __real__Z13PlatformSleepm(DWORD ms);
