@@ -21,6 +21,7 @@ else()
         BUILD_BYPRODUCTS ${GENERATOR_EXE}
                          ${GENERATOR_BUILD_DIR}/tumblewit-generator-tests${CMAKE_HOST_EXECUTABLE_SUFFIX}
                          ${GENERATOR_BUILD_DIR}/tumblewit-scenes-tests${CMAKE_HOST_EXECUTABLE_SUFFIX}
+                         ${GENERATOR_BUILD_DIR}/tumblewit-difficulty-targets${CMAKE_HOST_EXECUTABLE_SUFFIX}
         USES_TERMINAL_BUILD ON
     )
 endif()
