@@ -9,6 +9,7 @@
 
 #include "layout.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -42,8 +43,8 @@ constexpr ChangeKindRow CHANGE_KINDS[] = {
 static_assert(sizeof CHANGE_KINDS / sizeof CHANGE_KINDS[0] == LEVEL_COUNT,
               "change_kinds.inc: one CHANGE_KINDS row per LEVEL row of catalogue.inc");
 constexpr bool ChangeKindsNumberedInOrder() {
-    for (int i = 0; i < LEVEL_COUNT; ++i)
-        if (CHANGE_KINDS[i].level != i + 1) return false;
+    for (size_t i = 0; i < sizeof CHANGE_KINDS / sizeof CHANGE_KINDS[0]; ++i)
+        if (CHANGE_KINDS[i].level != static_cast<int>(i) + 1) return false;
     return true;
 }
 static_assert(ChangeKindsNumberedInOrder(), "change_kinds.inc: rows must be numbered 1, 2, 3 ... in order");
