@@ -1,6 +1,6 @@
 // Level 1, on khaki: a farm on a summer afternoon.
-// Its five changes, in area order:
 // The first level teaches: five bold changes among a few big objects.
+// Its five changes, in area order:
 //   0. loft (shape): the open hayloft is shut by its white-braced doors.
 //   1. apples (added): ten red apples grow on the tree.
 //   2. silo (colour): the silo turns from light grey to deep blue.
