@@ -102,7 +102,7 @@ void DrawSilo(cairo_t* cr, double left, double top, double right, double bottom,
     // Ladder up the right side.
     LinePath(cr, right - 9, top + domeH + 4, right - 9, bottom);
     LinePath(cr, right - 4, top + domeH + 4, right - 4, bottom);
-    for (double y = top + domeH + 8; y < bottom; y += 6) LinePath(cr, right - 9, y, right - 4, y);
+    for (double y = top + domeH + 8; y < bottom; y += 8) LinePath(cr, right - 9, y, right - 4, y);
     PaintLine(cr, SILO_CHARCOAL, 0.9);
     cairo_new_sub_path(cr);
     cairo_arc(cr, cx, top + domeH, w / 2, M_PI, 2 * M_PI);
@@ -196,7 +196,7 @@ void DrawFence(cairo_t* cr, double railY) {
     RectPath(cr, 0, railY, SCENE_WIDTH, 4);
     RectPath(cr, 0, railY + 12, SCENE_WIDTH, 4);
     PaintShaded(cr, wood, 0.8);
-    for (double x = 6; x < SCENE_WIDTH; x += 26) {
+    for (double x = 6; x < SCENE_WIDTH; x += 34) {
         RoundedRectPath(cr, x, railY - 6, 6, 28, 2);
         PaintShaded(cr, wood, 0.9);
     }

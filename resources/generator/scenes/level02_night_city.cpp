@@ -238,7 +238,7 @@ void DrawNightCityScene(cairo_t* cr, bool altered) {
     }
     DrawShopDoor(cr, door, altered);
     // Right block.
-    DrawTowerBlock(cr, 234, 54, SCENE_WIDTH, 200, TOWER_BLOCK_SLATE, 18, 20, 14, 15, 11);
+    DrawTowerBlock(cr, 234, 54, SCENE_WIDTH, 200, TOWER_BLOCK_SLATE, 20, 22, 20, 16, 11);
     // Pavement and road.
     FillGradientRect(cr, 0, 198, SCENE_WIDTH, 10, STREET_GREY, STREET_SLATE);
     LinePath(cr, 0, 208, SCENE_WIDTH, 208);

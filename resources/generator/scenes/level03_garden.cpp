@@ -204,16 +204,17 @@ void DrawGardenScene(cairo_t* cr, bool altered) {
     PaintShaded(cr, HEDGE_GREEN, 0);
     DrawTree(cr, 344, 150, 150, TREE_GREEN);
     // Picket fence; one picket stands at the ladybird's spot.
-    const double firstPicket = std::fmod(ladybird.cx, 14.0) - 14;
+    const double picketStep = 17, picketHalf = 6;
+    const double firstPicket = std::fmod(ladybird.cx, picketStep) - picketStep;
     RectPath(cr, 0, 152, SCENE_WIDTH, 4);
     RectPath(cr, 0, 176, SCENE_WIDTH, 4);
     PaintShaded(cr, PICKET_FENCE_CREAM, 0.7);
-    for (double x = firstPicket; x < SCENE_WIDTH + 14; x += 14) {
-        cairo_move_to(cr, x - 5, 196);
-        cairo_line_to(cr, x - 5, 143);
-        cairo_line_to(cr, x, 137);
-        cairo_line_to(cr, x + 5, 143);
-        cairo_line_to(cr, x + 5, 196);
+    for (double x = firstPicket; x < SCENE_WIDTH + picketStep; x += picketStep) {
+        cairo_move_to(cr, x - picketHalf, 196);
+        cairo_line_to(cr, x - picketHalf, 143);
+        cairo_line_to(cr, x, 136);
+        cairo_line_to(cr, x + picketHalf, 143);
+        cairo_line_to(cr, x + picketHalf, 196);
         cairo_close_path(cr);
         PaintShaded(cr, PICKET_FENCE_CREAM_2, 0.8);
     }
@@ -222,8 +223,8 @@ void DrawGardenScene(cairo_t* cr, bool altered) {
     RectPath(cr, 0, 186, SCENE_WIDTH, 9);
     PaintShaded(cr, LAWN_BROWN, 0);
     const Rgb bloom[4] = {LAWN_RED, LAWN_YELLOW, LAWN_PURPLE, LAWN_WHITE};
-    for (int i = 0; i < 16; ++i) {
-        const double x = 8 + i * 23.5;
+    for (int i = 0; i < 12; ++i) {
+        const double x = 10 + i * 31.5;
         if (x > house.left - 4 && x < house.right + 4) continue;
         LinePath(cr, x, 190, x + (i % 3) - 1, 170 - (i % 2) * 6);
         PaintLine(cr, LAWN_GREEN_2, 1.2);
