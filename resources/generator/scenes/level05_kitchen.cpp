@@ -110,29 +110,30 @@ void DrawJar(cairo_t* cr, double cx, double baseY, double w, double h, Rgb conte
 
 // Tea towel hanging over a rail at railY, striped white.
 void DrawTeaTowel(cairo_t* cr, double cx, double railY, Rgb hue) {
-    RectPath(cr, cx - 11, railY - 1.3, 22, 12.8);
+    RectPath(cr, cx - 11.3, railY - 1.3, 23.6, 13.6);
     PaintShaded(cr, hue, 0.7);
     for (double x = cx - 6; x <= cx + 6; x += 6) LinePath(cr, x, railY, x, railY + 10);
     LinePath(cr, cx - 11, railY + 8, cx + 11, railY + 8);
     PaintLine(cr, TEA_TOWEL_WHITE, 1.1);
 }
 
-// Chequered cloth folded over a drawer handle, covering the middle of the front.
-void DrawClothOverHandle(cairo_t* cr, double cx, double top, double w, double h) {
-    RectPath(cr, cx - w / 2, top, w, h);
-    PaintShaded(cr, WHITE, 0.7);
+// Chequered cloth folded over a drawer handle, covering the middle of the
+// front; no outline, so it can fill its box to the edge.
+void DrawClothOverHandle(cairo_t* cr, double left, double top, double w, double h) {
+    RectPath(cr, left, top, w, h);
+    PaintFlat(cr, WHITE);
     cairo_save(cr);
-    RectPath(cr, cx - w / 2, top, w, h);
+    RectPath(cr, left, top, w, h);
     cairo_clip(cr);
-    for (double x = cx - w / 2; x < cx + w / 2 - 0.5; x += 4) {
-        for (double y = top; y < top + h - 0.5; y += 4) {
-            if (static_cast<int>((x - cx + w / 2) / 4 + (y - top) / 4) % 2 == 0) RectPath(cr, x, y, 4, 4);
+    for (int col = 0; col * 4 < w; ++col) {
+        for (int row = 0; row * 4 < h; ++row) {
+            if ((col + row) % 2 == 0) RectPath(cr, left + col * 4, top + row * 4, 4, 4);
         }
     }
     PaintFlat(cr, CLOTH_RED);
-    cairo_restore(cr);
-    LinePath(cr, cx - w / 2, top + 3.5, cx + w / 2, top + 3.5);
+    LinePath(cr, left, top + 4, left + w, top + 4);
     PaintLine(cr, Darker(CLOTH_RED, 0.4), 1);
+    cairo_restore(cr);
 }
 
 // Drawer front with its long bar handle.
@@ -256,7 +257,7 @@ void DrawKitchenScene(cairo_t* cr, bool altered) {
     for (int i = -1; i <= 2; ++i) {
         const double x = cloth.cx + i * 54;
         DrawDrawer(cr, x, 170, 52, 16);
-        if (altered && i == 0) DrawClothOverHandle(cr, cloth.cx, cloth.top + 3, 27, 10);
+        if (altered && i == 0) DrawClothOverHandle(cr, cloth.left + 2, cloth.top + 2, cloth.w - 3, cloth.h - 3);
         RectPath(cr, x - 25, 190, 50, 58);
         PaintShaded(cr, DRAWER_SILVER, 1);
         EllipsePath(cr, x + 18, 204, 2.2, 2.2);

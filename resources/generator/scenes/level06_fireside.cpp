@@ -127,9 +127,9 @@ void DrawSlippers(cairo_t* cr, double cx, double cy, double facing) {
     cairo_translate(cr, cx, cy);
     cairo_scale(cr, facing, 1);
     for (double y : {-6, 6}) {
-        EllipsePath(cr, 0, y, 15.4, 5.3);
+        EllipsePath(cr, 0, y, 15, 5.2);
         PaintShaded(cr, SLIPPERS_BLUE, 0.8);
-        EllipsePath(cr, 7.2, y, 7.2, 4.7);
+        EllipsePath(cr, 7, y, 7, 4.6);
         PaintShaded(cr, SLIPPERS_BLUE_2, 0.6);
         EllipsePath(cr, 13.5, y, 2.2, 2.2);
         PaintFlat(cr, SLIPPERS_WHITE);
