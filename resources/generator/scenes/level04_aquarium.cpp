@@ -2,7 +2,7 @@
 // A busier tank than the first levels: schools of little fish, a seahorse, a
 // crab, shells and gravel give the eye more to search.
 // Its five changes, in area order:
-//   0. smallFish (added): a tiny orange fish swims in.
+//   0. smallFish (added): a tiny red fish swims in.
 //   1. clown (orientation): the clownfish turns round.
 //   2. turtle (colour): the turtle's shell turns from dark green to light orange.
 //   3. jelly (missing): the jellyfish by the bubbles is gone.
@@ -45,7 +45,7 @@ constexpr Rgb CORAL_ROSE = {240, 110, 110};
 constexpr Rgb FISH_YELLOW = {250, 200, 60};
 constexpr Rgb FISH_PURPLE = {120, 130, 240};
 constexpr Rgb FISH_PINK = {250, 120, 170};
-constexpr Rgb FISH_ORANGE = {255, 120, 40};
+constexpr Rgb TINY_FISH_RED = {206, 64, 36};  // darker than the water, so it shows in grey
 constexpr Rgb FISH_ORANGE_2 = {250, 120, 30};
 constexpr Rgb TURTLE_ORANGE = {240, 166, 60};
 constexpr Rgb TURTLE_GREEN = {70, 130, 80};
@@ -424,7 +424,7 @@ void DrawAquariumScene(cairo_t* cr, bool altered) {
         cairo_save(cr);
         cairo_translate(cr, smallFish.cx + 0.5, smallFish.cy + 0.5);
         cairo_scale(cr, 1, 0.62);  // slim, to fit the narrow strip of water
-        DrawFish(cr, 0, 0, 11, FISH_ORANGE, false);
+        DrawFish(cr, 0, 0, 11, TINY_FISH_RED, false);
         cairo_restore(cr);
     }
     if (!altered) DrawJellyfish(cr, jelly.cx, jelly.cy - 2);
