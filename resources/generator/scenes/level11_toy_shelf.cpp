@@ -4,7 +4,7 @@
 //   1. block (size): the top block, C, is smaller.
 //   2. car (orientation): the toy lorry faces the other way.
 //   3. ball (count): the striped ball has a stripe fewer.
-//   4. jack (added): the jack-in-the-box springs open.
+//   4. jack (shape): the jack-in-the-box springs open.
 #include "scene_kit.h"
 
 #include <cmath>
