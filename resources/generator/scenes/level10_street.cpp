@@ -41,7 +41,6 @@ constexpr Rgb GREEN_HOUSE_YELLOW = {250, 210, 60};
 constexpr Rgb GREEN_HOUSE_ROSE = {240, 60, 110};
 constexpr Rgb STREET_SILVER = {210, 206, 200};
 constexpr Rgb STREET_SILVER_2 = {190, 186, 180};
-constexpr Rgb STREET_SILVER_3 = {176, 172, 166};
 constexpr Rgb STREET_GREY = {160, 156, 150};
 constexpr Rgb STREET_SLATE = {90, 92, 100};
 constexpr Rgb STREET_PLUM = {70, 72, 80};
