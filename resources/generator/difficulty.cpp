@@ -401,7 +401,7 @@ std::vector<TargetVerdict> CheckTargets(const std::vector<LevelFigures>& figures
 // ------------------------------------------------------------ the table ---
 std::string DifficultyTable(const std::vector<LevelFigures>& figures) {
     std::string out;
-    out += "# Tumblewit: how hard each level is, measured on the level pictures as generated (issue 14).\n";
+    out += "# Tumblewit: how hard each level is, measured on the level pictures as generated.\n";
     out += Format("# changed: pixels strictly inside the area whose CIE76 delta E (CIELAB, D65), altered copy\n"
                   "#   against the unaltered copy, is over %.0f; in normal vision, simulated protanopia, deuteranopia\n"
                   "#   and tritanopia (Machado, Oliveira & Fernandes 2009, severity 1, on linear RGB) and greyscale\n"

@@ -1,4 +1,4 @@
-// The difficulty curve's targets (issue 14) on the level pictures as the
+// The difficulty curve's targets on the level pictures as the
 // generator writes them: harder changes later, busier scenes later, every
 // change visible in every view, mixed kinds of change.
 //
