@@ -21,6 +21,7 @@ else()
         BUILD_BYPRODUCTS ${GENERATOR_EXE}
                          ${GENERATOR_BUILD_DIR}/tumblewit-generator-tests${CMAKE_HOST_EXECUTABLE_SUFFIX}
                          ${GENERATOR_BUILD_DIR}/tumblewit-scenes-tests${CMAKE_HOST_EXECUTABLE_SUFFIX}
+                         ${GENERATOR_BUILD_DIR}/tumblewit-difficulty-targets${CMAKE_HOST_EXECUTABLE_SUFFIX}
         USES_TERMINAL_BUILD ON
     )
 endif()
@@ -42,8 +43,11 @@ foreach(row IN LISTS TUMBLEWIT_CATALOGUE_ROWS)
 endforeach()
 list(APPEND TUMBLEWIT_RESOURCE_FILES ${TUMBLEWIT_RESOURCE_DIR}/tumblewit.ico)
 
+# Beside them, for people and not for the exe (so in neither that list nor
+# generated.sha256): the contact sheet and the levels' difficulty table.
 add_custom_command(
     OUTPUT ${TUMBLEWIT_RESOURCE_FILES} ${TUMBLEWIT_RESOURCE_DIR}/contact-sheet.png
+           ${TUMBLEWIT_RESOURCE_DIR}/difficulty.txt
     COMMAND ${CMAKE_COMMAND} -E make_directory ${TUMBLEWIT_RESOURCE_DIR}
     COMMAND ${GENERATOR_EXE} --fonts ${TUMBLEWIT_FONT_DIR} --out ${TUMBLEWIT_RESOURCE_DIR}
     DEPENDS ${GENERATOR_EXE} tumblewit_generator

@@ -11,8 +11,8 @@ foreach(run first second)
 endforeach()
 file(GLOB files RELATIVE ${WORK_DIR}/first ${WORK_DIR}/first/*)
 list(LENGTH files count)
-# Every resource file and the contact sheet.
-math(EXPR expected "${EXPECTED_FILES} + 1")
+# Every resource file, the contact sheet and the difficulty table.
+math(EXPR expected "${EXPECTED_FILES} + 2")
 if(count LESS expected)
     message(FATAL_ERROR "expected at least ${expected} files, found ${count}")
 endif()

@@ -95,5 +95,7 @@ void DrawScene(cairo_t* cr, int level, bool altered);
 std::vector<std::uint8_t> MakeSoundData(const SoundEntry& item);
 
 // ---- contact_sheet.cpp: a PNG with every picture and button, labelled
-// pictures and buttons are in PICTURES and BUTTON_BITMAPS order.
-void WriteContactSheet(const char* path, const Canvas* pictures, const Canvas* buttons);
+// pictures and buttons are in PICTURES and BUTTON_BITMAPS order;
+// levelFigures[i] (if there) is a line shown under level i + 1's thumbnail.
+void WriteContactSheet(const char* path, const Canvas* pictures, const Canvas* buttons,
+                       const std::vector<std::string>& levelFigures = {});

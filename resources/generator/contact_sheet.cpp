@@ -14,6 +14,7 @@ constexpr int MARGIN = 40;
 constexpr int GAP = 26;
 constexpr int CARD_PADDING = 10;
 constexpr int CAPTION_HEIGHT = 44;
+constexpr int FIGURE_HEIGHT = 26;  // a level's difficulty line under its caption
 constexpr int HEADER_HEIGHT = 200;
 constexpr int SECTION_TITLE_HEIGHT = 64;
 
@@ -23,13 +24,17 @@ struct Card {
     std::string name, caption;
     double scale;
     bool pixelated;  // magnified without smoothing, to show real pixels
+    std::string figure = "";  // a level's difficulty figures, a line under the caption
 };
 
 // Card outer size for a thumbnail.
 double CardWidth(const Card& card) {
     return std::max(card.canvas->width * card.scale + 2 * CARD_PADDING, 120.0);
 }
-double CardHeight(const Card& card) { return card.canvas->height * card.scale + 2 * CARD_PADDING + CAPTION_HEIGHT; }
+double CardHeight(const Card& card) {
+    return card.canvas->height * card.scale + 2 * CARD_PADDING + CAPTION_HEIGHT +
+           (card.figure.empty() ? 0 : FIGURE_HEIGHT);
+}
 
 // A white card with a soft shadow, the image, and its name and caption.
 void DrawCard(cairo_t* cr, const Card& card, double x, double y) {
@@ -80,6 +85,16 @@ void DrawCard(cairo_t* cr, const Card& card, double x, double y) {
     SetColor(cr, 130, 100, 115);
     cairo_move_to(cr, penX, captionY + 6);
     cairo_show_text(cr, caption.c_str());
+
+    // The difficulty figures on a line of their own, centred.
+    if (!card.figure.empty()) {
+        UseFont(cr, FONT_REGULAR, 16);
+        cairo_text_extents_t figureExtents;
+        cairo_text_extents(cr, card.figure.c_str(), &figureExtents);
+        SetColor(cr, 70, 90, 130);
+        cairo_move_to(cr, x + (w - figureExtents.x_advance) / 2, captionY + 6 + FIGURE_HEIGHT - 2);
+        cairo_show_text(cr, card.figure.c_str());
+    }
 }
 
 // A row of cards centred across the sheet; returns the row's height.
@@ -149,11 +164,14 @@ void DrawHeader(cairo_t* cr) {
 }  // namespace
 
 // Lays out screens, levels, buttons and the icon in labelled sections.
-void WriteContactSheet(const char* path, const Canvas* pictures, const Canvas* buttons) {
+void WriteContactSheet(const char* path, const Canvas* pictures, const Canvas* buttons,
+                       const std::vector<std::string>& levelFigures) {
     std::vector<Card> screens, levels, buttonCards;
     for (int i = 0; i < PICTURE_COUNT; ++i) {
         const bool isScreen = i < FIRST_LEVEL_PICTURE;
-        const Card card = {&pictures[i], PICTURES[i].name, PictureCaption(i), isScreen ? 0.48 : 0.36, false};
+        Card card = {&pictures[i], PICTURES[i].name, PictureCaption(i), isScreen ? 0.48 : 0.36, false};
+        const size_t level = static_cast<size_t>(i - FIRST_LEVEL_PICTURE);
+        if (!isScreen && level < levelFigures.size()) card.figure = levelFigures[level];
         (isScreen ? screens : levels).push_back(card);
     }
     for (int i = 0; i < BUTTON_BITMAP_COUNT; ++i)

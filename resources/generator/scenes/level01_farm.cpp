@@ -1,10 +1,11 @@
 // Level 1, on khaki: a farm on a summer afternoon.
+// The first level teaches: five bold changes among a few big objects.
 // Its five changes, in area order:
-//   0. loft: the hayloft opening is shut by its doors.
-//   1. apples: apples grow on the tree.
-//   2. silo: the silo turns from grey to blue.
-//   3. pig: the pig turns to face right.
-//   4. sun: a cloud drifts over the sun.
+//   0. loft (shape): the open hayloft is shut by its white-braced doors.
+//   1. apples (added): ten red apples grow on the tree.
+//   2. silo (colour): the silo turns from light grey to deep blue.
+//   3. pig (orientation): the pig turns to face right.
+//   4. sun (added): a cloud drifts over the sun and hides it.
 #include "scene_kit.h"
 
 #include <cmath>
@@ -36,7 +37,7 @@ constexpr Rgb HILLS_LEAF_GREEN = {150, 186, 96};
 constexpr Rgb HILLS_LEAF_GREEN_2 = {160, 196, 96};
 constexpr Rgb HILLS_OLIVE = {116, 160, 70};
 constexpr Rgb PATH_TAN = {204, 176, 124};
-constexpr Rgb SILO_TEAL = {60, 128, 176};
+constexpr Rgb SILO_BLUE = {36, 86, 160};
 constexpr Rgb SILO_SILVER_2 = {176, 182, 188};
 constexpr Rgb TREE_GREEN = {82, 150, 64};
 constexpr Rgb APPLE_TREE_RED = {222, 40, 36};
@@ -101,7 +102,7 @@ void DrawSilo(cairo_t* cr, double left, double top, double right, double bottom,
     // Ladder up the right side.
     LinePath(cr, right - 9, top + domeH + 4, right - 9, bottom);
     LinePath(cr, right - 4, top + domeH + 4, right - 4, bottom);
-    for (double y = top + domeH + 8; y < bottom; y += 6) LinePath(cr, right - 9, y, right - 4, y);
+    for (double y = top + domeH + 8; y < bottom; y += 8) LinePath(cr, right - 9, y, right - 4, y);
     PaintLine(cr, SILO_CHARCOAL, 0.9);
     cairo_new_sub_path(cr);
     cairo_arc(cr, cx, top + domeH, w / 2, M_PI, 2 * M_PI);
@@ -139,7 +140,7 @@ void DrawBarn(cairo_t* cr, const SceneArea& loft, bool loftShut) {
     LinePath(cr, cx, doorT + 2, cx, doorT + doorH);
     PaintLine(cr, BARN_CREAM, 2.2);
     // Hayloft: an opening full of hay, or two white-braced doors.
-    const double wl = loft.left + 5, wt = loft.top + 5, ww = loft.w - 10, wh = loft.h - 10;
+    const double wl = loft.left + 3.5, wt = loft.top + 3.5, ww = loft.w - 7, wh = loft.h - 7;
     RectPath(cr, wl, wt, ww, wh);
     PaintFillThenOutline(cr, BARN_CREAM, 1);
     if (!loftShut) {
@@ -195,7 +196,7 @@ void DrawFence(cairo_t* cr, double railY) {
     RectPath(cr, 0, railY, SCENE_WIDTH, 4);
     RectPath(cr, 0, railY + 12, SCENE_WIDTH, 4);
     PaintShaded(cr, wood, 0.8);
-    for (double x = 6; x < SCENE_WIDTH; x += 26) {
+    for (double x = 6; x < SCENE_WIDTH; x += 34) {
         RoundedRectPath(cr, x, railY - 6, 6, 28, 2);
         PaintShaded(cr, wood, 0.9);
     }
@@ -222,7 +223,7 @@ void DrawFarmScene(cairo_t* cr, bool altered) {
     DrawCloud(cr, 190, 40, 44, 16);
     // Sun, and the cloud that drifts over it.
     DrawSun(cr, sun.cx, sun.cy, 8.5);
-    if (altered) DrawCloud(cr, sun.cx - 17, sun.cy - 6, 34, 18);
+    if (altered) DrawCloud(cr, sun.cx - 19, sun.cy - 12, 38, 25);
     // Rolling hills behind the yard.
     cairo_move_to(cr, 0, 150);
     cairo_curve_to(cr, 80, 120, 160, 160, 240, 140);
@@ -241,14 +242,15 @@ void DrawFarmScene(cairo_t* cr, bool altered) {
     PaintFlat(cr, PATH_TAN);
 
     DrawSilo(cr, silo.left + 8, silo.top + 6, silo.right - 8, silo.bottom - 6,
-             altered ? SILO_TEAL : SILO_SILVER_2);
+             altered ? SILO_BLUE : SILO_SILVER_2);
     DrawBarn(cr, loft, altered);
     // Apple tree by the field; apples appear in the changed copy.
     DrawTree(cr, apples.cx, 178, 112, TREE_GREEN);
     if (altered) {
-        const double spots[][2] = {{-14, -6}, {-4, 2}, {8, -8}, {15, 4}, {0, -9}, {-13, 6}, {6, 9}, {17, -4}};
+        const double spots[][2] = {{-15, -7}, {-5, 1}, {8, -8}, {15, 4}, {0, -8.5}, {-14, 6}, {5, 9}, {15, -5},
+                                   {-6, -5}, {9, 2}};
         for (const auto& spot : spots) {
-            EllipsePath(cr, apples.cx + spot[0], apples.cy + spot[1], 3.6, 3.6);
+            EllipsePath(cr, apples.cx + spot[0], apples.cy + spot[1], 4, 4);
             PaintShaded(cr, APPLE_TREE_RED, 0.8);
         }
     }

@@ -1,10 +1,10 @@
 // Level 2, on near black: a city street at night.
 // Its five changes, in area order:
-//   0. car: the parked car is gone.
-//   1. window: the lit window goes dark.
-//   2. light: the traffic light turns from red to green.
-//   3. door: the shop door stands open onto warm light.
-//   4. moon: the full moon is a crescent.
+//   0. car (missing): the red parked car is gone.
+//   1. window (colour): the big lit window in the left block goes dark.
+//   2. light (colour): the traffic light turns from red to green.
+//   3. door (shape): the shop door stands open onto warm light.
+//   4. moon (shape): the full moon is a crescent.
 #include "scene_kit.h"
 
 #include <cmath>
@@ -205,13 +205,13 @@ void DrawNightCityScene(cairo_t* cr, bool altered) {
     unsigned windowSeed = 3;
     for (int row = 0; row < 3; ++row) {
         for (int col = 0; col < 3; ++col) {
-            const double x = window.cx - 14 + (col - 1) * 34, y = window.cy - 13 + (row - 1) * 40;
+            const double x = window.cx - 15 + (col - 1) * 34, y = window.cy - 14.5 + (row - 1) * 40;
             const bool lit = NextRandom(&windowSeed) < 0.5;
             if (row == 1 && col == 1) continue;
-            DrawWindow(cr, x, y, 28, 26, WINDOW_CHARCOAL, lit ? WINDOW_YELLOW : WINDOW_NAVY);
+            DrawWindow(cr, x, y, 30, 29, WINDOW_CHARCOAL, lit ? WINDOW_YELLOW : WINDOW_NAVY);
         }
     }
-    DrawWindow(cr, window.cx - 14, window.cy - 13, 28, 26, WINDOW_CHARCOAL,
+    DrawWindow(cr, window.cx - 15, window.cy - 14.5, 30, 29, WINDOW_CHARCOAL,
                altered ? WINDOW_NAVY : WINDOW_YELLOW);
     // Shop in the middle with an awning and a lit display window.
     RectPath(cr, 106, 96, 128, 104);
@@ -238,7 +238,7 @@ void DrawNightCityScene(cairo_t* cr, bool altered) {
     }
     DrawShopDoor(cr, door, altered);
     // Right block.
-    DrawTowerBlock(cr, 234, 54, SCENE_WIDTH, 200, TOWER_BLOCK_SLATE, 16, 18, 10, 12, 11);
+    DrawTowerBlock(cr, 234, 54, SCENE_WIDTH, 200, TOWER_BLOCK_SLATE, 20, 22, 20, 16, 11);
     // Pavement and road.
     FillGradientRect(cr, 0, 198, SCENE_WIDTH, 10, STREET_GREY, STREET_SLATE);
     LinePath(cr, 0, 208, SCENE_WIDTH, 208);

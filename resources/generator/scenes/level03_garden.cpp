@@ -1,10 +1,10 @@
 // Level 3, on pale green: a back garden with washing out.
 // Its five changes, in area order:
-//   0. line: a red towel hangs on the washing line.
-//   1. house: the birdhouse roof turns from red to blue.
-//   2. snail: the snail turns back.
-//   3. ladybird: the ladybird on the picket is gone.
-//   4. can: the watering can gives way to a bucket.
+//   0. line (added): a red towel hangs on the washing line.
+//   1. house (colour): the birdhouse roof turns from dark red to light blue.
+//   2. snail (orientation): the snail turns back.
+//   3. ladybird (missing): the ladybird on the picket is gone.
+//   4. can (shape): the watering can gives way to a bucket.
 #include "scene_kit.h"
 
 #include <cmath>
@@ -47,7 +47,7 @@ constexpr Rgb WASHING_LINE_TAN = {170, 140, 100};
 constexpr Rgb WASHING_LINE_BLUE = {80, 140, 220};
 constexpr Rgb WASHING_LINE_RED = {226, 60, 60};
 constexpr Rgb WASHING_LINE_CREAM = {250, 230, 230};
-constexpr Rgb BIRDHOUSE_BLUE = {60, 110, 200};
+constexpr Rgb BIRDHOUSE_BLUE = {110, 170, 236};
 constexpr Rgb BIRDHOUSE_RED = {200, 64, 56};
 
 // Y of the sagging washing line at x.
@@ -89,7 +89,8 @@ void DrawPeg(cairo_t* cr, double x, double y) {
     PaintFillThenOutline(cr, PEG_TAN, 0.5);
 }
 
-// Wooden birdhouse on its post; roof hue is the change.
+// Wooden birdhouse on its post under a broad roof; the roof's colour is the
+// change, light against dark so it shows in grey as well.
 void DrawBirdhouse(cairo_t* cr, const SceneArea& spot, Rgb roof) {
     const double cx = spot.cx;
     RectPath(cr, cx - 2.5, spot.bottom - 6, 5, 200 - spot.bottom + 6);
@@ -100,12 +101,12 @@ void DrawBirdhouse(cairo_t* cr, const SceneArea& spot, Rgb roof) {
     PaintFlat(cr, BIRDHOUSE_DARK_BROWN);
     LinePath(cr, cx, spot.top + 31, cx, spot.top + 35);
     PaintLine(cr, BIRDHOUSE_BROWN_2, 1.6);
-    cairo_move_to(cr, cx - 22, spot.top + 17);
+    cairo_move_to(cr, cx - 22, spot.top + 16);
     cairo_line_to(cr, cx, spot.top + 4);
-    cairo_line_to(cr, cx + 22, spot.top + 17);
-    cairo_line_to(cr, cx + 22, spot.top + 23);
-    cairo_line_to(cr, cx, spot.top + 10);
-    cairo_line_to(cr, cx - 22, spot.top + 23);
+    cairo_line_to(cr, cx + 22, spot.top + 16);
+    cairo_line_to(cr, cx + 22, spot.top + 25);
+    cairo_line_to(cr, cx, spot.top + 13);
+    cairo_line_to(cr, cx - 22, spot.top + 25);
     cairo_close_path(cr);
     PaintShaded(cr, roof, 1);
 }
@@ -203,16 +204,17 @@ void DrawGardenScene(cairo_t* cr, bool altered) {
     PaintShaded(cr, HEDGE_GREEN, 0);
     DrawTree(cr, 344, 150, 150, TREE_GREEN);
     // Picket fence; one picket stands at the ladybird's spot.
-    const double firstPicket = std::fmod(ladybird.cx, 14.0) - 14;
+    const double picketStep = 17, picketHalf = 6;
+    const double firstPicket = std::fmod(ladybird.cx, picketStep) - picketStep;
     RectPath(cr, 0, 152, SCENE_WIDTH, 4);
     RectPath(cr, 0, 176, SCENE_WIDTH, 4);
     PaintShaded(cr, PICKET_FENCE_CREAM, 0.7);
-    for (double x = firstPicket; x < SCENE_WIDTH + 14; x += 14) {
-        cairo_move_to(cr, x - 5, 196);
-        cairo_line_to(cr, x - 5, 143);
-        cairo_line_to(cr, x, 137);
-        cairo_line_to(cr, x + 5, 143);
-        cairo_line_to(cr, x + 5, 196);
+    for (double x = firstPicket; x < SCENE_WIDTH + picketStep; x += picketStep) {
+        cairo_move_to(cr, x - picketHalf, 196);
+        cairo_line_to(cr, x - picketHalf, 143);
+        cairo_line_to(cr, x, 136);
+        cairo_line_to(cr, x + picketHalf, 143);
+        cairo_line_to(cr, x + picketHalf, 196);
         cairo_close_path(cr);
         PaintShaded(cr, PICKET_FENCE_CREAM_2, 0.8);
     }
@@ -221,8 +223,8 @@ void DrawGardenScene(cairo_t* cr, bool altered) {
     RectPath(cr, 0, 186, SCENE_WIDTH, 9);
     PaintShaded(cr, LAWN_BROWN, 0);
     const Rgb bloom[4] = {LAWN_RED, LAWN_YELLOW, LAWN_PURPLE, LAWN_WHITE};
-    for (int i = 0; i < 16; ++i) {
-        const double x = 8 + i * 23.5;
+    for (int i = 0; i < 12; ++i) {
+        const double x = 10 + i * 31.5;
         if (x > house.left - 4 && x < house.right + 4) continue;
         LinePath(cr, x, 190, x + (i % 3) - 1, 170 - (i % 2) * 6);
         PaintLine(cr, LAWN_GREEN_2, 1.2);

@@ -1,10 +1,12 @@
 // Level 4, on teal: inside an aquarium.
+// A busier tank than the first levels: schools of little fish, a seahorse, a
+// crab, shells and gravel give the eye more to search.
 // Its five changes, in area order:
-//   0. smallFish: a tiny fish swims in.
-//   1. clown: the clownfish turns round.
-//   2. turtle: the turtle's shell turns from green to orange.
-//   3. jelly: the jellyfish is gone.
-//   4. eel: the eel swims a little way right.
+//   0. smallFish (added): a tiny red fish swims in.
+//   1. clown (orientation): the clownfish turns round.
+//   2. turtle (colour): the turtle's shell turns from dark green to light orange.
+//   3. jelly (missing): the jellyfish by the bubbles is gone.
+//   4. eel (position): the eel swims a little way right.
 #include "scene_kit.h"
 
 #include <cmath>
@@ -43,10 +45,24 @@ constexpr Rgb CORAL_ROSE = {240, 110, 110};
 constexpr Rgb FISH_YELLOW = {250, 200, 60};
 constexpr Rgb FISH_PURPLE = {120, 130, 240};
 constexpr Rgb FISH_PINK = {250, 120, 170};
-constexpr Rgb FISH_ORANGE = {255, 120, 40};
+constexpr Rgb TINY_FISH_RED = {206, 64, 36};  // darker than the water, so it shows in grey
 constexpr Rgb FISH_ORANGE_2 = {250, 120, 30};
-constexpr Rgb TURTLE_ORANGE = {200, 110, 50};
+constexpr Rgb TURTLE_ORANGE = {240, 166, 60};
 constexpr Rgb TURTLE_GREEN = {70, 130, 80};
+constexpr Rgb RIPPLE_TAN = {196, 168, 112};
+constexpr Rgb STARFISH_ORANGE = {244, 130, 60};
+constexpr Rgb STARFISH_PURPLE = {170, 90, 190};
+constexpr Rgb SHELL_CREAM = {250, 226, 200};
+constexpr Rgb SHELL_BROWN = {176, 120, 90};
+constexpr Rgb SCHOOL_SILVER = {200, 214, 230};
+constexpr Rgb SCHOOL_LEMON = {250, 230, 110};
+constexpr Rgb AMPHORA_CLAY = {196, 104, 62};
+constexpr Rgb AMPHORA_DARK = {90, 44, 30};
+constexpr Rgb SNAIL_SHELL_BROWN = {150, 90, 60};
+constexpr Rgb CRAB_RED = {220, 70, 50};
+constexpr Rgb ANEMONE_PURPLE = {190, 110, 210};
+constexpr Rgb SEAHORSE_YELLOW = {246, 190, 70};
+constexpr Rgb ANGELFISH_BLUE = {90, 150, 230};
 
 // Swaying seaweed frond from its foot upwards.
 void DrawSeaweed(cairo_t* cr, double x, double footY, double height, double sway, Rgb hue) {
@@ -58,7 +74,8 @@ void DrawSeaweed(cairo_t* cr, double x, double footY, double height, double sway
     PaintLine(cr, hue, 4.5);
 }
 
-// Sea turtle swimming right; shell hue is the change.
+// Sea turtle swimming right; the shell's colour is the change, lighter as well
+// as warmer so it shows in grey.
 void DrawTurtle(cairo_t* cr, double cx, double cy, Rgb shell) {
     const Rgb skin = TURTLE_LEAF_GREEN;
     const double flippers[4][4] = {{12, -10, 10, 4}, {12, 10, 9, 3.5}, {-14, -8, 7, 3}, {-14, 9, 6, 2.8}};
@@ -111,17 +128,17 @@ void DrawEel(cairo_t* cr, double headX, double tailX, double midY, double phase)
     for (double x = headX + 5; x <= tailX; x += 2) cairo_line_to(cr, x, EelY(x, midY, phase));
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
     Use(cr, Darker(body, 0.5));
-    cairo_set_line_width(cr, 7);
+    cairo_set_line_width(cr, 8.5);
     cairo_stroke_preserve(cr);
     Use(cr, body);
-    cairo_set_line_width(cr, 5);
+    cairo_set_line_width(cr, 6.5);
     cairo_stroke(cr);
     for (double x = headX + 10; x < tailX - 4; x += 8) {
         EllipsePath(cr, x, EelY(x, midY, phase) - 0.6, 1.1, 1.1);
     }
     PaintFlat(cr, EEL_DARK_GREEN);
     const double headY = EelY(headX + 3, midY, phase);
-    EllipsePath(cr, headX + 3, headY, 5, 3.8);
+    EllipsePath(cr, headX + 3, headY, 5.5, 4.5);
     PaintShaded(cr, body, 0.8);
     EllipsePath(cr, headX + 2, headY - 1.2, 1, 1);
     PaintFlat(cr, EEL_SAND);
@@ -178,6 +195,114 @@ void DrawChest(cairo_t* cr, double cx, double baseY) {
     PaintLine(cr, CHEST_DARK_BROWN, 1.4);
 }
 
+// Scallop shell: a fan with ridges, hinge down.
+void DrawShell(cairo_t* cr, double cx, double baseY, double r) {
+    cairo_move_to(cr, cx, baseY);
+    cairo_arc(cr, cx, baseY, r, M_PI * 1.1, M_PI * 1.9);
+    cairo_close_path(cr);
+    PaintShaded(cr, SHELL_CREAM, 0.7);
+    for (double a = M_PI * 1.2; a < M_PI * 1.85; a += M_PI * 0.13) {
+        LinePath(cr, cx, baseY, cx + std::cos(a) * r * 0.9, baseY + std::sin(a) * r * 0.9);
+    }
+    PaintLine(cr, SHELL_BROWN, 0.7);
+}
+
+// Clay jar lying on its side in the sand, mouth to the left.
+void DrawAmphora(cairo_t* cr, double cx, double cy) {
+    EllipsePath(cr, cx, cy, 15, 8.5);
+    PaintShaded(cr, AMPHORA_CLAY, 0.9);
+    RoundedRectPath(cr, cx - 23, cy - 4, 9, 8, 2);
+    PaintShaded(cr, AMPHORA_CLAY, 0.8);
+    EllipsePath(cr, cx - 23, cy, 1.8, 3.2);
+    PaintFlat(cr, AMPHORA_DARK);
+    for (double x : {cx - 5, cx + 5}) LinePath(cr, x, cy - 8, x, cy + 8);
+    PaintLine(cr, Darker(AMPHORA_CLAY, 0.3), 1);
+}
+
+// Red crab sideways on the sand: shell, claws, legs and eyes on stalks.
+void DrawCrab(cairo_t* cr, double cx, double baseY) {
+    for (double side : {-1.0, 1.0}) {
+        for (int i = 0; i < 3; ++i) {
+            const double x = cx + side * (3 + i * 2.5);
+            cairo_move_to(cr, x, baseY - 3);
+            cairo_line_to(cr, x + side * 3, baseY - 5);
+            cairo_line_to(cr, x + side * 4, baseY);
+        }
+        LinePath(cr, cx + side * 2, baseY - 7, cx + side * 2.5, baseY - 11);
+    }
+    PaintLine(cr, Darker(CRAB_RED, 0.25), 1);
+    for (double side : {-1.0, 1.0}) {
+        EllipsePath(cr, cx + side * 11, baseY - 9, 3, 2.4);
+        PaintShaded(cr, CRAB_RED, 0.6);
+        EllipsePath(cr, cx + side * 2.5, baseY - 11.5, 1, 1);
+        PaintFlat(cr, TURTLE_BLACK);
+    }
+    EllipsePath(cr, cx, baseY - 5, 7, 4.5);
+    PaintShaded(cr, CRAB_RED, 0.7);
+}
+
+// Sea anemone: a stubby foot and a crown of waving tentacles.
+void DrawAnemone(cairo_t* cr, double cx, double baseY) {
+    for (int i = 0; i < 7; ++i) {
+        const double a = -M_PI / 2 + (i - 3) * 0.32, x = cx + (i - 3) * 1.8;
+        cairo_move_to(cr, x, baseY - 5);
+        cairo_curve_to(cr, x + std::cos(a) * 5, baseY - 5 + std::sin(a) * 5 - 2, x + std::cos(a) * 8 + 2,
+                       baseY - 5 + std::sin(a) * 9, x + std::cos(a) * 10, baseY - 5 + std::sin(a) * 11);
+    }
+    PaintLine(cr, Darker(ANEMONE_PURPLE, 0.35), 2.6);
+    for (int i = 0; i < 7; ++i) {
+        const double a = -M_PI / 2 + (i - 3) * 0.32, x = cx + (i - 3) * 1.8;
+        cairo_move_to(cr, x, baseY - 5);
+        cairo_curve_to(cr, x + std::cos(a) * 5, baseY - 5 + std::sin(a) * 5 - 2, x + std::cos(a) * 8 + 2,
+                       baseY - 5 + std::sin(a) * 9, x + std::cos(a) * 10, baseY - 5 + std::sin(a) * 11);
+    }
+    PaintLine(cr, ANEMONE_PURPLE, 1.4);
+    RoundedRectPath(cr, cx - 6, baseY - 6, 12, 6, 2.5);
+    PaintShaded(cr, Darker(ANEMONE_PURPLE, 0.2), 0.7);
+}
+
+// Upright seahorse facing left, its tail curled under it.
+void DrawSeahorse(cairo_t* cr, double cx, double cy) {
+    for (int pass = 0; pass < 2; ++pass) {
+        cairo_move_to(cr, cx, cy - 10);
+        cairo_curve_to(cr, cx + 6, cy - 6, cx + 5, cy + 4, cx + 1, cy + 8);
+        cairo_curve_to(cr, cx - 2, cy + 12, cx + 1, cy + 16, cx + 4, cy + 14);
+        cairo_curve_to(cr, cx + 6, cy + 12, cx + 4, cy + 10, cx + 2.5, cy + 11.5);
+        PaintLine(cr, pass == 0 ? Darker(SEAHORSE_YELLOW, 0.45) : SEAHORSE_YELLOW, pass == 0 ? 6 : 4);
+    }
+    cairo_move_to(cr, cx + 4.5, cy - 4);
+    cairo_line_to(cr, cx + 9, cy - 1);
+    cairo_line_to(cr, cx + 5, cy + 3);
+    cairo_close_path(cr);
+    PaintShaded(cr, Darker(SEAHORSE_YELLOW, 0.1), 0.6);
+    RoundedRectPath(cr, cx - 8, cy - 12, 7, 3.4, 1.5);
+    PaintShaded(cr, SEAHORSE_YELLOW, 0.6);
+    EllipsePath(cr, cx, cy - 11, 3.6, 3.2);
+    PaintShaded(cr, SEAHORSE_YELLOW, 0.7);
+    EllipsePath(cr, cx - 0.8, cy - 11.5, 0.9, 0.9);
+    PaintFlat(cr, TURTLE_BLACK);
+}
+
+// A little school of fish swimming the same way, one behind the other.
+void DrawSchool(cairo_t* cr, double x, double y, int count, double len, Rgb hue, bool facingRight) {
+    for (int i = 0; i < count; ++i) {
+        const double step = facingRight ? -len * 1.3 : len * 1.3;
+        DrawFish(cr, x + i * step, y + ((i % 2) ? len * 0.6 : 0) - (i / 2) * 2, len, hue, facingRight);
+    }
+}
+
+// Round orange clownfish with two white bands, filling its strip of water.
+void DrawClownfish(cairo_t* cr, double cx, double cy, bool facingRight) {
+    const double mirror = facingRight ? -1 : 1;
+    cairo_save(cr);
+    cairo_translate(cr, cx, cy);
+    cairo_scale(cr, 1, 1.15);
+    DrawFish(cr, 0, 0, 26, FISH_ORANGE_2, facingRight);
+    for (double dx : {-5.0, 3.5}) LinePath(cr, dx * mirror, -7, dx * mirror, 7);
+    PaintLine(cr, WHITE, 2.6);
+    cairo_restore(cr);
+}
+
 // Rising bubbles: open circles with a glint.
 void DrawBubble(cairo_t* cr, double cx, double cy, double r) {
     EllipsePath(cr, cx, cy, r, r);
@@ -217,7 +342,15 @@ void DrawAquariumScene(cairo_t* cr, bool altered) {
     cairo_close_path(cr);
     PaintShaded(cr, SEABED_SAND, 0);
     unsigned seed = 41;
-    for (int i = 0; i < 40; ++i) {
+    // Ripples the current leaves in the sand.
+    for (double y : {244.0, 256.0}) {
+        for (double x = 8 + (y - 244) * 2; x < SCENE_WIDTH; x += 64) {
+            cairo_move_to(cr, x, y);
+            cairo_curve_to(cr, x + 8, y - 3, x + 16, y + 3, x + 24, y);
+        }
+    }
+    PaintLine(cr, RIPPLE_TAN, 1);
+    for (int i = 0; i < 80; ++i) {
         const double x = NextRandom(&seed) * SCENE_WIDTH, y = 232 + NextRandom(&seed) * 34;
         EllipsePath(cr, x, y, 2 + NextRandom(&seed) * 2, 1.4 + NextRandom(&seed));
         const Rgb pebble[3] = {CASTLE_TAN, SEABED_TAN, SEABED_SILVER};
@@ -226,13 +359,45 @@ void DrawAquariumScene(cairo_t* cr, bool altered) {
     EllipsePath(cr, 40, 226, 34, 16);
     EllipsePath(cr, 70, 232, 22, 12);
     PaintShaded(cr, SEABED_GREY, 1);
+    // Cracks in the rock.
+    cairo_move_to(cr, 22, 222);
+    cairo_line_to(cr, 30, 228);
+    cairo_line_to(cr, 28, 236);
+    cairo_move_to(cr, 56, 230);
+    cairo_line_to(cr, 64, 234);
+    cairo_line_to(cr, 74, 231);
+    PaintLine(cr, Darker(SEABED_GREY, 0.45), 0.9);
     DrawSeaweed(cr, 14, 230, 110, 8, SEAWEED_GREEN);
     DrawSeaweed(cr, 28, 230, 80, -6, SEAWEED_GREEN_2);
     DrawSeaweed(cr, 150, 230, 60, 6, SEAWEED_GREEN);
     DrawSeaweed(cr, 350, 226, 130, -9, SEAWEED_GREEN);
     DrawSeaweed(cr, 362, 226, 96, 7, SEAWEED_GREEN_3);
+    DrawSeaweed(cr, 92, 232, 64, 5, SEAWEED_GREEN_2);
+    DrawSeaweed(cr, 240, 224, 84, -6, SEAWEED_GREEN_3);
+    DrawSeaweed(cr, 254, 222, 58, 5, SEAWEED_GREEN);
+    DrawSeaweed(cr, 336, 228, 70, 5, SEAWEED_GREEN_2);
     DrawCastle(cr, 200, 228);
     DrawChest(cr, 300, 238);
+    // Gold spilt from the chest.
+    const double coins[][2] = {{274, 246}, {280, 250}, {322, 247}, {328, 251}, {316, 253}, {286, 254}};
+    for (const auto& coin : coins) {
+        EllipsePath(cr, coin[0], coin[1], 2.6, 1.7);
+        PaintFillThenOutline(cr, CHEST_YELLOW, 0.6);
+    }
+    DrawAmphora(cr, 256, 241);
+    DrawCrab(cr, 128, 260);
+    DrawAnemone(cr, 62, 212);
+    DrawShell(cr, 86, 256, 7);
+    DrawShell(cr, 236, 262, 6);
+    DrawShell(cr, 356, 250, 6.5);
+    DrawStar(cr, 150, 248, 7, STARFISH_ORANGE, 0.3);
+    DrawStar(cr, 330, 258, 6, STARFISH_PURPLE, -0.2);
+    DrawStar(cr, 52, 214, 5.5, STARFISH_ORANGE, 0.1);
+    // A snail creeping over the rock.
+    EllipsePath(cr, 30, 211, 5, 4.5);
+    PaintShaded(cr, SNAIL_SHELL_BROWN, 0.7);
+    cairo_arc(cr, 30, 211, 2.4, 0, 1.5 * M_PI);
+    PaintLine(cr, Darker(SNAIL_SHELL_BROWN, 0.4), 0.8);
     // Coral.
     for (int i = 0; i < 5; ++i) {
         const double a = -M_PI / 2 + (i - 2) * 0.38;
@@ -242,15 +407,24 @@ void DrawAquariumScene(cairo_t* cr, bool altered) {
     for (double y = 40; y < 200; y += 26) DrawBubble(cr, 200 + std::sin(y) * 3, y + 20, 2 + (200 - y) / 60);
     DrawBubble(cr, 330, 180, 3);
     DrawBubble(cr, 334, 162, 2.2);
+    for (double y = 30; y < 200; y += 22) DrawBubble(cr, 84 + std::sin(y * 0.7) * 2, y + 6, 1.6 + (200 - y) / 110);
     DrawFish(cr, 60, 70, 30, FISH_YELLOW, true);
     DrawFish(cr, 340, 40, 26, FISH_PURPLE, false);
     DrawFish(cr, 222, 170, 22, FISH_PINK, false);
+    DrawSchool(cr, 256, 150, 4, 12, SCHOOL_SILVER, false);
+    DrawSchool(cr, 58, 24, 3, 11, SCHOOL_LEMON, true);
+    DrawJellyfish(cr, 262, 36);
+    DrawSchool(cr, 300, 196, 3, 10, SCHOOL_LEMON, false);
+    DrawSchool(cr, 48, 168, 3, 10, SCHOOL_SILVER, true);
+    DrawSeahorse(cr, 164, 126);
+    DrawFish(cr, 166, 78, 18, ANGELFISH_BLUE, true);
+    DrawFish(cr, 26, 96, 14, SEAWEED_GREEN_3, false);
     // The tiny fish is new in the changed copy.
     if (altered) {
         cairo_save(cr);
         cairo_translate(cr, smallFish.cx + 0.5, smallFish.cy + 0.5);
         cairo_scale(cr, 1, 0.62);  // slim, to fit the narrow strip of water
-        DrawFish(cr, 0, 0, 11, FISH_ORANGE, false);
+        DrawFish(cr, 0, 0, 11, TINY_FISH_RED, false);
         cairo_restore(cr);
     }
     if (!altered) DrawJellyfish(cr, jelly.cx, jelly.cy - 2);
@@ -258,10 +432,6 @@ void DrawAquariumScene(cairo_t* cr, bool altered) {
     const double eelStart = eel.left + (altered ? 24 : 6);
     DrawEel(cr, eelStart, eelStart + 64, eel.cy, 0);
     // The clownfish turns round.
-    DrawFish(cr, clown.cx, clown.cy, 26, FISH_ORANGE_2, altered);
-    for (double dx : {-4.0, 3.0}) {
-        LinePath(cr, clown.cx + (altered ? -dx : dx), clown.cy - 6.5, clown.cx + (altered ? -dx : dx), clown.cy + 6.5);
-    }
-    PaintLine(cr, WHITE, 2.2);
+    DrawClownfish(cr, clown.cx, clown.cy, altered);
     DrawTurtle(cr, turtle.cx - 4, turtle.cy, altered ? TURTLE_ORANGE : TURTLE_GREEN);
 }

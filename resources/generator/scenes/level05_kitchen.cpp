@@ -1,10 +1,10 @@
 // Level 5, on peach: a sunny kitchen.
 // Its five changes, in area order:
-//   0. spoon: the wooden spoon points the other way.
-//   1. herb: the herb pot moves right along the shelf.
-//   2. handle: a drawer's long handle is a round knob.
-//   3. towel: the tea towel turns from blue to red.
-//   4. spice: a jar is missing from the spice shelf.
+//   0. spoon (orientation): the red spoon on the counter points the other way.
+//   1. herb (position): the herb pot moves right along the shelf.
+//   2. cloth (added): a chequered cloth hangs over a drawer handle.
+//   3. towel (colour): the tea towel on the oven turns from dark blue to yellow.
+//   4. spice (missing): a jar is missing from the spice shelf.
 #include "scene_kit.h"
 
 #include <cmath>
@@ -62,8 +62,9 @@ constexpr Rgb CABINET_SILVER = {130, 190, 172};
 constexpr Rgb CABINET_PLUM = {70, 74, 84};
 constexpr Rgb CABINET_CHARCOAL = {34, 30, 36};
 constexpr Rgb CABINET_ORANGE = {255, 160, 60};
-constexpr Rgb TEA_TOWEL_RED = {220, 60, 60};
-constexpr Rgb TEA_TOWEL_BLUE = {70, 120, 210};
+constexpr Rgb TEA_TOWEL_YELLOW = {248, 212, 84};
+constexpr Rgb TEA_TOWEL_BLUE = {56, 96, 190};
+constexpr Rgb CLOTH_RED = {214, 52, 58};
 constexpr Rgb CHEQUERED_FLOOR_SAND = {226, 200, 170};
 constexpr Rgb CHEQUERED_FLOOR_CREAM = {250, 240, 224};
 
@@ -107,24 +108,39 @@ void DrawJar(cairo_t* cr, double cx, double baseY, double w, double h, Rgb conte
     PaintShaded(cr, lid, 0.6);
 }
 
-// Tea towel hanging over a rail at railY.
+// Tea towel hanging over a rail at railY, striped white.
 void DrawTeaTowel(cairo_t* cr, double cx, double railY, Rgb hue) {
-    RectPath(cr, cx - 7, railY - 1, 14, 13);
+    RectPath(cr, cx - 11.3, railY - 1.3, 23.6, 13.6);
     PaintShaded(cr, hue, 0.7);
-    for (double x = cx - 4; x <= cx + 4; x += 4) LinePath(cr, x, railY, x, railY + 11);
-    LinePath(cr, cx - 7, railY + 8, cx + 7, railY + 8);
+    for (double x = cx - 6; x <= cx + 6; x += 6) LinePath(cr, x, railY, x, railY + 10);
+    LinePath(cr, cx - 11, railY + 8, cx + 11, railY + 8);
     PaintLine(cr, TEA_TOWEL_WHITE, 1.1);
 }
 
-// Drawer front with its handle: a long bar, or one round knob.
-void DrawDrawer(cairo_t* cr, double cx, double top, double w, double h, bool knob) {
+// Chequered cloth folded over a drawer handle, covering the middle of the
+// front; no outline, so it can fill its box to the edge.
+void DrawClothOverHandle(cairo_t* cr, double left, double top, double w, double h) {
+    RectPath(cr, left, top, w, h);
+    PaintFlat(cr, WHITE);
+    cairo_save(cr);
+    RectPath(cr, left, top, w, h);
+    cairo_clip(cr);
+    for (int col = 0; col * 4 < w; ++col) {
+        for (int row = 0; row * 4 < h; ++row) {
+            if ((col + row) % 2 == 0) RectPath(cr, left + col * 4, top + row * 4, 4, 4);
+        }
+    }
+    PaintFlat(cr, CLOTH_RED);
+    LinePath(cr, left, top + 4, left + w, top + 4);
+    PaintLine(cr, Darker(CLOTH_RED, 0.4), 1);
+    cairo_restore(cr);
+}
+
+// Drawer front with its long bar handle.
+void DrawDrawer(cairo_t* cr, double cx, double top, double w, double h) {
     RectPath(cr, cx - w / 2 + 1, top, w - 2, h);
     PaintShaded(cr, DRAWER_SILVER, 1);
-    if (knob) {
-        EllipsePath(cr, cx, top + h / 2, 3.4, 3.4);
-    } else {
-        RoundedRectPath(cr, cx - 12, top + h / 2 - 2, 24, 4, 2);
-    }
+    RoundedRectPath(cr, cx - 12, top + h / 2 - 2, 24, 4, 2);
     PaintShaded(cr, DRAWER_SILVER_2, 0.8);
 }
 
@@ -132,7 +148,7 @@ void DrawDrawer(cairo_t* cr, double cx, double top, double w, double h, bool kno
 
 // Draws the scene; the changes only when altered is set.
 void DrawKitchenScene(cairo_t* cr, bool altered) {
-    const SceneArea spoon = AreaOf(5, 0), herb = AreaOf(5, 1), handle = AreaOf(5, 2), towel = AreaOf(5, 3),
+    const SceneArea spoon = AreaOf(5, 0), herb = AreaOf(5, 1), cloth = AreaOf(5, 2), towel = AreaOf(5, 3),
                     spice = AreaOf(5, 4);
     // Tiled back wall.
     FillGradientRect(cr, 0, 0, SCENE_WIDTH, 152, WALL_TILE_CREAM, WALL_TILE_CREAM_2);
@@ -237,10 +253,11 @@ void DrawKitchenScene(cairo_t* cr, bool altered) {
     PaintFlat(cr, CABINET_ORANGE, 0.25);
     LinePath(cr, towel.cx - 28, towel.top + 4, towel.cx + 28, towel.top + 4);
     PaintLine(cr, DRAWER_SILVER_2, 2.4);
-    DrawTeaTowel(cr, towel.cx, towel.top + 4, altered ? TEA_TOWEL_RED : TEA_TOWEL_BLUE);
+    DrawTeaTowel(cr, towel.cx, towel.top + 4, altered ? TEA_TOWEL_YELLOW : TEA_TOWEL_BLUE);
     for (int i = -1; i <= 2; ++i) {
-        const double x = handle.cx + i * 54;
-        DrawDrawer(cr, x, 170, 52, 16, altered && i == 0);
+        const double x = cloth.cx + i * 54;
+        DrawDrawer(cr, x, 170, 52, 16);
+        if (altered && i == 0) DrawClothOverHandle(cr, cloth.left + 2, cloth.top + 2, cloth.w - 3, cloth.h - 3);
         RectPath(cr, x - 25, 190, 50, 58);
         PaintShaded(cr, DRAWER_SILVER, 1);
         EllipsePath(cr, x + 18, 204, 2.2, 2.2);

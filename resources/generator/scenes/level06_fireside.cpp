@@ -1,12 +1,14 @@
 // Level 6, on maroon: a cosy sitting room by the fire.
+// A wall clock, a shelf of books and a log basket fill the room.
 // Its five changes, in area order:
-//   0. slippers: the slippers point the other way.
-//   1. yarn: a ball of red wool lies on the rug.
-//   2. garland: the garland under the mantel is gone.
-//   3. book: the book slides right along the side table.
-//   4. cat: the sleeping cat turns from ginger to grey.
+//   0. slippers (orientation): the slippers point the other way.
+//   1. yarn (added): a ball of yellow wool lies on the floor.
+//   2. garland (missing): the garland under the mantel is gone.
+//   3. book (position): the book slides right along the side table.
+//   4. cat (colour): the sleeping cat turns from ginger to charcoal grey.
 #include "scene_kit.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -18,9 +20,9 @@ constexpr Rgb GARLAND_RED = {220, 40, 40};
 constexpr Rgb SLIPPERS_BLUE = {90, 130, 200};
 constexpr Rgb SLIPPERS_BLUE_2 = {60, 96, 170};
 constexpr Rgb SLIPPERS_WHITE = {250, 250, 250};
-constexpr Rgb YARN_BALL_RED = {200, 50, 70};
-constexpr Rgb YARN_BALL_RED_2 = {226, 70, 90};
-constexpr Rgb YARN_BALL_RED_3 = {170, 40, 60};
+constexpr Rgb YARN_BALL_YELLOW = {220, 170, 50};
+constexpr Rgb YARN_BALL_YELLOW_2 = {252, 214, 96};
+constexpr Rgb YARN_BALL_YELLOW_3 = {190, 140, 40};
 constexpr Rgb FIRE_RED = {230, 80, 30};
 constexpr Rgb FIRE_ORANGE = {250, 150, 40};
 constexpr Rgb FIRE_YELLOW = {255, 226, 110};
@@ -63,6 +65,17 @@ constexpr Rgb CANDLE_CREAM = {250, 246, 226};
 constexpr Rgb CANDLE_FLAME_YELLOW = {255, 190, 60};
 constexpr Rgb LYING_CAT_CHARCOAL = {60, 60, 66};
 constexpr Rgb LYING_CAT_ORANGE = {236, 150, 70};
+constexpr Rgb CLOCK_WOOD = {120, 76, 46};
+constexpr Rgb CLOCK_FACE = {250, 244, 226};
+constexpr Rgb SHELF_WOOD = {150, 100, 62};
+constexpr Rgb BOOK_GREEN = {70, 140, 90};
+constexpr Rgb BOOK_RED = {190, 60, 56};
+constexpr Rgb BOOK_MUSTARD = {220, 170, 60};
+constexpr Rgb PLANT_GREEN = {76, 150, 70};
+constexpr Rgb POT_TERRACOTTA = {196, 104, 70};
+constexpr Rgb BASKET_WICKER = {196, 150, 90};
+constexpr Rgb LOG_BROWN = {130, 84, 52};
+constexpr Rgb LOG_CREAM = {226, 190, 140};
 
 // Cat curled up lying along a shelf, head on the left.
 void DrawLyingCat(cairo_t* cr, double cx, double baseY, Rgb fur) {
@@ -113,24 +126,24 @@ void DrawSlippers(cairo_t* cr, double cx, double cy, double facing) {
     cairo_save(cr);
     cairo_translate(cr, cx, cy);
     cairo_scale(cr, facing, 1);
-    for (double y : {-5.5, 5.5}) {
-        EllipsePath(cr, 0, y, 13, 4.8);
+    for (double y : {-6, 6}) {
+        EllipsePath(cr, 0, y, 15, 5.2);
         PaintShaded(cr, SLIPPERS_BLUE, 0.8);
-        EllipsePath(cr, 6, y, 6, 4.2);
+        EllipsePath(cr, 7, y, 7, 4.6);
         PaintShaded(cr, SLIPPERS_BLUE_2, 0.6);
-        EllipsePath(cr, 12, y, 2, 2);
+        EllipsePath(cr, 13.5, y, 2.2, 2.2);
         PaintFlat(cr, SLIPPERS_WHITE);
     }
     cairo_restore(cr);
 }
 
-// Ball of red wool with a loose end.
+// Ball of yellow wool with a loose end: light on the dark floor.
 void DrawYarnBall(cairo_t* cr, double cx, double cy, double r) {
     cairo_move_to(cr, cx + r * 0.7, cy + r * 0.6);
     cairo_curve_to(cr, cx + r * 1.2, cy + r, cx + r * 1.3, cy + r * 0.6, cx + r * 1.5, cy + r * 0.9);
-    PaintLine(cr, YARN_BALL_RED, 0.9);
+    PaintLine(cr, YARN_BALL_YELLOW, 0.9);
     EllipsePath(cr, cx, cy, r, r);
-    PaintShaded(cr, YARN_BALL_RED_2, 0.8);
+    PaintShaded(cr, YARN_BALL_YELLOW_2, 0.8);
     for (double a = -0.6; a < 1.0; a += 0.5) {
         cairo_save(cr);
         cairo_translate(cr, cx, cy);
@@ -138,9 +151,69 @@ void DrawYarnBall(cairo_t* cr, double cx, double cy, double r) {
         EllipsePath(cr, 0, 0, r * 0.9, r * 0.45);
         cairo_restore(cr);
     }
-    Use(cr, YARN_BALL_RED_3);
+    Use(cr, YARN_BALL_YELLOW_3);
     cairo_set_line_width(cr, 0.6);
     cairo_stroke(cr);
+}
+
+// Round wall clock with its hands at ten past ten.
+void DrawWallClock(cairo_t* cr, double cx, double cy, double r) {
+    EllipsePath(cr, cx, cy, r, r);
+    PaintShaded(cr, CLOCK_WOOD, 1);
+    EllipsePath(cr, cx, cy, r * 0.78, r * 0.78);
+    PaintFlat(cr, CLOCK_FACE);
+    for (int i = 0; i < 12; i += 3) {
+        const double a = i * M_PI / 6;
+        LinePath(cr, cx + std::cos(a) * r * 0.6, cy + std::sin(a) * r * 0.6, cx + std::cos(a) * r * 0.72,
+                 cy + std::sin(a) * r * 0.72);
+    }
+    LinePath(cr, cx, cy, cx - r * 0.35, cy - r * 0.25);
+    LinePath(cr, cx, cy, cx + r * 0.42, cy - r * 0.36);
+    PaintLine(cr, INK, 1.2);
+}
+
+// Wall shelf with a row of books and a potted plant.
+void DrawBookShelf(cairo_t* cr, double left, double boardY) {
+    const double books[][2] = {{5, 16}, {4, 13}, {6, 17}, {4, 14}, {5, 15}};
+    const Rgb covers[5] = {BOOK_GREEN, BOOK_RED, BOOK_MUSTARD, BOOK_GREEN, BOOK_RED};
+    double x = left + 4;
+    for (int i = 0; i < 5; ++i) {
+        RectPath(cr, x, boardY - books[i][1], books[i][0], books[i][1]);
+        PaintShaded(cr, covers[i], 0.7);
+        x += books[i][0] + 0.8;
+    }
+    cairo_move_to(cr, x + 14, boardY);
+    cairo_line_to(cr, x + 11, boardY - 9);
+    cairo_line_to(cr, x + 23, boardY - 9);
+    cairo_line_to(cr, x + 20, boardY);
+    cairo_close_path(cr);
+    PaintShaded(cr, POT_TERRACOTTA, 0.7);
+    for (int i = 0; i < 5; ++i) {
+        const double a = -M_PI / 2 + (i - 2) * 0.5;
+        EllipsePath(cr, x + 17 + std::cos(a) * 6, boardY - 12 + std::sin(a) * 5, 3.4, 2.2, a);
+    }
+    PaintShaded(cr, PLANT_GREEN, 0.6);
+    RectPath(cr, left, boardY, x + 30 - left, 3.5);
+    PaintShaded(cr, SHELF_WOOD, 0.8);
+}
+
+// Wicker basket of logs for the fire.
+void DrawLogBasket(cairo_t* cr, double cx, double baseY) {
+    DropShadow(cr, cx, baseY, 20, 3);
+    for (double dx : {-8.0, 0.0, 8.0}) {
+        EllipsePath(cr, cx + dx, baseY - 17 - std::fabs(dx) * 0.2, 4.5, 4.5);
+        PaintShaded(cr, LOG_BROWN, 0.7);
+        EllipsePath(cr, cx + dx, baseY - 17 - std::fabs(dx) * 0.2, 2.6, 2.6);
+        PaintFlat(cr, LOG_CREAM);
+    }
+    cairo_move_to(cr, cx - 16, baseY - 14);
+    cairo_line_to(cr, cx + 16, baseY - 14);
+    cairo_line_to(cr, cx + 13, baseY);
+    cairo_line_to(cr, cx - 13, baseY);
+    cairo_close_path(cr);
+    PaintShaded(cr, BASKET_WICKER, 0.8);
+    for (double y = baseY - 10; y < baseY; y += 4) LinePath(cr, cx - 14, y, cx + 14, y);
+    PaintLine(cr, Darker(BASKET_WICKER, 0.3), 0.8);
 }
 
 // Flames in three layers.
@@ -183,6 +256,12 @@ void DrawFiresideScene(cairo_t* cr, bool altered) {
     Use(cr, RUG_TAN);
     cairo_set_line_width(cr, 2);
     cairo_stroke(cr);
+    // Fringe along the rug's front edge.
+    for (double x = 60; x <= 280; x += 6) {
+        const double y = 238 + 26 * std::sqrt(std::max(0.0, 1 - (x - 170) * (x - 170) / (150.0 * 150.0)));
+        LinePath(cr, x, y - 1, x, y + 3);
+    }
+    PaintLine(cr, RUG_TAN, 1);
     // Night window.
     RectPath(cr, 26, 18, 76, 70);
     PaintFillThenOutline(cr, NIGHT_WINDOW_CREAM, 1);
@@ -221,6 +300,8 @@ void DrawFiresideScene(cairo_t* cr, bool altered) {
     PaintShaded(cr, SIDE_TABLE_BLUE, 0.7);
     RectPath(cr, bookX - 8, book.bottom - 5.2, 16, 1.4);
     PaintFlat(cr, NIGHT_WINDOW_CREAM);
+    DrawWallClock(cr, 146, 40, 13);
+    DrawBookShelf(cr, 112, 88);
     // Standing lamp on the right.
     RectPath(cr, 352, 60, 3, 130);
     PaintShaded(cr, LAMP_DARK_BROWN, 0.6);
@@ -281,6 +362,7 @@ void DrawFiresideScene(cairo_t* cr, bool altered) {
     }
     DrawLyingCat(cr, cat.cx - 2, garland.top - 1, altered ? LYING_CAT_CHARCOAL : LYING_CAT_ORANGE);
     if (!altered) DrawGarland(cr, garland.left + 7, garland.right - 7, garland.top + 6);
+    DrawLogBasket(cr, 342, 224);
     DrawSlippers(cr, slippers.cx, slippers.cy, altered ? -1 : 1);
     if (altered) DrawYarnBall(cr, yarn.cx - 1, yarn.cy + 0.3, 4.6);
 }

@@ -1,10 +1,11 @@
 // Level 7, on rose: inside a little bakery.
+// A chalkboard menu, price tags and flour sacks keep the eye busy.
 // Its five changes, in area order:
-//   0. pastry: the croissant is a donut.
-//   1. baguette: the baguette slides right along the shelf.
-//   2. cake: the cake's icing turns from pink to chocolate.
-//   3. pretzel: a pretzel joins the muffins.
-//   4. jar: the cookie jar is empty.
+//   0. pastry (shape): the last croissant in the case is a donut.
+//   1. baguette (position): the baguette slides right along the shelf.
+//   2. cake (colour): the cake's icing turns from pink to dark chocolate.
+//   3. pretzel (added): a pretzel joins the muffins.
+//   4. jar (missing): the cookies are gone from the big jar.
 #include "scene_kit.h"
 
 #include <cmath>
@@ -56,6 +57,12 @@ constexpr Rgb TIER_CAKE_BROWN = {120, 70, 40};
 constexpr Rgb TIER_CAKE_PINK = {250, 170, 200};
 constexpr Rgb TILL_ICE = {240, 240, 246};
 constexpr Rgb TILL_YELLOW = {240, 200, 80};
+constexpr Rgb CHALKBOARD_GREEN = {46, 70, 60};
+constexpr Rgb CHALKBOARD_FRAME = {150, 100, 64};
+constexpr Rgb CHALK_WHITE = {236, 240, 232};
+constexpr Rgb PRICE_TAG_WHITE = {252, 250, 244};
+constexpr Rgb SACK_BURLAP = {214, 190, 146};
+constexpr Rgb SACK_TIE = {150, 100, 64};
 
 // Baguette lying on a shelf, centred on cx, bottom at baseY.
 void DrawBaguette(cairo_t* cr, double cx, double baseY, double length) {
@@ -156,6 +163,41 @@ void DrawTierCake(cairo_t* cr, double cx, double baseY, Rgb icing) {
     PaintShaded(cr, TIER_CAKE_RED, 0.6);
 }
 
+// Chalkboard menu: three chalk lines of writing and a little loaf.
+void DrawChalkboard(cairo_t* cr, double left, double top, double w, double h) {
+    RectPath(cr, left, top, w, h);
+    PaintShaded(cr, CHALKBOARD_FRAME, 1);
+    RectPath(cr, left + 3, top + 3, w - 6, h - 6);
+    PaintFlat(cr, CHALKBOARD_GREEN);
+    for (int i = 0; i < 3; ++i) {
+        const double y = top + 10 + i * 8;
+        cairo_move_to(cr, left + 8, y);
+        for (int step = 0; left + 8 + step * 4 < left + w - 22; ++step) {
+            cairo_line_to(cr, left + 10 + step * 4, y + (step % 2 ? -1.2 : 1.2));
+        }
+    }
+    PaintLine(cr, CHALK_WHITE, 0.9);
+    EllipsePath(cr, left + w - 13, top + h / 2, 6, 4);
+    Use(cr, CHALK_WHITE);
+    cairo_set_line_width(cr, 1);
+    cairo_stroke(cr);
+}
+
+// Sack of flour, tied at the neck.
+void DrawFlourSack(cairo_t* cr, double cx, double baseY) {
+    DropShadow(cr, cx, baseY, 12, 2.5);
+    cairo_move_to(cr, cx - 10, baseY);
+    cairo_curve_to(cr, cx - 13, baseY - 12, cx - 8, baseY - 20, cx - 4, baseY - 22);
+    cairo_line_to(cr, cx + 4, baseY - 22);
+    cairo_curve_to(cr, cx + 8, baseY - 20, cx + 13, baseY - 12, cx + 10, baseY);
+    cairo_close_path(cr);
+    PaintShaded(cr, SACK_BURLAP, 0.8);
+    LinePath(cr, cx - 4, baseY - 20, cx + 4, baseY - 20);
+    PaintLine(cr, SACK_TIE, 1.6);
+    UseFont(cr, FONT_BOLD, 6);
+    DrawTextCentered(cr, "FLOUR", cx, baseY - 9, 150, 100, 64);
+}
+
 }  // namespace
 
 // Draws the scene; the changes only when altered is set.
@@ -176,6 +218,7 @@ void DrawBakeryScene(cairo_t* cr, bool altered) {
     DrawTextCentered(cr, "CAKES", 214, 27, 255, 236, 200);
     DrawStar(cr, 164, 27, 5, STAR_YELLOW);
     DrawStar(cr, 264, 27, 5, STAR_YELLOW);
+    DrawChalkboard(cr, 172, 50, 52, 38);
     // Hanging lamps.
     for (double x : {150.0, 240.0, 330.0}) {
         LinePath(cr, x, 0, x, 60);
@@ -198,7 +241,7 @@ void DrawBakeryScene(cairo_t* cr, bool altered) {
         PaintShaded(cr, SHELF_UNIT_TAN, 0.7);
     }
     // Top shelf: a baguette that slides along, and a basket of rolls.
-    DrawBaguette(cr, baguette.cx + (altered ? 13 : -13), baguette.bottom - 1.4, 58);
+    DrawBaguette(cr, baguette.cx + (altered ? 10 : -10), baguette.bottom - 1.4, 58);
     // Middle shelf: loaves.
     for (double x : {22.0, 50.0, 78.0}) {
         EllipsePath(cr, x, 111, 11, 7.5);
@@ -221,6 +264,8 @@ void DrawBakeryScene(cairo_t* cr, bool altered) {
     // Bottom shelf: the cookie jar, emptied in the changed copy.
     DrawCookieJar(cr, jar.cx, jar.bottom - 3, 26, 34, !altered);
     DrawCookieJar(cr, 76, jar.bottom - 3, 20, 24, true);
+    DrawFlourSack(cr, 26, 262);
+    DrawFlourSack(cr, 54, 264);
     // Counter with a glass display case.
     RectPath(cr, 112, cake.bottom, SCENE_WIDTH - 112, 6);
     PaintShaded(cr, DISPLAY_CASE_CREAM, 1);
@@ -248,6 +293,12 @@ void DrawBakeryScene(cairo_t* cr, bool altered) {
         DrawDonut(cr, pastry.cx, pastry.bottom - 10);
     else
         DrawCroissant(cr, pastry.cx, pastry.bottom - 10);
+    // Price tags along the front rail, one under each pastry.
+    for (int i = 0; i < 7; ++i) {
+        const double x = (144 + i * 32 < pastry.left - 8) ? 144 + i * 32 : pastry.cx;
+        RectPath(cr, x - 4, pastry.bottom - 3, 8, 4.5);
+        PaintFillThenOutline(cr, PRICE_TAG_WHITE, 0.5);
+    }
     RectPath(cr, 124, pastry.top - 18, SCENE_WIDTH - 130, 52);
     SetColor(cr, 255, 255, 255, 0.12);
     cairo_fill(cr);

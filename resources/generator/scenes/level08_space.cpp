@@ -1,10 +1,10 @@
 // Level 8, on navy: a walk on the moon.
 // Its five changes, in area order:
-//   0. planet: the ringed planet's ring tilts the other way.
-//   1. flag: the flag on the moon is gone.
-//   2. rocket: the rocket turns from white to yellow.
-//   3. saucer: a flying saucer appears.
-//   4. crater: the crater is wider.
+//   0. planet (orientation): the ringed planet's ring tilts the other way.
+//   1. flag (missing): the flag on the moon is gone.
+//   2. rocket (colour): the white rocket is painted a darker red.
+//   3. saucer (added): a flying saucer hovers in the sky.
+//   4. crater (size): the crater is wider.
 #include "scene_kit.h"
 
 #include <cmath>
@@ -35,12 +35,26 @@ constexpr Rgb SPACE_STATION_SILVER = {200, 204, 214};
 constexpr Rgb SPACE_STATION_BLUE = {60, 90, 170};
 constexpr Rgb SPACE_STATION_ICE = {220, 224, 232};
 constexpr Rgb ROCKET_FLAME_GOLD = {255, 180, 60};
-constexpr Rgb ROCKET_YELLOW = {250, 200, 60};
+constexpr Rgb ROCKET_BRICK = {176, 52, 44};
 constexpr Rgb ROCKET_ICE = {236, 238, 244};
 constexpr Rgb MOON_GROUND_SILVER = {186, 186, 196};
 constexpr Rgb MOON_GROUND_GREY = {120, 120, 134};
 constexpr Rgb MOON_GROUND_SLATE = {110, 110, 124};
 constexpr Rgb MOON_GROUND_RED = {230, 60, 60};
+constexpr Rgb MOON_HILL_GREY = {96, 98, 118};
+constexpr Rgb MOON_ROCK_GREY = {150, 150, 162};
+constexpr Rgb FOOTPRINT_GREY = {140, 140, 152};
+constexpr Rgb FAR_PLANET_VIOLET = {150, 110, 200};
+constexpr Rgb FAR_PLANET_ROSE = {220, 110, 120};
+constexpr Rgb COMET_ICE = {200, 230, 255};
+constexpr Rgb SATELLITE_GOLD = {220, 180, 80};
+constexpr Rgb LANDER_GOLD = {226, 180, 70};
+constexpr Rgb ROVER_SILVER = {210, 212, 220};
+constexpr Rgb ROVER_CHARCOAL = {50, 52, 60};
+constexpr Rgb GIANT_PLANET_PEACH = {236, 170, 120};
+constexpr Rgb GIANT_PLANET_BROWN = {170, 100, 70};
+constexpr Rgb DOME_GLASS = {150, 210, 240};
+constexpr Rgb TRACK_GREY = {118, 118, 132};
 
 // Planet with a ring tilted by tilt radians: back half, ball, front half.
 void DrawRingedPlanet(cairo_t* cr, double cx, double cy, double r, double tilt) {
@@ -52,7 +66,7 @@ void DrawRingedPlanet(cairo_t* cr, double cx, double cy, double r, double tilt) 
     cairo_scale(cr, r * 1.9, r * 0.55);
     cairo_arc(cr, 0, 0, 1, M_PI, 2 * M_PI);
     cairo_restore(cr);
-    PaintLine(cr, RINGED_PLANET_SAND, 1.6);
+    PaintLine(cr, RINGED_PLANET_SAND, 2.2);
     EllipsePath(cr, 0, 0, r, r);
     PaintShaded(cr, RINGED_PLANET_TAN, 0.7);
     LinePath(cr, -r * 0.9, -r * 0.3, r * 0.9, -r * 0.3);
@@ -62,13 +76,13 @@ void DrawRingedPlanet(cairo_t* cr, double cx, double cy, double r, double tilt) 
     cairo_scale(cr, r * 1.9, r * 0.55);
     cairo_arc(cr, 0, 0, 1, 0, M_PI);
     cairo_restore(cr);
-    PaintLine(cr, RINGED_PLANET_SAND, 1.6);
+    PaintLine(cr, RINGED_PLANET_SAND, 2.2);
     cairo_restore(cr);
 }
 
 // Rocket pointing up, nose at top; body hue is the change.
 void DrawRocket(cairo_t* cr, double cx, double top, double bottom, Rgb body) {
-    const double h = bottom - top, w = 12;
+    const double h = bottom - top, w = 14;
     for (double side : {-1.0, 1.0}) {
         cairo_move_to(cr, cx + side * w * 0.4, bottom - h * 0.35);
         cairo_line_to(cr, cx + side * w * 0.95, bottom - 1);
@@ -86,22 +100,27 @@ void DrawRocket(cairo_t* cr, double cx, double top, double bottom, Rgb body) {
     PaintFillThenOutline(cr, ROCKET_SKY, 1.2);
 }
 
-// Little flying saucer with a glass dome and lights.
-void DrawSaucer(cairo_t* cr, double cx, double cy) {
-    cairo_move_to(cr, cx - 3, cy + 3);
-    cairo_line_to(cr, cx + 3, cy + 3);
-    cairo_line_to(cr, cx + 6, cy + 10);
-    cairo_line_to(cr, cx - 6, cy + 10);
+// Flying saucer with a glass dome, a row of lights and a wide beam that
+// reaches down by beamLength.
+void DrawSaucer(cairo_t* cr, double cx, double cy, double beamLength) {
+    cairo_move_to(cr, cx - 6.8, cy + 2);
+    cairo_line_to(cr, cx + 6.8, cy + 2);
+    cairo_line_to(cr, cx + 7.9, cy + beamLength);
+    cairo_line_to(cr, cx - 7.9, cy + beamLength);
     cairo_close_path(cr);
-    PaintFlat(cr, SAUCER_SAND, 0.45);
+    PaintFlat(cr, SAUCER_SAND, 0.7);
     cairo_new_sub_path(cr);
-    cairo_arc(cr, cx, cy - 1, 3.8, M_PI, 2 * M_PI);
+    cairo_save(cr);
+    cairo_translate(cr, cx, cy - 1.5);
+    cairo_scale(cr, 5.8, 5.6);
+    cairo_arc(cr, 0, 0, 1, M_PI, 2 * M_PI);
+    cairo_restore(cr);
     cairo_close_path(cr);
     PaintShaded(cr, SAUCER_MINT, 0.6);
-    EllipsePath(cr, cx, cy + 1, 7, 2.8);
+    EllipsePath(cr, cx, cy + 0.5, 7.2, 3.4);
     PaintShaded(cr, SAUCER_SILVER, 0.7);
-    for (double x : {-4.0, 0.0, 4.0}) {
-        EllipsePath(cr, cx + x, cy + 1.3, 0.9, 0.9);
+    for (double x : {-4.5, -1.5, 1.5, 4.5}) {
+        EllipsePath(cr, cx + x, cy + 0.9, 1, 1);
     }
     PaintFlat(cr, SAUCER_YELLOW);
 }
@@ -140,6 +159,141 @@ void DrawAstronaut(cairo_t* cr, double cx, double baseY) {
     PaintFlat(cr, WHITE, 0.8);
 }
 
+// Small banded planet far away.
+void DrawFarPlanet(cairo_t* cr, double cx, double cy, double r, Rgb hue) {
+    EllipsePath(cr, cx, cy, r, r);
+    PaintShaded(cr, hue, 0.6);
+    for (double band : {-0.35, 0.25}) {
+        LinePath(cr, cx - r * 0.85, cy + r * band, cx + r * 0.85, cy + r * band);
+        PaintLine(cr, Darker(hue, 0.3), std::max(0.8, r * 0.18));
+    }
+}
+
+// Satellite: a gold box between two gridded solar panels, an antenna dish.
+void DrawSatellite(cairo_t* cr, double cx, double cy) {
+    for (double side : {-1.0, 1.0}) {
+        const double x = side < 0 ? cx - 17 : cx + 5;
+        RectPath(cr, x, cy - 4, 12, 8);
+        PaintFillThenOutline(cr, SPACE_STATION_BLUE, 0.8);
+        for (double gx = x + 3; gx < x + 12; gx += 3) LinePath(cr, gx, cy - 4, gx, cy + 4);
+        LinePath(cr, x, cy, x + 12, cy);
+        PaintLine(cr, SPACE_STATION_ICE, 0.5);
+    }
+    RectPath(cr, cx - 5, cy - 5, 10, 10);
+    PaintShaded(cr, SATELLITE_GOLD, 0.8);
+    LinePath(cr, cx, cy - 5, cx + 3, cy - 10);
+    PaintLine(cr, SPACE_STATION_SILVER, 0.8);
+    EllipsePath(cr, cx + 3.5, cy - 10.5, 2.4, 1.2, -0.5);
+    PaintFillThenOutline(cr, SPACE_STATION_ICE, 0.6);
+}
+
+// Comet: an icy head with a fading tail streaming up to the left.
+void DrawComet(cairo_t* cr, double cx, double cy) {
+    for (int i = 0; i < 3; ++i) {
+        LinePath(cr, cx, cy, cx - 30 + i * 4, cy - 12 - i * 3);
+        Use(cr, COMET_ICE, 0.55 - i * 0.12);
+        cairo_set_line_width(cr, 2.4 - i * 0.6);
+        cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+        cairo_stroke(cr);
+    }
+    EllipsePath(cr, cx, cy, 2.6, 2.6);
+    PaintShaded(cr, COMET_ICE, 0.5);
+}
+
+// Lunar lander standing on four splayed legs, its base at baseY.
+void DrawLander(cairo_t* cr, double cx, double baseY) {
+    for (double side : {-1.0, 1.0}) {
+        LinePath(cr, cx + side * 6, baseY - 12, cx + side * 14, baseY);
+        LinePath(cr, cx + side * 3, baseY - 12, cx + side * 7, baseY);
+        PaintLine(cr, ROVER_CHARCOAL, 1.2);
+        RectPath(cr, cx + side * 14 - 3, baseY - 1, 6, 1.6);
+        PaintFlat(cr, ROVER_CHARCOAL);
+    }
+    RectPath(cr, cx - 10, baseY - 18, 20, 8);
+    PaintShaded(cr, LANDER_GOLD, 0.8);
+    for (double x = cx - 7; x < cx + 9; x += 4) LinePath(cr, x, baseY - 18, x, baseY - 10);
+    PaintLine(cr, Darker(LANDER_GOLD, 0.3), 0.5);
+    cairo_move_to(cr, cx - 8, baseY - 18);
+    cairo_line_to(cr, cx - 6, baseY - 28);
+    cairo_line_to(cr, cx + 6, baseY - 28);
+    cairo_line_to(cr, cx + 8, baseY - 18);
+    cairo_close_path(cr);
+    PaintShaded(cr, SPACE_STATION_ICE, 0.8);
+    EllipsePath(cr, cx - 2, baseY - 23, 2, 2);
+    PaintFillThenOutline(cr, ROCKET_SKY, 0.6);
+    LinePath(cr, cx + 4, baseY - 28, cx + 6, baseY - 34);
+    PaintLine(cr, SPACE_STATION_SILVER, 0.8);
+}
+
+// Moon rover on four wheels with a dish on a mast.
+void DrawRover(cairo_t* cr, double cx, double baseY) {
+    RectPath(cr, cx - 12, baseY - 10, 24, 5);
+    PaintShaded(cr, ROVER_SILVER, 0.8);
+    LinePath(cr, cx + 7, baseY - 10, cx + 7, baseY - 17);
+    PaintLine(cr, ROVER_CHARCOAL, 0.8);
+    EllipsePath(cr, cx + 7, baseY - 18, 3.2, 1.5, 0.3);
+    PaintFillThenOutline(cr, SPACE_STATION_ICE, 0.6);
+    for (double x : {-9.0, -3.0, 3.0, 9.0}) {
+        EllipsePath(cr, cx + x, baseY - 3, 2.6, 2.6);
+        PaintFillThenOutline(cr, ROVER_CHARCOAL, 0.6);
+        EllipsePath(cr, cx + x, baseY - 3, 0.9, 0.9);
+        PaintFlat(cr, ROVER_SILVER);
+    }
+}
+
+// A big banded planet rising at the scene's right edge.
+void DrawGiantPlanet(cairo_t* cr, double cx, double cy, double r) {
+    EllipsePath(cr, cx, cy, r, r);
+    PaintShaded(cr, GIANT_PLANET_PEACH, 1);
+    cairo_save(cr);
+    EllipsePath(cr, cx, cy, r - 1, r - 1);
+    cairo_clip(cr);
+    for (double band = -0.7; band < 0.8; band += 0.28) {
+        cairo_move_to(cr, cx - r, cy + r * band);
+        cairo_curve_to(cr, cx - r * 0.3, cy + r * band - 3, cx + r * 0.3, cy + r * band + 3, cx + r, cy + r * band);
+        PaintLine(cr, GIANT_PLANET_BROWN, 1.6);
+    }
+    EllipsePath(cr, cx - r * 0.35, cy + r * 0.1, r * 0.16, r * 0.1);
+    PaintFillThenOutline(cr, MOON_GROUND_RED, 0.6);
+    cairo_restore(cr);
+}
+
+// Moon base: a glass dome on a ring, with its airlock.
+void DrawMoonBase(cairo_t* cr, double cx, double baseY) {
+    RectPath(cr, cx + 10, baseY - 8, 10, 8);
+    PaintShaded(cr, SPACE_STATION_SILVER, 0.8);
+    RectPath(cr, cx + 16, baseY - 6, 3, 6);
+    PaintFlat(cr, ROVER_CHARCOAL);
+    cairo_new_sub_path(cr);
+    cairo_arc(cr, cx, baseY - 2, 14, M_PI, 2 * M_PI);
+    cairo_close_path(cr);
+    PaintShaded(cr, DOME_GLASS, 0.9);
+    for (double a : {-2.4, -1.57, -0.74}) {
+        LinePath(cr, cx, baseY - 2, cx + std::cos(a) * 14, baseY - 2 + std::sin(a) * 14);
+    }
+    PaintLine(cr, Darker(DOME_GLASS, 0.35), 0.7);
+    RectPath(cr, cx - 16, baseY - 3, 32, 4);
+    PaintShaded(cr, SPACE_STATION_SILVER, 0.8);
+}
+
+// A grey moon rock sitting on the ground.
+void DrawMoonRock(cairo_t* cr, double cx, double cy, double r) {
+    cairo_move_to(cr, cx - r, cy);
+    cairo_curve_to(cr, cx - r, cy - r * 0.9, cx - r * 0.2, cy - r, cx + r * 0.3, cy - r * 0.8);
+    cairo_curve_to(cr, cx + r, cy - r * 0.5, cx + r, cy - r * 0.1, cx + r, cy);
+    cairo_close_path(cr);
+    PaintShaded(cr, MOON_ROCK_GREY, 0.8);
+}
+
+// True when (x, y) lies within margin of one of the level's areas.
+bool NearAnArea(double x, double y, double margin) {
+    for (int k = 0; k < AREAS_PER_LEVEL; ++k) {
+        const SceneArea a = AreaOf(8, k);
+        if (x > a.left - margin && x < a.right + margin && y > a.top - margin && y < a.bottom + margin) return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 // Draws the scene; the changes only when altered is set.
@@ -148,21 +302,22 @@ void DrawSpaceScene(cairo_t* cr, bool altered) {
                     crater = AreaOf(8, 4);
     FillGradientRect(cr, 0, 0, SCENE_WIDTH, 220, BACKDROP_BLACK, BACKDROP_NAVY);
     unsigned seed = 19;
-    for (int i = 0; i < 90; ++i) {
+    for (int i = 0; i < 640; ++i) {
         const double x = NextRandom(&seed) * SCENE_WIDTH, y = NextRandom(&seed) * 200;
         const double r = 0.4 + NextRandom(&seed);
-        const double alpha = 0.4 + NextRandom(&seed) * 0.6;
+        const double alpha = 0.5 + NextRandom(&seed) * 0.5;
         // Keep the areas' sky clear so the changes there read cleanly.
-        bool inArea = false;
-        for (int k = 0; k < AREAS_PER_LEVEL; ++k) {
-            const SceneArea a = AreaOf(8, k);
-            inArea = inArea || (x > a.left - 2 && x < a.right + 2 && y > a.top - 2 && y < a.bottom + 2);
-        }
-        if (inArea) continue;
+        if (NearAnArea(x, y, 2)) continue;
         EllipsePath(cr, x, y, r, r);
         PaintFlat(cr, STAR_WHITE, alpha);
+        // Every so often a bright star with a twinkle cross.
+        if (i % 9 == 0) {
+            LinePath(cr, x - 3, y, x + 3, y);
+            LinePath(cr, x, y - 3, x, y + 3);
+            PaintLine(cr, STAR_WHITE, 0.6);
+        }
     }
-    // The Earth, half lit.
+    // The Earth, half lit, with white cloud streaks.
     EllipsePath(cr, 62, 56, 26, 26);
     PaintShaded(cr, EARTH_BLUE, 1);
     const double lands[3][4] = {{54, 46, 9, 6}, {70, 62, 8, 9}, {50, 66, 5, 4}};
@@ -170,50 +325,114 @@ void DrawSpaceScene(cairo_t* cr, bool altered) {
         EllipsePath(cr, land[0], land[1], land[2], land[3]);
         PaintFlat(cr, EARTH_GREEN);
     }
+    const double streaks[3][4] = {{44, 38, 60, 36}, {48, 56, 66, 53}, {58, 74, 74, 72}};
+    for (const auto& streak : streaks) {
+        cairo_move_to(cr, streak[0], streak[1]);
+        cairo_curve_to(cr, streak[0] + 5, streak[1] - 3, streak[2] - 5, streak[3] + 3, streak[2], streak[3]);
+        PaintLine(cr, WHITE, 1.4);
+    }
     cairo_new_sub_path(cr);
     cairo_arc(cr, 62, 56, 26, -M_PI / 2, M_PI / 2);
     cairo_curve_to(cr, 74, 70, 74, 42, 62, 30);
     cairo_close_path(cr);
     PaintFlat(cr, EARTH_BLACK, 0.35);
-    DrawRingedPlanet(cr, planet.cx, planet.cy, 4.2, altered ? 0.42 : -0.42);
+    DrawRingedPlanet(cr, planet.cx, planet.cy, 4.5, altered ? 0.45 : -0.45);
+    DrawFarPlanet(cr, 132, 26, 7, FAR_PLANET_VIOLET);
+    DrawFarPlanet(cr, 350, 20, 4.5, FAR_PLANET_ROSE);
+    DrawFarPlanet(cr, 250, 128, 3.5, SATELLITE_GOLD);
+    DrawComet(cr, 330, 96);
+    DrawGiantPlanet(cr, 384, 150, 34);
+    DrawSatellite(cr, 104, 98);
     // Space station far off.
     RectPath(cr, 184, 40, 30, 6);
     PaintShaded(cr, SPACE_STATION_SILVER, 0.6);
     for (double x : {176.0, 214.0}) {
         RectPath(cr, x, 32, 8, 22);
         PaintShaded(cr, SPACE_STATION_BLUE, 0.6);
+        for (double y = 36; y < 54; y += 4) LinePath(cr, x, y, x + 8, y);
+        PaintLine(cr, SPACE_STATION_ICE, 0.5);
     }
     EllipsePath(cr, 199, 43, 6, 6);
     PaintShaded(cr, SPACE_STATION_ICE, 0.6);
-    if (altered) DrawSaucer(cr, saucer.cx, saucer.cy - 3);
+    if (altered) {
+        // Dome top and beam's foot both just inside the area.
+        const double discY = saucer.top + 10.2;
+        DrawSaucer(cr, saucer.cx, discY, saucer.bottom - 1.4 - discY);
+    }
+    // Far hills on the horizon, behind the ground.
+    cairo_move_to(cr, 0, 206);
+    const double ridge[][2] = {{18, 192}, {40, 198}, {64, 186}, {92, 196}, {120, 190}, {150, 200},
+                               {236, 198}, {262, 184}, {290, 194}, {318, 188}, {346, 196}, {376, 186}};
+    for (const auto& point : ridge) cairo_line_to(cr, point[0], point[1]);
+    cairo_line_to(cr, SCENE_WIDTH, 210);
+    cairo_line_to(cr, 0, 210);
+    cairo_close_path(cr);
+    PaintShaded(cr, MOON_HILL_GREY, 0.8);
     // Rocket lifting off with its flame trail.
     cairo_move_to(cr, rocket.cx - 4, rocket.bottom - 5);
     cairo_curve_to(cr, rocket.cx - 5, rocket.bottom + 6, rocket.cx - 1, rocket.bottom + 10, rocket.cx, rocket.bottom + 18);
     cairo_curve_to(cr, rocket.cx + 1, rocket.bottom + 10, rocket.cx + 5, rocket.bottom + 6, rocket.cx + 4, rocket.bottom - 5);
     cairo_close_path(cr);
     PaintShaded(cr, ROCKET_FLAME_GOLD, 0);
-    DrawRocket(cr, rocket.cx, rocket.top + 4, rocket.bottom - 4, altered ? ROCKET_YELLOW : ROCKET_ICE);
-    // Moon ground with craters.
+    DrawRocket(cr, rocket.cx, rocket.top + 3, rocket.bottom - 3, altered ? ROCKET_BRICK : ROCKET_ICE);
+    // Moon ground with craters, pebbles and rocks.
     cairo_move_to(cr, 0, 204);
     cairo_curve_to(cr, 100, 196, 220, 214, SCENE_WIDTH, 200);
     cairo_line_to(cr, SCENE_WIDTH, SCENE_HEIGHT);
     cairo_line_to(cr, 0, SCENE_HEIGHT);
     cairo_close_path(cr);
     PaintShaded(cr, MOON_GROUND_SILVER, 1);
-    const double craters[4][3] = {{210, 250, 16}, {300, 236, 10}, {60, 256, 12}, {350, 262, 8}};
+    unsigned groundSeed = 83;
+    for (int i = 0; i < 380; ++i) {
+        const double x = NextRandom(&groundSeed) * SCENE_WIDTH, y = 214 + NextRandom(&groundSeed) * 54;
+        const double r = 1 + NextRandom(&groundSeed) * 2.2;
+        if (NearAnArea(x, y, 3)) continue;
+        EllipsePath(cr, x, y, r, r * 0.4);
+        PaintFlat(cr, MOON_GROUND_GREY);
+    }
+    const double craters[6][3] = {{210, 250, 16}, {300, 236, 10}, {60, 256, 12}, {350, 262, 8}, {260, 258, 7},
+                                  {20, 250, 6}};
     for (const auto& c : craters) {
         EllipsePath(cr, c[0], c[1], c[2], c[2] * 0.32);
         PaintShaded(cr, MOON_GROUND_GREY, 0.8);
+        cairo_new_sub_path(cr);
+        cairo_save(cr);
+        cairo_translate(cr, c[0], c[1]);
+        cairo_scale(cr, c[2], c[2] * 0.32);
+        cairo_arc(cr, 0, 0, 1.15, 0.15 * M_PI, 0.85 * M_PI);
+        cairo_restore(cr);
+        PaintLine(cr, WHITE, 1);
     }
-    const double craterW = altered ? 18 : 10;
-    EllipsePath(cr, crater.cx, crater.cy, craterW, craterW * 0.3);
+    const double craterW = altered ? 19 : 10;
+    EllipsePath(cr, crater.cx, crater.cy, craterW, craterW * 0.28);
     PaintShaded(cr, MOON_GROUND_SLATE, 0.8);
+    const double rocks[][3] = {{8, 226, 4},   {94, 216, 3},  {160, 262, 5}, {236, 222, 3}, {280, 250, 4},
+                               {322, 226, 5}, {366, 238, 4}, {248, 236, 2.5}, {84, 264, 4}, {176, 214, 2.5}};
+    for (const auto& rock : rocks) DrawMoonRock(cr, rock[0], rock[1], rock[2]);
+    // Boot prints trailing off behind the astronaut.
+    for (int i = 0; i < 6; ++i) {
+        const double x = 190 - i * 9, y = 232 + i * 4.5 + (i % 2) * 3;
+        EllipsePath(cr, x, y, 2.6, 1.3, -0.3);
+        PaintFlat(cr, FOOTPRINT_GREY);
+    }
+    // The rover's tyre tracks wind back across the ground.
+    const double trackDashes[] = {2.0, 1.5};
+    for (double offset : {0.0, 6.0}) {
+        cairo_move_to(cr, 82, 234 + offset);
+        cairo_curve_to(cr, 120, 250 + offset, 150, 268 + offset, 200, 262 + offset);
+        cairo_set_dash(cr, trackDashes, 2, 0);
+        PaintLine(cr, TRACK_GREY, 1.8);
+        cairo_set_dash(cr, nullptr, 0, 0);
+    }
+    DrawMoonBase(cr, 246, 212);
+    DrawLander(cr, 336, 214);
+    DrawRover(cr, 68, 232);
     DrawAstronaut(cr, 200, 226);
     if (!altered) {
-        LinePath(cr, flag.cx - 3, flag.bottom - 3, flag.cx - 3, flag.top + 3);
-        PaintLine(cr, ASTRONAUT_SILVER, 1.2);
-        RectPath(cr, flag.cx - 2.5, flag.top + 3.5, 8, 6);
+        LinePath(cr, flag.cx - 4, flag.bottom - 2, flag.cx - 4, flag.top + 3.2);
+        PaintLine(cr, ASTRONAUT_SILVER, 1.4);
+        RectPath(cr, flag.cx - 3.5, flag.top + 3, 10, 7);
         PaintFillThenOutline(cr, MOON_GROUND_RED, 0.6);
-        DrawStar(cr, flag.cx + 1.5, flag.top + 6.5, 2, WHITE);
+        DrawStar(cr, flag.cx + 1.5, flag.top + 6.5, 2.4, WHITE);
     }
 }

@@ -1,10 +1,10 @@
 // Level 12, on lavender: a birthday party.
 // Its five changes, in area order:
-//   0. bunting: every flag of the bunting changes colour.
-//   1. picture: the sunny picture is a starry night.
-//   2. plate: the slice of cake on the plate is eaten.
-//   3. sweet: a wrapped sweet appears.
-//   4. cupcake: the cupcake's cherry is a little candle.
+//   0. bunting (colour): the A, R and T flags swap to other colours.
+//   1. picture (orientation): the picture hangs crooked.
+//   2. plate (missing): the slice of cake on the plate is eaten.
+//   3. sweets (count): one sweet fewer lies on the floor.
+//   4. cupcake (shape): the cupcake's cherry is a little candle.
 #include "scene_kit.h"
 
 #include <cmath>
@@ -16,7 +16,6 @@ constexpr Rgb SWEET_YELLOW = {250, 200, 60};
 constexpr Rgb SWEET_ROSE = {236, 70, 140};
 constexpr Rgb BACKDROP_WHITE = {252, 236, 244};
 constexpr Rgb BACKDROP_ICE = {240, 220, 236};
-constexpr Rgb BACKDROP_CREAM = {246, 206, 226};
 constexpr Rgb BACKDROP_SILVER = {200, 160, 200};
 constexpr Rgb BACKDROP_PURPLE = {170, 130, 176};
 constexpr Rgb BACKDROP_WHITE_2 = {250, 250, 250};
@@ -26,20 +25,15 @@ constexpr Rgb BUNTING_GREEN = {80, 170, 110};
 constexpr Rgb BUNTING_BLUE = {70, 130, 220};
 constexpr Rgb BUNTING_PURPLE = {170, 90, 200};
 constexpr Rgb BUNTING_TEAL = {60, 190, 200};
-constexpr Rgb BUNTING_LEAF_GREEN = {140, 200, 60};
 constexpr Rgb BUNTING_ORANGE = {240, 110, 40};
 constexpr Rgb BUNTING_ROSE = {230, 70, 160};
 constexpr Rgb BUNTING_YELLOW = {250, 220, 60};
 constexpr Rgb BUNTING_GREY = {120, 100, 120};
 constexpr Rgb FRAMED_PICTURE_GOLD = {200, 150, 70};
-constexpr Rgb FRAMED_PICTURE_NAVY = {20, 30, 80};
-constexpr Rgb FRAMED_PICTURE_PLUM = {60, 60, 130};
-constexpr Rgb FRAMED_PICTURE_CREAM = {250, 240, 190};
 constexpr Rgb STAR_CREAM = {255, 255, 220};
 constexpr Rgb FRAMED_PICTURE_SKY = {130, 200, 240};
 constexpr Rgb FRAMED_PICTURE_ICE = {220, 240, 250};
 constexpr Rgb FRAMED_PICTURE_YELLOW = {250, 200, 40};
-constexpr Rgb FRAMED_PICTURE_DARK_GREEN = {40, 80, 60};
 constexpr Rgb FRAMED_PICTURE_GREEN = {100, 180, 90};
 constexpr Rgb BALLOON_RED = {236, 70, 90};
 constexpr Rgb BALLOON_BLUE = {80, 160, 230};
@@ -56,12 +50,31 @@ constexpr Rgb PLATE_SLICE_RED = {220, 30, 40};
 constexpr Rgb CUPS_SKY = {120, 200, 230};
 constexpr Rgb CUPCAKE_STAND_SKY = {110, 170, 240};
 constexpr Rgb CUPCAKE_STAND_WHITE = {252, 240, 246};
-constexpr Rgb CUPCAKE_STAND_GOLD = {255, 170, 40};
 constexpr Rgb PRESENT_ROSE = {230, 80, 90};
 constexpr Rgb PRESENT_YELLOW = {250, 210, 60};
 constexpr Rgb PRESENT_BLUE = {80, 150, 230};
 constexpr Rgb PRESENT_YELLOW_2 = {250, 190, 60};
 constexpr Rgb PRESENT_ROSE_2 = {200, 60, 150};
+constexpr Rgb WALL_DOT_PINK = {232, 176, 206};
+constexpr Rgb CONFETTI[5] = {{230, 70, 80}, {250, 190, 50}, {70, 130, 220}, {80, 170, 110}, {170, 90, 200}};
+constexpr Rgb STREAMER_TEAL = {60, 180, 190};
+constexpr Rgb STREAMER_ROSE = {236, 100, 160};
+constexpr Rgb SKIN_PEACH = {246, 200, 160};
+constexpr Rgb SKIN_BROWN = {170, 110, 70};
+constexpr Rgb HAIR_BROWN = {100, 64, 40};
+constexpr Rgb HAIR_BLACK = {40, 34, 40};
+constexpr Rgb HAIR_GOLD = {230, 180, 80};
+constexpr Rgb SHIRT_GREEN = {70, 170, 110};
+constexpr Rgb SHIRT_ORANGE = {240, 140, 50};
+constexpr Rgb DRESS_PURPLE = {150, 90, 200};
+constexpr Rgb TROUSERS_NAVY = {50, 60, 110};
+constexpr Rgb DOG_TAN = {200, 150, 90};
+constexpr Rgb JUG_GLASS = {200, 230, 246};
+constexpr Rgb JUICE_ORANGE = {250, 160, 50};
+constexpr Rgb WINDOW_FRAME = {250, 250, 250};
+constexpr Rgb WINDOW_NIGHT = {90, 110, 180};
+constexpr Rgb CURTAIN_ROSE = {230, 110, 150};
+constexpr Rgb INK_DARK = {52, 36, 48};
 
 // Wrapped present with a ribbon cross and a bow.
 void DrawPresent(cairo_t* cr, double cx, double baseY, double w, double h, Rgb paper, Rgb ribbon) {
@@ -76,7 +89,7 @@ void DrawPresent(cairo_t* cr, double cx, double baseY, double w, double h, Rgb p
 }
 
 // Wrapped sweet: a round middle with twisted ends.
-void DrawSweet(cairo_t* cr, double cx, double cy) {
+void DrawSweet(cairo_t* cr, double cx, double cy, Rgb body) {
     for (double side : {-1.0, 1.0}) {
         cairo_move_to(cr, cx + side * 3, cy);
         cairo_line_to(cr, cx + side * 8, cy - 3.2);
@@ -85,28 +98,193 @@ void DrawSweet(cairo_t* cr, double cx, double cy) {
         PaintShaded(cr, SWEET_YELLOW, 0.6);
     }
     EllipsePath(cr, cx, cy, 4.5, 3.4);
-    PaintShaded(cr, SWEET_ROSE, 0.6);
+    PaintShaded(cr, body, 0.6);
     LinePath(cr, cx - 2, cy - 2.5, cx + 1, cy + 2.5);
     PaintLine(cr, WHITE, 0.9);
+}
+
+// A wrapped sweet drawn at a smaller scale.
+void DrawSmallSweet(cairo_t* cr, double cx, double cy, double scale, Rgb body) {
+    cairo_save(cr);
+    cairo_translate(cr, cx, cy);
+    cairo_scale(cr, scale, scale);
+    DrawSweet(cr, 0, 0, body);
+    cairo_restore(cr);
+}
+
+// Child standing on footY, party hat on, one arm up.
+void DrawPartyChild(cairo_t* cr, double cx, double footY, Rgb skin, Rgb hair, Rgb shirt, Rgb hat, bool dress) {
+    for (double side : {-1.0, 1.0}) LinePath(cr, cx + side * 2.2, footY - 10, cx + side * 2.8, footY);
+    PaintLine(cr, dress ? skin : TROUSERS_NAVY, 2.4);
+    LinePath(cr, cx + 4, footY - 20, cx + 9, footY - 27);
+    LinePath(cr, cx - 4, footY - 20, cx - 7, footY - 13);
+    PaintLine(cr, Darker(skin, 0.3), 2.6);
+    LinePath(cr, cx + 4, footY - 20, cx + 9, footY - 27);
+    LinePath(cr, cx - 4, footY - 20, cx - 7, footY - 13);
+    PaintLine(cr, skin, 1.6);
+    if (dress) {
+        cairo_move_to(cr, cx - 3.5, footY - 22);
+        cairo_line_to(cr, cx + 3.5, footY - 22);
+        cairo_line_to(cr, cx + 6, footY - 9);
+        cairo_line_to(cr, cx - 6, footY - 9);
+        cairo_close_path(cr);
+    } else {
+        RoundedRectPath(cr, cx - 4.5, footY - 22, 9, 12, 2.5);
+    }
+    PaintOutlineThenShadedFill(cr, shirt, footY - 22, footY - 9, 0.6);
+    EllipsePath(cr, cx, footY - 26.5, 4.5, 4.5);
+    PaintOutlineThenFill(cr, skin, 0.6);
+    cairo_new_sub_path(cr);
+    cairo_arc(cr, cx, footY - 27, 4.7, M_PI, 2 * M_PI);
+    cairo_close_path(cr);
+    PaintFlat(cr, hair);
+    for (double side : {-1.0, 1.0}) {
+        EllipsePath(cr, cx + side * 1.7, footY - 26, 0.7, 0.8);
+    }
+    PaintFlat(cr, INK_DARK);
+    cairo_arc(cr, cx, footY - 25, 2, 0.4, M_PI - 0.4);
+    PaintLine(cr, INK_DARK, 0.6);
+    cairo_move_to(cr, cx - 3.5, footY - 30);
+    cairo_line_to(cr, cx + 3.5, footY - 30);
+    cairo_line_to(cr, cx + 0.5, footY - 39);
+    cairo_close_path(cr);
+    PaintFillThenOutline(cr, hat, 0.6);
+    for (double y : {footY - 33, footY - 36}) {
+        LinePath(cr, cx - 2.4 + (footY - 30 - y) * 0.33, y, cx + 2.6 - (footY - 30 - y) * 0.33, y);
+    }
+    PaintLine(cr, WHITE, 0.8);
+    EllipsePath(cr, cx + 0.5, footY - 39.5, 1.3, 1.3);
+    PaintFlat(cr, PRESENT_YELLOW);
+}
+
+// Party hat standing on the table.
+void DrawPartyHat(cairo_t* cr, double cx, double baseY, Rgb paper) {
+    cairo_move_to(cr, cx - 5, baseY);
+    cairo_line_to(cr, cx + 5, baseY);
+    cairo_line_to(cr, cx, baseY - 13);
+    cairo_close_path(cr);
+    PaintFillThenOutline(cr, paper, 0.6);
+    for (double t : {0.3, 0.6}) LinePath(cr, cx - 5 * (1 - t), baseY - 13 * t, cx + 5 * (1 - t), baseY - 13 * t);
+    PaintLine(cr, WHITE, 0.8);
+    EllipsePath(cr, cx, baseY - 13.5, 1.4, 1.4);
+    PaintFlat(cr, PRESENT_YELLOW);
+}
+
+// Crepe streamer hanging in swags across the top of the room.
+void DrawStreamer(cairo_t* cr, double x0, double x1, double y, double sag, Rgb hue) {
+    const int swags = 4;
+    const double step = (x1 - x0) / swags;
+    cairo_move_to(cr, x0, y);
+    for (int i = 0; i < swags; ++i) {
+        const double a = x0 + i * step;
+        cairo_curve_to(cr, a + step * 0.3, y + sag, a + step * 0.7, y + sag, a + step, y);
+    }
+    PaintLine(cr, hue, 2.4);
+    for (int i = 0; i <= swags; ++i) {
+        EllipsePath(cr, x0 + i * step, y, 2.2, 2.2);
+    }
+    PaintFillThenOutline(cr, hue, 0.6);
+}
+
+// Glass jug of orange juice.
+void DrawJug(cairo_t* cr, double cx, double baseY) {
+    RectPath(cr, cx - 5, baseY - 9, 10, 8);
+    PaintFlat(cr, JUICE_ORANGE);
+    cairo_move_to(cr, cx - 5, baseY - 15);
+    cairo_line_to(cr, cx + 5, baseY - 15);
+    cairo_line_to(cr, cx + 5, baseY);
+    cairo_line_to(cr, cx - 5, baseY);
+    cairo_close_path(cr);
+    Use(cr, Darker(JUG_GLASS, 0.4));
+    cairo_set_line_width(cr, 0.8);
+    cairo_stroke(cr);
+    cairo_arc(cr, cx + 5, baseY - 9, 3.5, -M_PI / 2, M_PI / 2);
+    PaintLine(cr, Darker(JUG_GLASS, 0.4), 1);
+}
+
+// Small dog sitting, facing left.
+void DrawSittingDog(cairo_t* cr, double cx, double footY) {
+    EllipsePath(cr, cx + 2, footY - 6, 6, 6);
+    PaintOutlineThenFill(cr, DOG_TAN, 0.6);
+    EllipsePath(cr, cx - 3, footY - 14, 4.5, 4);
+    PaintOutlineThenFill(cr, DOG_TAN, 0.6);
+    EllipsePath(cr, cx - 2, footY - 17, 1.8, 3.2, 0.4);
+    PaintFlat(cr, Darker(DOG_TAN, 0.35));
+    EllipsePath(cr, cx - 7, footY - 13.5, 1, 1);
+    EllipsePath(cr, cx - 4, footY - 15, 0.7, 0.7);
+    PaintFlat(cr, INK_DARK);
+    cairo_move_to(cr, cx + 8, footY - 4);
+    cairo_curve_to(cr, cx + 12, footY - 6, cx + 12, footY - 10, cx + 10, footY - 12);
+    PaintLine(cr, Darker(DOG_TAN, 0.35), 1.4);
+}
+
+// Window with the evening outside and tied curtains.
+void DrawPartyWindow(cairo_t* cr, double x, double y, double w, double h) {
+    RectPath(cr, x, y, w, h);
+    PaintFillThenOutline(cr, WINDOW_FRAME, 1);
+    FillGradientRect(cr, x + 3, y + 3, w - 6, h - 6, WINDOW_NIGHT, Lighter(WINDOW_NIGHT, 0.4));
+    for (int i = 0; i < 5; ++i) {
+        EllipsePath(cr, x + 8 + i * 9, y + 8 + (i % 2) * 7, 0.9, 0.9);
+    }
+    PaintFlat(cr, STAR_CREAM);
+    LinePath(cr, x + w / 2, y + 2, x + w / 2, y + h - 2);
+    LinePath(cr, x + 2, y + h / 2, x + w - 2, y + h / 2);
+    PaintLine(cr, WINDOW_FRAME, 2);
+    for (double side : {0.0, 1.0}) {
+        const double edge = side == 0 ? x - 3 : x + w + 3, inward = side == 0 ? 1 : -1;
+        cairo_move_to(cr, edge, y - 3);
+        cairo_line_to(cr, edge + inward * 10, y - 3);
+        cairo_curve_to(cr, edge + inward * 3, y + h * 0.5, edge + inward * 6, y + h * 0.7, edge + inward * 8, y + h + 2);
+        cairo_line_to(cr, edge, y + h + 2);
+        cairo_close_path(cr);
+        PaintShaded(cr, CURTAIN_ROSE, 0.8);
+    }
 }
 
 }  // namespace
 
 // Draws the scene; the changes only when altered is set.
 void DrawPartyScene(cairo_t* cr, bool altered) {
-    const SceneArea bunting = AreaOf(12, 0), picture = AreaOf(12, 1), plate = AreaOf(12, 2), sweet = AreaOf(12, 3),
+    const SceneArea bunting = AreaOf(12, 0), picture = AreaOf(12, 1), plate = AreaOf(12, 2), sweets = AreaOf(12, 3),
                     cupcake = AreaOf(12, 4);
     FillGradientRect(cr, 0, 0, SCENE_WIDTH, 200, BACKDROP_WHITE, BACKDROP_ICE);
-    for (double y = 10; y < 200; y += 22) {
-        for (double x = (static_cast<int>(y) % 44 == 10 ? 8 : 19); x < SCENE_WIDTH; x += 22) EllipsePath(cr, x, y, 2.2, 2.2);
+    for (double y = 10; y < 200; y += 16) {
+        for (double x = (static_cast<int>(y) % 32 == 10 ? 6 : 14); x < SCENE_WIDTH; x += 16) EllipsePath(cr, x, y, 1.8, 1.8);
     }
-    PaintFlat(cr, BACKDROP_CREAM);
+    PaintFlat(cr, WALL_DOT_PINK);
     FillGradientRect(cr, 0, 200, SCENE_WIDTH, SCENE_HEIGHT - 200, BACKDROP_SILVER, BACKDROP_PURPLE);
+    for (double x = 0; x < SCENE_WIDTH; x += 24) {
+        for (double y = 206; y < SCENE_HEIGHT; y += 16) {
+            RectPath(cr, x + (static_cast<int>(y) % 32 == 14 ? 12 : 0), y, 12, 8);
+        }
+    }
+    PaintFlat(cr, Darker(BACKDROP_PURPLE, 0.2));
     RectPath(cr, 0, 196, SCENE_WIDTH, 5);
     PaintShaded(cr, BACKDROP_WHITE_2, 0.6);
-    // Bunting spelling PARTY; every flag changes colour.
+    DrawStreamer(cr, 0, SCENE_WIDTH, 4, 16, STREAMER_TEAL);
+    DrawStreamer(cr, -20, SCENE_WIDTH + 20, 10, 12, STREAMER_ROSE);
+    DrawPartyWindow(cr, 298, 84, 50, 42);
+    // Confetti across the wall and floor, kept off the areas.
+    unsigned seed = 71;
+    for (int i = 0; i < 260; ++i) {
+        const double x = NextRandom(&seed) * SCENE_WIDTH, y = 20 + NextRandom(&seed) * 248;
+        const double angle = NextRandom(&seed) * M_PI;
+        bool nearArea = false;
+        for (int k = 0; k < AREAS_PER_LEVEL; ++k) {
+            const SceneArea a = AreaOf(12, k);
+            nearArea = nearArea || (x > a.left - 4 && x < a.right + 4 && y > a.top - 4 && y < a.bottom + 4);
+        }
+        if (nearArea) continue;
+        cairo_save(cr);
+        cairo_translate(cr, x, y);
+        cairo_rotate(cr, angle);
+        RectPath(cr, -1.6, -0.9, 3.2, 1.8);
+        cairo_restore(cr);
+        PaintFlat(cr, CONFETTI[i % 5]);
+    }
+    // Bunting spelling PARTY; three of its flags change colour.
     const Rgb flagsA[5] = {BUNTING_RED, BUNTING_GOLD, BUNTING_GREEN, BUNTING_BLUE, BUNTING_PURPLE};
-    const Rgb flagsB[5] = {BUNTING_TEAL, BUNTING_LEAF_GREEN, BUNTING_ORANGE, BUNTING_ROSE, BUNTING_YELLOW};
+    const Rgb flagsB[5] = {BUNTING_RED, BUNTING_ROSE, BUNTING_YELLOW, BUNTING_TEAL, BUNTING_PURPLE};
     const char* letters[5] = {"P", "A", "R", "T", "Y"};
     const double flagW = 28, gap = (bunting.w - 12 - 5 * flagW) / 4;
     cairo_move_to(cr, bunting.left - 40, bunting.top + 4);
@@ -123,30 +301,30 @@ void DrawPartyScene(cairo_t* cr, bool altered) {
         UseFont(cr, FONT_BOLD, 14);
         DrawTextCentered(cr, letters[i], x + flagW / 2, top + 11, 255, 255, 255);
     }
-    // Framed picture on the wall: a sunny day, a starry night when changed.
-    RectPath(cr, picture.left + 4, picture.top + 4, picture.w - 8, picture.h - 8);
+    // Framed picture on the wall; it hangs crooked in the changed copy.
+    cairo_save(cr);
+    cairo_translate(cr, picture.cx, picture.cy);
+    cairo_rotate(cr, altered ? 0.05 : 0);
+    const double frameW = picture.w - 8, frameH = picture.h - 10;
+    RectPath(cr, -frameW / 2, -frameH / 2, frameW, frameH);
     PaintShaded(cr, FRAMED_PICTURE_GOLD, 1);
-    const double px = picture.left + 8, py = picture.top + 8, pw = picture.w - 16, ph = picture.h - 16;
-    if (altered) {
-        FillGradientRect(cr, px, py, pw, ph, FRAMED_PICTURE_NAVY, FRAMED_PICTURE_PLUM);
-        EllipsePath(cr, px + pw - 7, py + 5, 3, 3);
-        PaintFlat(cr, FRAMED_PICTURE_CREAM);
-        DrawStar(cr, px + 6, py + 4, 1.8, STAR_CREAM);
-    } else {
-        FillGradientRect(cr, px, py, pw, ph, FRAMED_PICTURE_SKY, FRAMED_PICTURE_ICE);
-        EllipsePath(cr, px + pw - 7, py + 5, 3, 3);
-        PaintFlat(cr, FRAMED_PICTURE_YELLOW);
-    }
+    const double px = -frameW / 2 + 4, py = -frameH / 2 + 4, pw = frameW - 8, ph = frameH - 8;
+    FillGradientRect(cr, px, py, pw, ph, FRAMED_PICTURE_SKY, FRAMED_PICTURE_ICE);
+    EllipsePath(cr, px + pw - 6, py + 4.5, 3, 3);
+    PaintFlat(cr, FRAMED_PICTURE_YELLOW);
     cairo_move_to(cr, px, py + ph);
-    cairo_curve_to(cr, px + 8, py + ph - 10, px + 16, py + ph - 4, px + pw, py + ph - 8);
+    cairo_curve_to(cr, px + 8, py + ph - 9, px + 16, py + ph - 4, px + pw, py + ph - 7);
     cairo_line_to(cr, px + pw, py + ph);
     cairo_close_path(cr);
-    PaintFlat(cr, altered ? FRAMED_PICTURE_DARK_GREEN : FRAMED_PICTURE_GREEN);
+    PaintFlat(cr, FRAMED_PICTURE_GREEN);
+    cairo_restore(cr);
     // Balloons tied behind the table.
     DrawBalloon(cr, 290, 54, 14, BALLOON_RED, 70);
     DrawBalloon(cr, 318, 40, 13, BALLOON_BLUE, 84);
     DrawBalloon(cr, 344, 62, 12, SWEET_YELLOW, 66);
+    DrawBalloon(cr, 364, 36, 10, BALLOON_PURPLE, 90);
     DrawBalloon(cr, 30, 40, 12, BALLOON_PURPLE, 40);
+    DrawBalloon(cr, 50, 60, 10, BALLOON_RED, 30);
     // Table with cloth, the cake and plates.
     const double tableTop = plate.bottom;
     RectPath(cr, 84, tableTop, 206, 8);
@@ -173,6 +351,10 @@ void DrawPartyScene(cairo_t* cr, bool altered) {
     for (double x = cakeX + 27; x >= cakeX - 27; x -= 9) cairo_line_to(cr, x, tableTop - 21 + (static_cast<int>((x - cakeX) / 9) % 2 ? 3 : 0));
     cairo_close_path(cr);
     PaintShaded(cr, TABLECLOTH_WHITE, 0.8);
+    for (double x = cakeX - 22; x < cakeX + 24; x += 6) {
+        EllipsePath(cr, x, tableTop - 8, 1, 1);
+        PaintFlat(cr, CONFETTI[static_cast<int>(x) % 5]);
+    }
     for (int i = 0; i < 5; ++i) {
         const double x = cakeX - 16 + i * 8;
         RectPath(cr, x - 1.5, tableTop - 38, 3, 11);
@@ -184,23 +366,23 @@ void DrawPartyScene(cairo_t* cr, bool altered) {
     EllipsePath(cr, plate.cx, plate.bottom - 5, 16, 3.6);
     PaintShaded(cr, TABLECLOTH_WHITE, 0.7);
     if (!altered) {
-        cairo_move_to(cr, plate.cx - 10, plate.bottom - 6);
-        cairo_line_to(cr, plate.cx + 9, plate.bottom - 6);
-        cairo_line_to(cr, plate.cx + 9, plate.bottom - 13.5);
-        cairo_close_path(cr);
+        RectPath(cr, plate.cx - 9, plate.bottom - 12, 18, 6);
         PaintShaded(cr, CAKE_SAND, 0.7);
-        cairo_move_to(cr, plate.cx - 10, plate.bottom - 6);
-        cairo_line_to(cr, plate.cx + 9, plate.bottom - 13.5);
-        cairo_line_to(cr, plate.cx + 9, plate.bottom - 12);
-        cairo_line_to(cr, plate.cx - 6, plate.bottom - 6.5);
-        cairo_close_path(cr);
+        RectPath(cr, plate.cx - 9, plate.bottom - 10, 18, 1.6);
         PaintFlat(cr, TABLECLOTH_PINK);
-        EllipsePath(cr, plate.cx + 6, plate.bottom - 13.5, 1.8, 1.8);
+        cairo_move_to(cr, plate.cx - 9, plate.bottom - 12);
+        cairo_line_to(cr, plate.cx + 9, plate.bottom - 12);
+        cairo_line_to(cr, plate.cx + 9, plate.bottom - 14.5);
+        cairo_close_path(cr);
+        PaintShaded(cr, TABLECLOTH_WHITE, 0.6);
+        EllipsePath(cr, plate.cx + 5, plate.bottom - 14.2, 1.8, 1.8);
         PaintShaded(cr, PLATE_SLICE_RED, 0.4);
     }
     EllipsePath(cr, 112, plate.bottom - 5, 12, 3);
     PaintShaded(cr, TABLECLOTH_WHITE, 0.7);
-    // Cups.
+    LinePath(cr, 104, plate.bottom - 6, 118, plate.bottom - 8);
+    PaintLine(cr, CAKE_ICE, 1.2);
+    // Cups, hats and a jug of juice.
     for (double x : {190.0, 262.0}) {
         cairo_move_to(cr, x - 5, tableTop - 12);
         cairo_line_to(cr, x + 5, tableTop - 12);
@@ -208,7 +390,12 @@ void DrawPartyScene(cairo_t* cr, bool altered) {
         cairo_line_to(cr, x - 4, tableTop - 1);
         cairo_close_path(cr);
         PaintShaded(cr, CUPS_SKY, 0.7);
+        LinePath(cr, x + 1, tableTop - 18, x + 2, tableTop - 8);
+        PaintLine(cr, STREAMER_ROSE, 1);
     }
+    DrawPartyHat(cr, 96, tableTop - 1, STREAMER_TEAL);
+    DrawPartyHat(cr, 200, tableTop - 1, BUNTING_ORANGE);
+    DrawJug(cr, 278, tableTop - 1);
     // Side stand with the cupcake: cherry on top, or a little candle.
     RectPath(cr, cupcake.cx - 14, cupcake.bottom, 28, 4);
     PaintShaded(cr, TABLECLOTH_GREY, 0.8);
@@ -225,17 +412,26 @@ void DrawPartyScene(cairo_t* cr, bool altered) {
     EllipsePath(cr, cupcake.cx, cupcake.bottom - 5.5, 4.2, 2.4);
     PaintShaded(cr, CUPCAKE_STAND_WHITE, 0.5);
     if (altered) {
-        RectPath(cr, cupcake.cx - 0.9, cupcake.top + 6, 1.8, 5);
-        PaintShaded(cr, CAKE_SKY, 0.3);
-        EllipsePath(cr, cupcake.cx, cupcake.top + 4.5, 1.3, 2);
-        PaintFlat(cr, CUPCAKE_STAND_GOLD);
+        // A pink candle, between the cherry and the wall in lightness, and a
+        // deep orange flame, so the change reads in grey too.
+        RectPath(cr, cupcake.cx - 1.5, cupcake.top + 5.5, 3, 6);
+        PaintShaded(cr, CAKE_PINK, 0.3);
+        EllipsePath(cr, cupcake.cx, cupcake.top + 4.2, 1.6, 1.9);
+        PaintFlat(cr, BUNTING_ORANGE);
     } else {
         EllipsePath(cr, cupcake.cx, cupcake.top + 8.3, 2.6, 2.6);
         PaintShaded(cr, PLATE_SLICE_RED, 0.4);
     }
-    // Presents on the floor and the sweet that appears.
+    // Presents on the floor, children, the dog, and the sweets.
     DrawPresent(cr, 40, 222, 34, 26, PRESENT_ROSE, PRESENT_YELLOW);
     DrawPresent(cr, 70, 224, 22, 18, PRESENT_BLUE, BACKDROP_WHITE_2);
     DrawPresent(cr, 340, 236, 30, 22, PRESENT_YELLOW_2, PRESENT_ROSE_2);
-    if (altered) DrawSweet(cr, sweet.cx, sweet.cy);
+    DrawPresent(cr, 362, 250, 20, 16, BUNTING_GREEN, PRESENT_YELLOW);
+    DrawPartyChild(cr, 106, 262, SKIN_PEACH, HAIR_BROWN, SHIRT_GREEN, BUNTING_BLUE, false);
+    DrawPartyChild(cr, 186, 264, SKIN_BROWN, HAIR_BLACK, DRESS_PURPLE, BUNTING_GOLD, true);
+    DrawPartyChild(cr, 262, 262, SKIN_PEACH, HAIR_GOLD, SHIRT_ORANGE, BUNTING_RED, false);
+    DrawSittingDog(cr, 226, 226);
+    DrawSmallSweet(cr, sweets.cx - 8, sweets.cy + 4.5, 0.8, SWEET_ROSE);
+    DrawSmallSweet(cr, sweets.cx + 8, sweets.cy + 4.5, 0.8, SWEET_ROSE);
+    if (!altered) DrawSmallSweet(cr, sweets.cx, sweets.cy - 1, 0.8, TROUSERS_NAVY);
 }

@@ -1,10 +1,10 @@
 // Level 13, on ice blue: a village in the snow.
 // Its five changes, in area order:
-//   0. icicles: the icicles along the eave are longer.
-//   1. wreath: a wreath hangs on the cottage door.
-//   2. snowman: the snowman is gone.
-//   3. robin: the robin looks the other way.
-//   4. window: the dark window is lit.
+//   0. icicles (size): the icicles along the eave are longer.
+//   1. wreath (added): a wreath hangs on the cottage door.
+//   2. snowman (size): the snowman is smaller.
+//   3. robin (orientation): the robin turns its head to look back.
+//   4. window (colour): the dark window glows with a dim lamp.
 #include "scene_kit.h"
 
 #include <cmath>
@@ -42,6 +42,25 @@ constexpr Rgb SECOND_COTTAGE_DARK_GREEN = {30, 100, 60};
 constexpr Rgb SECOND_COTTAGE_RED = {230, 40, 40};
 constexpr Rgb SNOW_WHITE = {244, 248, 252};
 constexpr Rgb SNOW_ICE = {220, 228, 240};
+constexpr Rgb WINDOW_DIM_AMBER = {160, 124, 80};
+constexpr Rgb BRICK_LINE = {160, 78, 66};
+constexpr Rgb TIMBER_BROWN = {150, 110, 70};
+constexpr Rgb CHIMNEY_BRICK = {160, 80, 66};
+constexpr Rgb SMOKE_GREY = {200, 206, 216};
+constexpr Rgb FENCE_BROWN = {120, 84, 56};
+constexpr Rgb POND_ICE = {170, 210, 236};
+constexpr Rgb COAT_RED = {210, 60, 60};
+constexpr Rgb COAT_BLUE = {60, 100, 190};
+constexpr Rgb COAT_GREEN = {60, 150, 100};
+constexpr Rgb SKIN_PEACH = {246, 200, 160};
+constexpr Rgb HAT_YELLOW = {250, 200, 60};
+constexpr Rgb SLEDGE_RED = {200, 50, 50};
+constexpr Rgb CHURCH_STONE = {196, 190, 200};
+constexpr Rgb CHURCH_SLATE = {90, 96, 120};
+constexpr Rgb FAR_HOUSE_COLOURS[4] = {{210, 140, 110}, {230, 200, 140}, {170, 190, 210}, {200, 160, 180}};
+constexpr Rgb LAMP_BLACK = {50, 50, 60};
+constexpr Rgb FOOTPRINT_BLUE = {196, 208, 228};
+constexpr Rgb TRACK_BLUE = {150, 170, 206};
 
 // Cottage: wall, snow-laden roof, a door; eaveY is the roof's lower edge.
 void DrawCottage(cairo_t* cr, double left, double right, double eaveY, double groundY, Rgb wall, Rgb roof) {
@@ -64,11 +83,10 @@ void DrawCottage(cairo_t* cr, double left, double right, double eaveY, double gr
     PaintShaded(cr, COTTAGE_WHITE, 0.6);
 }
 
-// Robin standing on the snow, looking towards facing (+1 right).
-void DrawRobin(cairo_t* cr, double cx, double baseY, double facing) {
+// Robin standing on the snow facing right, its head looking forward or back.
+void DrawRobin(cairo_t* cr, double cx, double baseY, bool lookingBack) {
     cairo_save(cr);
     cairo_translate(cr, cx, baseY);
-    cairo_scale(cr, facing, 1);
     LinePath(cr, -1.5, -3, -2, 0);
     LinePath(cr, 1.5, -3, 1, 0);
     PaintLine(cr, ROBIN_BROWN, 0.8);
@@ -79,21 +97,28 @@ void DrawRobin(cairo_t* cr, double cx, double baseY, double facing) {
     PaintShaded(cr, ROBIN_BROWN_2, 0.6);
     EllipsePath(cr, -0.5, -7, 6.5, 4.8);
     PaintShaded(cr, ROBIN_BROWN_3, 0.7);
-    EllipsePath(cr, 4, -11, 3.8, 3.6);
-    PaintShaded(cr, ROBIN_BROWN_3, 0.7);
     EllipsePath(cr, 2.5, -7, 3.6, 3.2);
     PaintFlat(cr, ROBIN_RED);
-    cairo_move_to(cr, 7.5, -11.5);
-    cairo_line_to(cr, 10, -10.8);
-    cairo_line_to(cr, 7.5, -10);
+    // The head sits over the shoulder; looking back it turns to face left.
+    cairo_translate(cr, lookingBack ? 1.5 : 4, -11);
+    if (lookingBack) cairo_scale(cr, -1, 1);
+    EllipsePath(cr, 0, 0, 3.8, 3.6);
+    PaintShaded(cr, ROBIN_BROWN_3, 0.7);
+    cairo_move_to(cr, 3.5, -0.5);
+    cairo_line_to(cr, 6, 0.2);
+    cairo_line_to(cr, 3.5, 1);
     PaintFlat(cr, ROBIN_GOLD);
-    EllipsePath(cr, 5, -12, 0.8, 0.8);
+    EllipsePath(cr, 1, -1, 0.8, 0.8);
     PaintFlat(cr, ROBIN_BLACK);
     cairo_restore(cr);
 }
 
-// Snowman with a scarf and stick arms.
-void DrawSnowman(cairo_t* cr, double cx, double baseY) {
+// Snowman with a scarf and stick arms, drawn at scale about his base.
+void DrawSnowman(cairo_t* cr, double cx, double baseY, double scale) {
+    cairo_save(cr);
+    cairo_translate(cr, cx, baseY);
+    cairo_scale(cr, scale, scale);
+    cairo_translate(cr, -cx, -baseY);
     DropShadow(cr, cx, baseY, 13, 2);
     LinePath(cr, cx - 7, baseY - 31, cx - 17, baseY - 38);
     LinePath(cr, cx + 7, baseY - 31, cx + 17, baseY - 39);
@@ -117,6 +142,7 @@ void DrawSnowman(cairo_t* cr, double cx, double baseY) {
     cairo_line_to(cr, cx, baseY - 40);
     cairo_close_path(cr);
     PaintFlat(cr, SNOWMAN_ORANGE);
+    cairo_restore(cr);
 }
 
 // Snowy fir tree.
@@ -138,6 +164,165 @@ void DrawFir(cairo_t* cr, double cx, double baseY, double h) {
     }
 }
 
+// Rows of roof tiles over a cottage's roof (the triangle DrawCottage paints).
+void DrawRoofTiles(cairo_t* cr, double left, double right, double eaveY, Rgb roof) {
+    const double cx = (left + right) / 2, apexY = eaveY - (right - left) * 0.4;
+    cairo_save(cr);
+    cairo_move_to(cr, left - 8, eaveY);
+    cairo_line_to(cr, cx, apexY);
+    cairo_line_to(cr, right + 8, eaveY);
+    cairo_close_path(cr);
+    cairo_clip(cr);
+    for (double y = eaveY - 3; y > apexY + 6; y -= 4) {
+        LinePath(cr, left - 8, y, right + 8, y);
+        for (double x = left - 8 + (static_cast<int>(eaveY - y) % 8 ? 3 : 0); x < right + 8; x += 6) LinePath(cr, x, y, x, y + 4);
+    }
+    PaintLine(cr, Lighter(roof, 0.5), 1);
+    cairo_restore(cr);
+}
+
+// Chimney with a curl of smoke, standing on a roof at roofY.
+void DrawChimney(cairo_t* cr, double x, double roofY) {
+    for (int i = 0; i < 3; ++i) {
+        EllipsePath(cr, x + 5 + i * 4, roofY - 20 - i * 7, 3 + i, 2.5 + i * 0.8);
+    }
+    PaintFlat(cr, SMOKE_GREY, 0.8);
+    RectPath(cr, x, roofY - 14, 9, 14);
+    PaintShaded(cr, CHIMNEY_BRICK, 0.8);
+    RectPath(cr, x - 1, roofY - 16, 11, 3);
+    PaintShaded(cr, COTTAGE_WHITE, 0.5);
+}
+
+// Mortar courses over a wall, every fifth pixel.
+void DrawBrickLines(cairo_t* cr, double left, double top, double right, double bottom) {
+    int row = 0;
+    for (double y = top + 5; y < bottom; y += 5, ++row) {
+        LinePath(cr, left, y, right, y);
+        for (double x = left + (row % 2 ? 3 : 8); x < right; x += 10) LinePath(cr, x, y, x, y + 5);
+    }
+    PaintLine(cr, BRICK_LINE, 0.8);
+}
+
+// Fence of posts and two rails with snow on top, from x0 to x1 on baseY.
+void DrawFence(cairo_t* cr, double x0, double x1, double baseY) {
+    for (double y : {baseY - 11, baseY - 5}) LinePath(cr, x0, y, x1, y);
+    PaintLine(cr, FENCE_BROWN, 1.6);
+    for (double x = x0 + 2; x < x1; x += 9) {
+        RectPath(cr, x - 1.5, baseY - 15, 3, 15);
+        PaintShaded(cr, FENCE_BROWN, 0.5);
+        EllipsePath(cr, x, baseY - 15.5, 2.4, 1.2);
+        PaintFlat(cr, COTTAGE_WHITE);
+    }
+}
+
+// Person in a winter coat and bobble hat, feet on footY.
+void DrawWinterWalker(cairo_t* cr, double cx, double footY, Rgb coat, Rgb hat) {
+    for (double side : {-1.0, 1.0}) LinePath(cr, cx, footY - 8, cx + side * 2.6, footY);
+    PaintLine(cr, ROBIN_BROWN, 2);
+    cairo_move_to(cr, cx - 3.5, footY - 19);
+    cairo_line_to(cr, cx + 3.5, footY - 19);
+    cairo_line_to(cr, cx + 5, footY - 7);
+    cairo_line_to(cr, cx - 5, footY - 7);
+    cairo_close_path(cr);
+    PaintOutlineThenShadedFill(cr, coat, footY - 19, footY - 7, 0.6);
+    LinePath(cr, cx - 4, footY - 16, cx + 4, footY - 16);
+    PaintLine(cr, hat, 1.6);
+    EllipsePath(cr, cx, footY - 22, 3, 3);
+    PaintOutlineThenFill(cr, SKIN_PEACH, 0.6);
+    cairo_new_sub_path(cr);
+    cairo_arc(cr, cx, footY - 22.5, 3.3, M_PI, 2 * M_PI);
+    cairo_close_path(cr);
+    PaintFlat(cr, hat);
+    EllipsePath(cr, cx, footY - 26.3, 1.3, 1.3);
+    PaintFlat(cr, COTTAGE_WHITE);
+}
+
+// Child on a red sledge, facing right.
+void DrawSledge(cairo_t* cr, double left, double baseY) {
+    LinePath(cr, left, baseY, left + 22, baseY);
+    cairo_move_to(cr, left + 22, baseY);
+    cairo_curve_to(cr, left + 26, baseY, left + 26, baseY - 4, left + 23, baseY - 4);
+    PaintLine(cr, LAMP_BLACK, 1.2);
+    RectPath(cr, left + 1, baseY - 5, 20, 3);
+    PaintShaded(cr, SLEDGE_RED, 0.6);
+    for (double x : {left + 4, left + 17}) LinePath(cr, x, baseY - 2, x, baseY);
+    PaintLine(cr, LAMP_BLACK, 1);
+    RoundedRectPath(cr, left + 6, baseY - 15, 8, 10, 2.5);
+    PaintOutlineThenShadedFill(cr, COAT_GREEN, baseY - 15, baseY - 5, 0.6);
+    LinePath(cr, left + 12, baseY - 8, left + 19, baseY - 6);
+    PaintLine(cr, COAT_GREEN, 2);
+    EllipsePath(cr, left + 10, baseY - 18, 3, 3);
+    PaintOutlineThenFill(cr, SKIN_PEACH, 0.6);
+    cairo_new_sub_path(cr);
+    cairo_arc(cr, left + 10, baseY - 18.5, 3.3, M_PI, 2 * M_PI);
+    cairo_close_path(cr);
+    PaintFlat(cr, COAT_RED);
+}
+
+// Frozen pond with a skater on it.
+void DrawPond(cairo_t* cr, double cx, double cy, double rx, double ry) {
+    EllipsePath(cr, cx, cy, rx, ry);
+    PaintFillThenOutline(cr, POND_ICE, 1);
+    for (int i = 0; i < 4; ++i) {
+        const double y = cy - ry * 0.5 + i * ry * 0.3;
+        LinePath(cr, cx - rx * 0.6 + i * 6, y, cx - rx * 0.3 + i * 9, y - 1.5);
+    }
+    PaintLine(cr, COTTAGE_WHITE, 0.9);
+}
+
+// Stone church with a steeple, its base on baseY.
+void DrawChurch(cairo_t* cr, double left, double baseY) {
+    RectPath(cr, left, baseY - 46, 30, 46);
+    PaintShaded(cr, CHURCH_STONE, 1);
+    DrawBrickLines(cr, left, baseY - 46, left + 30, baseY);
+    RectPath(cr, left + 9, baseY - 80, 12, 34);
+    PaintShaded(cr, CHURCH_STONE, 1);
+    cairo_move_to(cr, left + 7, baseY - 80);
+    cairo_line_to(cr, left + 15, baseY - 104);
+    cairo_line_to(cr, left + 23, baseY - 80);
+    cairo_close_path(cr);
+    PaintShaded(cr, CHURCH_SLATE, 0.8);
+    LinePath(cr, left + 15, baseY - 104, left + 15, baseY - 111);
+    LinePath(cr, left + 12.5, baseY - 108, left + 17.5, baseY - 108);
+    PaintLine(cr, LAMP_BLACK, 0.9);
+    EllipsePath(cr, left + 15, baseY - 68, 3.2, 3.2);
+    PaintFillThenOutline(cr, WINDOW_CREAM, 0.8);
+    cairo_new_sub_path(cr);
+    cairo_arc(cr, left + 15, baseY - 30, 6, M_PI, 2 * M_PI);
+    cairo_line_to(cr, left + 21, baseY);
+    cairo_line_to(cr, left + 9, baseY);
+    cairo_close_path(cr);
+    PaintShaded(cr, EAVE_BROWN, 0.8);
+}
+
+// A little house far off, with one lit window and snow on the roof.
+void DrawFarHouse(cairo_t* cr, double left, double baseY, double w, Rgb wall) {
+    RectPath(cr, left, baseY - w * 0.7, w, w * 0.7);
+    PaintShaded(cr, wall, 0.7);
+    cairo_move_to(cr, left - 2, baseY - w * 0.7);
+    cairo_line_to(cr, left + w / 2, baseY - w * 1.15);
+    cairo_line_to(cr, left + w + 2, baseY - w * 0.7);
+    cairo_close_path(cr);
+    PaintShaded(cr, COTTAGE_WHITE, 0.7);
+    RectPath(cr, left + w * 0.3, baseY - w * 0.5, w * 0.4, w * 0.3);
+    PaintFillThenOutline(cr, WINDOW_YELLOW, 0.5);
+}
+
+// Street lamp with a warm glow.
+void DrawLamp(cairo_t* cr, double x, double baseY) {
+    RectPath(cr, x - 1.2, baseY - 44, 2.4, 44);
+    PaintShaded(cr, LAMP_BLACK, 0.5);
+    EllipsePath(cr, x, baseY - 48, 7, 7);
+    PaintFlat(cr, WINDOW_YELLOW, 0.35);
+    RoundedRectPath(cr, x - 3.5, baseY - 53, 7, 9, 1.5);
+    PaintFillThenOutline(cr, WINDOW_YELLOW, 0.8);
+    cairo_move_to(cr, x - 5, baseY - 53);
+    cairo_line_to(cr, x, baseY - 57);
+    cairo_line_to(cr, x + 5, baseY - 53);
+    cairo_close_path(cr);
+    PaintFlat(cr, LAMP_BLACK);
+}
+
 }  // namespace
 
 // Draws the scene; the changes only when altered is set.
@@ -145,7 +330,7 @@ void DrawWinterScene(cairo_t* cr, bool altered) {
     const SceneArea icicles = AreaOf(13, 0), wreath = AreaOf(13, 1), snowman = AreaOf(13, 2), robin = AreaOf(13, 3),
                     window = AreaOf(13, 4);
     FillGradientRect(cr, 0, 0, SCENE_WIDTH, 190, BACKDROP_SKY, BACKDROP_ICE);
-    // Mountains far away.
+    // Mountains far away, snow on their peaks.
     cairo_move_to(cr, 0, 130);
     cairo_line_to(cr, 50, 80);
     cairo_line_to(cr, 90, 120);
@@ -156,16 +341,39 @@ void DrawWinterScene(cairo_t* cr, bool altered) {
     cairo_line_to(cr, SCENE_WIDTH, 190);
     cairo_line_to(cr, 0, 190);
     cairo_close_path(cr);
-    PaintShaded(cr, MOUNTAINS_BLUE, 0);
+    PaintShaded(cr, MOUNTAINS_BLUE, 0.6);
+    const double peaks[3][2] = {{50, 80}, {250, 70}, {360, 90}};
+    for (const auto& peak : peaks) {
+        cairo_move_to(cr, peak[0], peak[1]);
+        cairo_line_to(cr, peak[0] + 12, peak[1] + 8);
+        cairo_line_to(cr, peak[0] + 4, peak[1] + 6);
+        cairo_line_to(cr, peak[0] - 3, peak[1] + 9);
+        cairo_line_to(cr, peak[0] - 11, peak[1] + 8);
+        cairo_close_path(cr);
+        PaintFlat(cr, COTTAGE_WHITE);
+    }
+    // A village far off and its church.
+    for (int i = 0; i < 5; ++i) DrawFarHouse(cr, 2 + i * 20, 176 - (i % 2) * 4, 14, FAR_HOUSE_COLOURS[i % 4]);
+    DrawChurch(cr, 266, 186);
     // Tall house; its eave is where the icicles hang.
     const double eave = icicles.top + 2;
+    DrawChimney(cr, 170, 24);
     DrawCottage(cr, icicles.left - 20, icicles.right + 24, eave, 190, COTTAGE_ROSE, COTTAGE_PLUM);
+    DrawRoofTiles(cr, icicles.left - 20, icicles.right + 24, eave - 5, COTTAGE_PLUM);
+    DrawBrickLines(cr, icicles.left - 20, eave, icicles.right + 24, 190);
     DrawWindow(cr, window.left + 3, window.top + 3, window.w - 6, window.h - 6, WINDOW_CREAM,
-               altered ? WINDOW_YELLOW : WINDOW_NAVY);
+               altered ? WINDOW_DIM_AMBER : WINDOW_NAVY);
     DrawWindow(cr, icicles.left - 8, window.top + 3, 19, 20, WINDOW_CREAM, WINDOW_YELLOW);
     DrawWindow(cr, icicles.left - 8, 118, 19, 22, WINDOW_CREAM, WINDOW_NAVY);
+    DrawWindow(cr, window.left + 3, 118, 19, 22, WINDOW_CREAM, WINDOW_YELLOW);
+    for (double x : {icicles.left - 9.0, window.left + 2.0}) {
+        RoundedRectPath(cr, x, 139, 21, 3, 1.5);
+        PaintFlat(cr, COTTAGE_WHITE);
+    }
     RectPath(cr, icicles.cx - 12, 150, 20, 40);
     PaintShaded(cr, EAVE_BROWN, 1);
+    for (double y = 156; y < 188; y += 8) LinePath(cr, icicles.cx - 10, y, icicles.cx + 6, y);
+    PaintLine(cr, Darker(EAVE_BROWN, 0.3), 0.8);
     // Icicles along the eave, longer in the changed copy.
     for (int i = 0; i < 6; ++i) {
         const double x = icicles.left + 5 + i * 4.6, len = (altered ? 5.5 : 1.8) + (i % 2) * 1.5;
@@ -175,13 +383,32 @@ void DrawWinterScene(cairo_t* cr, bool altered) {
         cairo_close_path(cr);
         PaintShaded(cr, ICICLE_ICE, 0.5);
     }
-    // Second cottage with the door wreath.
+    // Second cottage, timber-framed, with the door wreath.
+    DrawChimney(cr, 245, 88);
     DrawCottage(cr, wreath.cx - 40, wreath.cx + 40, 102, 192, COTTAGE_SAND, COTTAGE_SLATE);
+    DrawRoofTiles(cr, wreath.cx - 40, wreath.cx + 40, 97, COTTAGE_SLATE);
+    for (double x = wreath.cx - 44; x < wreath.cx + 46; x += 5) {
+        cairo_move_to(cr, x - 1.6, 103);
+        cairo_line_to(cr, x + 1.6, 103);
+        cairo_line_to(cr, x, 106 + (static_cast<int>(x) % 3));
+        cairo_close_path(cr);
+    }
+    PaintShaded(cr, ICICLE_ICE, 0.4);
+    for (double x = wreath.cx - 38; x < wreath.cx + 40; x += 12) LinePath(cr, x, 103, x, 191);
+    LinePath(cr, wreath.cx - 40, 116, wreath.cx + 40, 116);
+    LinePath(cr, wreath.cx - 40, 146, wreath.cx + 40, 146);
+    PaintLine(cr, TIMBER_BROWN, 1.4);
     RectPath(cr, wreath.cx - 11, wreath.top + 2, 22, 192 - wreath.top - 2);
     PaintShaded(cr, SECOND_COTTAGE_SLATE, 1);
+    for (double x : {wreath.cx - 5.5, wreath.cx + 5.5}) LinePath(cr, x, wreath.top + 4, x, 190);
+    PaintLine(cr, Darker(SECOND_COTTAGE_SLATE, 0.3), 0.7);
     EllipsePath(cr, wreath.cx + 7, 166, 1.5, 1.5);
     PaintFlat(cr, SECOND_COTTAGE_YELLOW);
-    for (double x : {wreath.cx - 32, wreath.cx + 18}) DrawWindow(cr, x, 120, 14, 18, WINDOW_CREAM, WINDOW_YELLOW);
+    for (double x : {wreath.cx - 32, wreath.cx + 18}) {
+        DrawWindow(cr, x, 120, 14, 18, WINDOW_CREAM, WINDOW_YELLOW);
+        RoundedRectPath(cr, x - 1, 137, 16, 2.5, 1);
+        PaintFlat(cr, COTTAGE_WHITE);
+    }
     if (altered) {
         const double wx = wreath.cx, wy = wreath.cy + 0.5;
         cairo_new_sub_path(cr);
@@ -198,7 +425,7 @@ void DrawWinterScene(cairo_t* cr, bool altered) {
         cairo_close_path(cr);
         PaintFlat(cr, SECOND_COTTAGE_RED);
     }
-    // Snowy ground, trees, the snowman and the robin.
+    // Snowy ground, trees, fences, a pond, people, the snowman and the robin.
     cairo_move_to(cr, 0, 186);
     cairo_curve_to(cr, 120, 178, 260, 196, SCENE_WIDTH, 182);
     cairo_line_to(cr, SCENE_WIDTH, SCENE_HEIGHT);
@@ -208,22 +435,62 @@ void DrawWinterScene(cairo_t* cr, bool altered) {
     DrawFir(cr, 40, 200, 90);
     DrawFir(cr, 80, 196, 60);
     DrawFir(cr, 356, 196, 70);
+    DrawFir(cr, 104, 204, 40);
+    DrawFence(cr, 0, 150, 222);
+    DrawFence(cr, 256, SCENE_WIDTH, 210);
     cairo_move_to(cr, 150, SCENE_HEIGHT);
     cairo_curve_to(cr, 170, 230, 200, 210, wreath.cx, 192);
     PaintLine(cr, SNOW_ICE, 10);
-    if (!altered) DrawSnowman(cr, snowman.cx, snowman.bottom - 3);
-    DrawRobin(cr, robin.cx, robin.cy + 7.5, altered ? -1 : 1);
+    for (int i = 0; i < 8; ++i) {
+        const double t = (i + 0.5) / 8;
+        const double x = 152 + t * 66 + (i % 2 ? 2.5 : -2.5), y = 266 - t * 72;
+        EllipsePath(cr, x, y, 1.1, 1.8, 0.6);
+        PaintFlat(cr, FOOTPRINT_BLUE);
+    }
+    DrawLamp(cr, 270, 214);
+    DrawPond(cr, 318, 244, 48, 16);
+    DrawWinterWalker(cr, 330, 250, COAT_RED, HAT_YELLOW);
+    DrawWinterWalker(cr, 194, 236, COAT_BLUE, COAT_RED);
+    DrawWinterWalker(cr, 122, 256, COAT_GREEN, HAT_YELLOW);
+    // The sledge's runners have left tracks behind it.
+    for (double offset : {0.0, 4.0}) {
+        cairo_move_to(cr, 44, 251 + offset * 0.5);
+        cairo_curve_to(cr, 20, 252 + offset, 8, 256 + offset, -4, 262 + offset);
+        PaintLine(cr, TRACK_BLUE, 1.2);
+    }
+    DrawSledge(cr, 40, 250);
+    for (int i = 0; i < 6; ++i) {
+        EllipsePath(cr, 150 + (i % 3) * 6 + (i > 2 ? 3 : 0), 246 - (i > 2 ? 5 : 0), 3, 3);
+    }
+    PaintShaded(cr, COTTAGE_WHITE, 0.6);
+    for (int i = 0; i < 5; ++i) {
+        const double x = 30 + i * 70, y = 264 - (i % 2) * 40;
+        cairo_move_to(cr, x - 14, y);
+        cairo_curve_to(cr, x - 6, y - 4, x + 6, y - 4, x + 14, y);
+        PaintLine(cr, TRACK_BLUE, 1);
+    }
+    for (double x : {18.0, 90.0}) {
+        EllipsePath(cr, x, 238, 7, 3);
+        PaintShaded(cr, SNOW_ICE, 0.6);
+    }
+    DrawSnowman(cr, snowman.cx, snowman.bottom - 3, altered ? 0.8 : 1);
+    cairo_save(cr);
+    cairo_translate(cr, robin.cx, robin.bottom);
+    cairo_scale(cr, 1.15, 1.15);  // a plump robin, its head well inside the area
+    DrawRobin(cr, 0, 0, altered);
+    cairo_restore(cr);
     // Falling snow.
     unsigned seed = 23;
-    for (int i = 0; i < 80; ++i) {
+    for (int i = 0; i < 600; ++i) {
         const double x = NextRandom(&seed) * SCENE_WIDTH, y = NextRandom(&seed) * SCENE_HEIGHT;
+        const double r = 0.8 + NextRandom(&seed) * 0.6;
         bool inArea = false;
         for (int k = 0; k < AREAS_PER_LEVEL; ++k) {
             const SceneArea a = AreaOf(13, k);
             inArea = inArea || (x > a.left - 3 && x < a.right + 3 && y > a.top - 3 && y < a.bottom + 3);
         }
         if (inArea) continue;
-        EllipsePath(cr, x, y, 1.2, 1.2);
+        EllipsePath(cr, x, y, r, r);
         PaintFlat(cr, WHITE, 0.9);
     }
 }
