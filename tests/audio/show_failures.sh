@@ -19,11 +19,11 @@ done
 XDRIVE=$(grep -o '^TUMBLEWIT_XDRIVE:[A-Z]*=.*' "$BUILD/CMakeCache.txt" | cut -d= -f2-)
 [ -x "$XDRIVE" ] || XDRIVE="$BUILD/host-realinput/xdrive"
 [ -x "$XDRIVE" ] || { echo "show_failures: no xdrive in $BUILD; run ./test.sh first" >&2; exit 1; }
-source "$ROOT/scripts/setup.sh"
-TUMBLEWIT_ROOT=$ROOT tumblewit_virtual_display
-
 WORK=$(mktemp -d "${TMPDIR:-/tmp}/tumblewit-faults.XXXXXX")
 trap 'rm -rf "$WORK"' EXIT
+# After the trap above: the display's own take-down is added to it.
+source "$ROOT/scripts/setup.sh"
+TUMBLEWIT_ROOT=$ROOT tumblewit_virtual_display
 
 # The game's source with one fault in it, built into WORK/FAULT/build.
 build_with_fault() {   # FAULT
