@@ -1,15 +1,21 @@
-// The floor of the real-input benchmark: a plain Win32 window, as large and
-// where the game's is, that only reacts to clicks. Each left-button release
-// fills the client area with the next of two colours, drawn at once in
-// WM_LBUTTONUP through the window's DC. Nothing else: a plain GetMessage
-// loop, no timer, no paint loop. Whatever a click costs here is the cost of
-// the display server, Wine's input handling and its way to the screen.
+// The floor of the real-input benchmark and of the audio test: a plain Win32
+// window, as large and where the game's is, that only reacts to clicks. Each
+// left-button release fills the client area with the next of two colours,
+// drawn at once in WM_LBUTTONUP through the window's DC, and in sound mode
+// also plays the next of the game's found and miss cues. Nothing else: a
+// plain GetMessage loop, no timer, no paint loop. Whatever a click costs here
+// is the cost of the display server, Wine's input handling, its way to the
+// screen and its way to the speakers.
 //
-//   tumblewit-reference            the window
-//   tumblewit-reference delay N    times N runs of the game's busy delay and
-//                                  prints "delay MEDIAN_MS MIN_MS MAX_MS"
+//   tumblewit-reference              the window
+//   tumblewit-reference sound GAME   the window, playing GAME.exe's cues
+//   tumblewit-reference delay N      times N runs of the game's busy delay and
+//                                    prints "delay MEDIAN_MS MIN_MS MAX_MS"
+#include "game/game_state.h"
 #include "game/paint.h"
 #include "game/platform.h"
+
+#include <mmsystem.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -20,6 +26,15 @@
 namespace {
 
 int fills = 0;
+// The game's found and miss cues, played in turn (empty outside sound mode).
+std::vector<const void*> cues;
+
+// A WAVE resource of the game's exe, loaded as data only.
+const void* GameCue(HMODULE gameExe, int id) {
+    HRSRC found = FindResourceA(gameExe, MAKEINTRESOURCEA(id), "WAVE");
+    HGLOBAL loaded = found ? LoadResource(gameExe, found) : nullptr;
+    return loaded ? LockResource(loaded) : nullptr;
+}
 
 LRESULT CALLBACK ReferenceProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
@@ -28,6 +43,10 @@ LRESULT CALLBACK ReferenceProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam
             RECT client;
             GetClientRect(hwnd, &client);
             HBRUSH brush = CreateSolidBrush(++fills % 2 ? RGB(200, 30, 30) : RGB(30, 30, 200));
+            if (!cues.empty()) {
+                PlaySoundA(static_cast<LPCSTR>(cues[(fills - 1) % cues.size()]), nullptr,
+                           SND_MEMORY | SND_ASYNC | SND_NODEFAULT);
+            }
             FillRect(dc, &client, brush);
             DeleteObject(brush);
             ReleaseDC(hwnd, dc);
@@ -63,6 +82,16 @@ int TimeBusyDelay(int runs) {
 
 int main(int argc, char** argv) {
     if (argc >= 3 && std::strcmp(argv[1], "delay") == 0) return TimeBusyDelay(std::max(1, std::atoi(argv[2])));
+    if (argc >= 3 && std::strcmp(argv[1], "sound") == 0) {
+        HMODULE gameExe = LoadLibraryExA(argv[2], nullptr, LOAD_LIBRARY_AS_DATAFILE);
+        const void* found = gameExe ? GameCue(gameExe, WAV_FOUND) : nullptr;
+        const void* miss = gameExe ? GameCue(gameExe, WAV_MISS) : nullptr;
+        if (!found || !miss) {
+            std::fprintf(stderr, "tumblewit-reference: no found and miss cues in %s\n", argv[2]);
+            return 2;
+        }
+        cues = {found, miss};
+    }
 
     WNDCLASSEXA wc = {};
     wc.cbSize = sizeof wc;

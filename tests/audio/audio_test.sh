@@ -7,31 +7,37 @@
 # game's own WAVE resources by hear.py.
 #
 #   audio_test.sh --game tumblewit.exe --probe e2e_probe.exe --xdrive XDRIVE
+#                 --reference tumblewit-reference.exe
 #                 --root REPO --sounds GENERATED_DIR --keep DIR
 #
-# The play: the title music from launch through its first loop; start; one
-# find; nine misses; back to the title; the music again. The recording and
-# what hear.py made of it are kept in DIR.
+# First the floor: the reference window plays the game's found and miss cues
+# at six releases, at the release itself, and the game's busy delay is timed.
+# What a cue costs there is Wine's and the sound server's share under the
+# machine's load at the time; the game's cues are held to it.
+# Then the play: the title music from launch through its first loop; start;
+# one find; nine misses; back to the title; the music again. The recording
+# and what hear.py made of it are kept in DIR.
 #
 # Exits 77 (skipped) only when no PulseAudio server is installed.
 set -uo pipefail
 
-GAME="" PROBE="" XDRIVE="" ROOT="" SOUNDS="" KEEP=""
+GAME="" PROBE="" XDRIVE="" REFERENCE="" ROOT="" SOUNDS="" KEEP=""
 while [ $# -gt 0 ]; do
     case "$1" in
         --game) GAME=$2; shift 2 ;;
         --probe) PROBE=$2; shift 2 ;;
         --xdrive) XDRIVE=$2; shift 2 ;;
+        --reference) REFERENCE=$2; shift 2 ;;
         --root) ROOT=$2; shift 2 ;;
         --sounds) SOUNDS=$2; shift 2 ;;
         --keep) KEEP=$2; shift 2 ;;
         *) echo "audio_test: unknown option $1" >&2; exit 2 ;;
     esac
 done
-for name in GAME PROBE XDRIVE ROOT SOUNDS KEEP; do
+for name in GAME PROBE XDRIVE REFERENCE ROOT SOUNDS KEEP; do
     [ -n "${!name}" ] || { echo "FAIL: --${name,,} is required" >&2; exit 2; }
 done
-for file in "$GAME" "$PROBE" "$XDRIVE" "$ROOT/scripts/wine-run.sh" "$SOUNDS/music.wav"; do
+for file in "$GAME" "$PROBE" "$XDRIVE" "$REFERENCE" "$ROOT/scripts/wine-run.sh" "$SOUNDS/music.wav"; do
     [ -f "$file" ] || { echo "FAIL: missing $file (build first)" >&2; exit 1; }
 done
 
@@ -68,12 +74,7 @@ stop_pid() {   # PID: ask it to end, then make it
     wait "$1" 2>/dev/null
 }
 cleanup() {
-    if [ -n "$PROBE_PID" ]; then
-        # The probe ends the game (only its own process) when the file appears.
-        touch "$STOP_FILE"
-        for _ in $(seq 50); do kill -0 "$PROBE_PID" 2>/dev/null || break; sleep 0.1; done
-        stop_pid "$PROBE_PID"
-    fi
+    [ -n "$PROBE_PID" ] && close_window
     # Every Wine process of the audio prefix is this test's.
     wineserver -k >/dev/null 2>&1
     [ -n "$MOUSE_PID" ] && { exec 3>&- ; stop_pid "$MOUSE_PID"; }
@@ -182,19 +183,45 @@ for _ in $(seq 100); do
     sleep 0.1
 done
 [ "$(stat -c %s "$KEEP/recording.raw")" -gt 0 ] || { echo "FAIL: the recording did not start: $(cat "$WORK/parec.err")"; exit 1; }
-mark launch
-E2E_RUN_TAG=audio "$WINE_RUN" "$PROBE" launch "$GAME" "$STOP_FILE" 180 >"$WORK/probe.out" 2>"$WORK/probe.err" &
-PROBE_PID=$!
-deadline=$((SECONDS + 30))
-while [ $SECONDS -lt $deadline ] && ! grep -q '^client ' "$WORK/probe.out" 2>/dev/null; do
-    kill -0 "$PROBE_PID" 2>/dev/null || break
-    sleep 0.05
+# Starts a program through the probe, waits for its window, and aims the
+# clicks at its client area; "launch" and "window" marks carry PREFIX.
+open_window() {   # PREFIX WHAT PROGRAM PROBE_ARGS...
+    local prefix=$1 what=$2 line deadline
+    shift 2
+    rm -f "$STOP_FILE"
+    mark "${prefix}launch"
+    E2E_RUN_TAG=audio "$WINE_RUN" "$PROBE" launch "$@" >"$WORK/probe.out" 2>"$WORK/probe.err" &
+    PROBE_PID=$!
+    deadline=$((SECONDS + 30))
+    while [ $SECONDS -lt $deadline ] && ! grep -q '^client ' "$WORK/probe.out" 2>/dev/null; do
+        kill -0 "$PROBE_PID" 2>/dev/null || break
+        sleep 0.05
+    done
+    line=$(tr -d '\r' <"$WORK/probe.out" | grep '^client ')
+    [ -n "$line" ] || { echo "FAIL: the $what's window did not appear within 30 s: $(tr -d '\r' <"$WORK/probe.out" | tr '\n' ' ')"; exit 1; }
+    mark "${prefix}window"
+    read -r _ CX CY _ <<<"$line"
+    echo "  $what's client area at ($CX,$CY)"
+}
+# Ends what the probe started (it ends only that process when the file
+# appears) and the probe.
+close_window() {
+    touch "$STOP_FILE"
+    for _ in $(seq 50); do kill -0 "$PROBE_PID" 2>/dev/null || break; sleep 0.1; done
+    stop_pid "$PROBE_PID"
+    PROBE_PID=""
+}
+
+# The floor: six cues played by the reference window at the release.
+open_window ref- "reference window" "$REFERENCE" "$STOP_FILE" 60 TumblewitReference sound "Z:$GAME"
+sleep 1
+for n in 1 2 3 4 5 6; do
+    click_at "ref$n" 200 200
+    sleep 1.2
 done
-line=$(tr -d '\r' <"$WORK/probe.out" | grep '^client ')
-[ -n "$line" ] || { echo "FAIL: the game's window did not appear within 30 s: $(tr -d '\r' <"$WORK/probe.out" | tr '\n' ' ')"; exit 1; }
-mark window
-read -r _ CX CY _ <<<"$line"
-echo "  game window's client area at ($CX,$CY)"
+close_window
+
+open_window "" "game window" "$GAME" "$STOP_FILE" 180
 
 # The music is 33.7 s long: the title screen stays up past its first loop.
 sleep 37
@@ -213,10 +240,7 @@ sleep 3
 mark end
 
 # Everything stops before the recording is judged.
-touch "$STOP_FILE"
-for _ in $(seq 50); do kill -0 "$PROBE_PID" 2>/dev/null || break; sleep 0.1; done
-stop_pid "$PROBE_PID"
-PROBE_PID=""
+close_window
 echo quit >&"${XDRIVE_PROC[1]}" 2>/dev/null
 stop_pid "$MOUSE_PID"
 MOUSE_PID=""
@@ -227,6 +251,11 @@ wait "$RECORD_PID" 2>/dev/null
 RECORD_PID=""
 [ -s "$KEEP/recording.raw.start" ] || { echo "FAIL: nothing was recorded: $(cat "$WORK/parec.err")"; exit 1; }
 
+# The busy delay the game's paint runs, timed now, under the same load: a
+# release can wait for the paint under way before its cue is asked for.
+read -r DELAY_MEDIAN _ DELAY_MAX <<<"$("$WINE_RUN" "$REFERENCE" delay 15 2>/dev/null | tr -d '\r' | awk '/^delay/ { print $2, $3, $4 }')"
+[ -n "$DELAY_MAX" ] || { echo "FAIL: the reference did not time the busy delay"; exit 1; }
+
 "$PYTHON" "$HERE/hear.py" --recording "$KEEP/recording.raw" --rate $RATE --events "$KEEP/events.txt" \
-    --sounds "$SOUNDS" | tee "$KEEP/report.txt"
+    --sounds "$SOUNDS" --busy-delay-ms "$DELAY_MEDIAN" "$DELAY_MAX" | tee "$KEEP/report.txt"
 exit "${PIPESTATUS[0]}"

@@ -13,7 +13,8 @@ set -uo pipefail
 ROOT=$(cd "$(dirname "$0")/../.." && pwd)
 BUILD="$ROOT/build/win64"
 GENERATOR="$BUILD/host-generator/tumblewit-generator"
-for file in "$BUILD/tumblewit.exe" "$BUILD/tests/e2e_probe.exe" "$GENERATOR"; do
+REFERENCE="$BUILD/bench/tumblewit-reference.exe"
+for file in "$BUILD/tumblewit.exe" "$BUILD/tests/e2e_probe.exe" "$REFERENCE" "$GENERATOR"; do
     [ -f "$file" ] || { echo "show_failures: missing $file; run ./test.sh first" >&2; exit 1; }
 done
 XDRIVE=$(grep -o '^TUMBLEWIT_XDRIVE:[A-Z]*=.*' "$BUILD/CMakeCache.txt" | cut -d= -f2-)
@@ -68,7 +69,7 @@ for fault in "${faults[@]}"; do
     esac
     keep="$BUILD/audio-faults/$fault"
     TUMBLEWIT_AUDIO_DRIVER=$driver bash "$ROOT/tests/audio/audio_test.sh" --game "$game" \
-        --probe "$BUILD/tests/e2e_probe.exe" --xdrive "$XDRIVE" --root "$ROOT" \
+        --probe "$BUILD/tests/e2e_probe.exe" --xdrive "$XDRIVE" --reference "$REFERENCE" --root "$ROOT" \
         --sounds "$BUILD/generated" --keep "$keep" >"$WORK/$fault.out" 2>&1
     status=$?
     if [ $status = 0 ]; then

@@ -5,9 +5,10 @@
 //       counter boxes, scenes) as shell assignments, straight from
 //       resources/layout.h, so the script never carries its own copy.
 //
-//   e2e_probe launch GAME.exe STOP_FILE TIMEOUT_SECONDS [WINDOW_CLASS]
+//   e2e_probe launch GAME.exe STOP_FILE TIMEOUT_SECONDS [WINDOW_CLASS [ARG...]]
 //       Starts the game (or another program whose main window has the
-//       class given; the game's by default), waits for its main window, and prints where that
+//       class given, with the arguments given; the game's by default),
+//       waits for its main window, and prints where that
 //       window and its client area are on the screen ("window" and "client",
 //       X Y W H each), and "caption MINX MINY MAXX MAXY", the centres of its
 //       caption's minimise and maximise buttons. While it waits for the game
@@ -156,7 +157,8 @@ void SayCaptionButtons(HWND window) {
     Say("caption %ld %ld %ld %ld", bar.right - button * 5 / 2, middle, bar.right - button * 3 / 2, middle);
 }
 
-int Launch(const char* gameArg, const char* stopArg, const char* timeoutArg, const char* windowClass) {
+int Launch(const char* gameArg, const char* stopArg, const char* timeoutArg, const char* windowClass, int argCount,
+           char** args) {
     const std::string gamePath = WindowsPath(gameArg);
     const std::string stopPath = WindowsPath(stopArg);
     const long timeoutSeconds = std::strtol(timeoutArg, nullptr, 10);
@@ -169,6 +171,7 @@ int Launch(const char* gameArg, const char* stopArg, const char* timeoutArg, con
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process = {};
     std::string commandLine = "\"" + gamePath + "\"";
+    for (int i = 0; i < argCount; ++i) commandLine += std::string(" \"") + args[i] + "\"";
     if (!CreateProcessA(gamePath.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                         &process)) {
         Say("error cannot start %s (error %lu)", gamePath.c_str(), GetLastError());
@@ -275,9 +278,11 @@ int DrawCounter(char** argv) {
 int main(int argc, char** argv) {
     if (argc == 2 && std::strcmp(argv[1], "layout") == 0) return PrintLayout();
     if (argc == 8 && std::strcmp(argv[1], "counter") == 0) return DrawCounter(argv);
-    if ((argc == 5 || argc == 6) && std::strcmp(argv[1], "launch") == 0)
-        return Launch(argv[2], argv[3], argv[4], argc == 6 ? argv[5] : "ViewBMPWinClass");
-    std::fprintf(stderr, "usage: e2e_probe layout | launch PROGRAM.exe STOP_FILE TIMEOUT_SECONDS [CLASS] |\n"
+    if (argc >= 5 && std::strcmp(argv[1], "launch") == 0)
+        return Launch(argv[2], argv[3], argv[4], argc >= 6 ? argv[5] : "ViewBMPWinClass", argc > 6 ? argc - 6 : 0,
+                      argv + 6);
+    std::fprintf(stderr, "usage: e2e_probe layout |\n"
+                         "       launch PROGRAM.exe STOP_FILE TIMEOUT_SECONDS [CLASS [ARG...]] |\n"
                          "       counter TEXT LEFT TOP RIGHT BOTTOM OUT.ppm\n");
     return 2;
 }
