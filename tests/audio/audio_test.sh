@@ -63,8 +63,8 @@ export WINEPREFIX="$ROOT/build/wineprefix-audio"
 # ------------------------------------------------- what this run started
 WORK=$(mktemp -d "${TMPDIR:-/tmp}/tumblewit-audio.XXXXXX")
 mkdir -p "$WORK/run" "$WORK/home" "$KEEP"
-rm -f "$KEEP"/recording.* "$KEEP"/events.txt "$KEEP"/report.txt
-SERVER_PID="" PAREC_PID="" RECORD_PID="" MOUSE_PID="" PROBE_PID=""
+rm -f "$KEEP"/recording.* "$KEEP"/events.txt "$KEEP"/report.txt "$KEEP"/stalls.txt "$KEEP"/wine-trace.txt
+SERVER_PID="" PAREC_PID="" RECORD_PID="" MOUSE_PID="" PROBE_PID="" WATCH_PID=""
 STOP_FILE="$WORK/stop"
 stop_pid() {   # PID: ask it to end, then make it
     [ -n "$1" ] || return 0
@@ -80,6 +80,7 @@ cleanup() {
     [ -n "$MOUSE_PID" ] && { exec 3>&- ; stop_pid "$MOUSE_PID"; }
     stop_pid "$PAREC_PID"
     stop_pid "$RECORD_PID"
+    stop_pid "$WATCH_PID"
     stop_pid "$SERVER_PID"
     rm -rf "$WORK"
 }
@@ -145,6 +146,10 @@ RATE=44100
 mkfifo "$WORK/sound"
 nice -n -10 "$PYTHON" "$HERE/timed_record.py" "$KEEP/recording.raw" $RATE <"$WORK/sound" &
 RECORD_PID=$!
+# The moments the machine holds every ordinary process back, at the game's
+# priority; a cue late by one of them is the machine's doing.
+"$PYTHON" "$HERE/stall_watch.py" "$KEEP/stalls.txt" &
+WATCH_PID=$!
 nice -n -10 parec --device=tumblewit_test.monitor --raw --format=s16le --rate=$RATE --channels=2 --latency-msec=10 \
     >"$WORK/sound" 2>"$WORK/parec.err" &
 PAREC_PID=$!
@@ -184,21 +189,32 @@ for _ in $(seq 100); do
 done
 [ "$(stat -c %s "$KEEP/recording.raw")" -gt 0 ] || { echo "FAIL: the recording did not start: $(cat "$WORK/parec.err")"; exit 1; }
 # Starts a program through the probe, waits for its window, and aims the
-# clicks at its client area; "launch" and "window" marks carry PREFIX.
+# clicks at its client area; "launch" and "window" marks carry PREFIX. (Up
+# to three tries, as for the layout: a Wine program started while the last
+# one's wineserver is going away can fail at once.)
 open_window() {   # PREFIX WHAT PROGRAM PROBE_ARGS...
-    local prefix=$1 what=$2 line deadline
+    local prefix=$1 what=$2 line="" deadline
     shift 2
-    rm -f "$STOP_FILE"
-    mark "${prefix}launch"
-    E2E_RUN_TAG=audio "$WINE_RUN" "$PROBE" launch "$@" >"$WORK/probe.out" 2>"$WORK/probe.err" &
-    PROBE_PID=$!
-    deadline=$((SECONDS + 30))
-    while [ $SECONDS -lt $deadline ] && ! grep -q '^client ' "$WORK/probe.out" 2>/dev/null; do
-        kill -0 "$PROBE_PID" 2>/dev/null || break
-        sleep 0.05
+    for _ in 1 2 3; do
+        rm -f "$STOP_FILE"
+        mark "${prefix}launch"
+        # Wine's own trace says when each PlaySound call was made, on the
+        # clicks' clock: the game's share of a cue's time, apart from Wine's.
+        WINEDEBUG=${TUMBLEWIT_AUDIO_TRACE:-+timestamp,+winmm} E2E_RUN_TAG=audio "$WINE_RUN" "$PROBE" launch "$@" \
+            >"$WORK/probe.out" 2>>"$KEEP/wine-trace.txt" &
+        PROBE_PID=$!
+        deadline=$((SECONDS + 30))
+        while [ $SECONDS -lt $deadline ] && ! grep -q '^client ' "$WORK/probe.out" 2>/dev/null; do
+            kill -0 "$PROBE_PID" 2>/dev/null || break
+            sleep 0.05
+        done
+        line=$(tr -d '\r' <"$WORK/probe.out" | grep '^client ')
+        [ -n "$line" ] && break
+        echo "  the $what did not appear: $(tr -d '\r' <"$WORK/probe.out" | tr '\n' ' ')"
+        close_window
+        sleep 1
     done
-    line=$(tr -d '\r' <"$WORK/probe.out" | grep '^client ')
-    [ -n "$line" ] || { echo "FAIL: the $what's window did not appear within 30 s: $(tr -d '\r' <"$WORK/probe.out" | tr '\n' ' ')"; exit 1; }
+    [ -n "$line" ] || { echo "FAIL: the $what did not appear in three tries"; exit 1; }
     mark "${prefix}window"
     read -r _ CX CY _ <<<"$line"
     echo "  $what's client area at ($CX,$CY)"
@@ -249,6 +265,8 @@ stop_pid "$PAREC_PID"
 PAREC_PID=""
 wait "$RECORD_PID" 2>/dev/null
 RECORD_PID=""
+stop_pid "$WATCH_PID"
+WATCH_PID=""
 [ -s "$KEEP/recording.raw.start" ] || { echo "FAIL: nothing was recorded: $(cat "$WORK/parec.err")"; exit 1; }
 
 # The busy delay the game's paint runs, timed now, under the same load: a
@@ -257,5 +275,5 @@ read -r DELAY_MEDIAN _ DELAY_MAX <<<"$("$WINE_RUN" "$REFERENCE" delay 15 2>/dev/
 [ -n "$DELAY_MAX" ] || { echo "FAIL: the reference did not time the busy delay"; exit 1; }
 
 "$PYTHON" "$HERE/hear.py" --recording "$KEEP/recording.raw" --rate $RATE --events "$KEEP/events.txt" \
-    --sounds "$SOUNDS" --busy-delay-ms "$DELAY_MEDIAN" "$DELAY_MAX" | tee "$KEEP/report.txt"
+    --sounds "$SOUNDS" --busy-delay-ms "$DELAY_MEDIAN" "$DELAY_MAX" --stalls "$KEEP/stalls.txt" --wine-trace "$KEEP/wine-trace.txt" | tee "$KEEP/report.txt"
 exit "${PIPESTATUS[0]}"
