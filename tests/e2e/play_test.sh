@@ -554,10 +554,11 @@ click_area() {   # level k: the centre of the area, strictly inside
     read -r l t r b <<<"$(area "$1" "$2")"
     click $(((l + r) / 2)) $(((t + b) / 2))
 }
+button_centre() { local x y w h; read -r x y w h <<<"${!1}"; echo "$((x + w / 2)) $((y + h / 2))"; }
 click_button() {   # SPOT variable: its centre
-    local x y w h
-    read -r x y w h <<<"${!1}"
-    click $((x + w / 2)) $((y + h / 2))
+    local x y
+    read -r x y <<<"$(button_centre "$1")"
+    click "$x" "$y"
 }
 
 # Finds areas of a level by clicking, waiting for each ring before the next
@@ -798,16 +799,20 @@ scenario_play_through() {
     expect_exit_zero "closing the final screen (Alt+F4)"
 }
 
-# A burst: clicks 125 ms apart (8 a second), given as client "x y" pairs.
-burst() {
-    local points=() p
+# Clicks GAP milliseconds apart (release to release), given as client
+# "x y" pairs.
+clicks_apart() {   # GAP "x y"...
+    local gap=$1 points=() p
+    shift
     for p in "$@"; do
         local x y
         read -r x y <<<"$p"
         points+=($((CX + x)) $((CY + y)))
     done
-    xd clicks 125 "${points[@]}" || echo "  (burst failed: $XREPLY)" >&2
+    xd clicks "$gap" "${points[@]}" || echo "  (clicks failed: $XREPLY)" >&2
 }
+# A burst: clicks 125 ms apart (8 a second).
+burst() { clicks_apart 125 "$@"; }
 area_centre() { local l t r b; read -r l t r b <<<"$(area "$1" "$2")"; echo "$(((l + r) / 2)) $(((t + b) / 2))"; }
 
 scenario_fast_player() {
