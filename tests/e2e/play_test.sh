@@ -31,6 +31,8 @@
 #   double-click-start  the second click on start lands on level 1: not judged
 #   title-bar-double-click  the caption double-clicked to maximise: the
 #                    release that lands in the client area is not judged
+#   maximise-restore mid-level: the counters stay in their panels, maximised
+#                    (nothing in the blank below the picture) and restored
 #
 # Screenshots of every stage (client area only) are kept in SHOT_DIR.
 set -uo pipefail
@@ -38,7 +40,7 @@ set -uo pipefail
 # ------------------------------------------------------------------ options
 GAME="" PROBE="" XDRIVE="" ROOT="" PICTURES="" SHOTS=""
 SCENARIOS="exit-from-title level-one game-over play-through fast-player double-click-fifth pause-clicks
-           double-click-start title-bar-double-click"
+           double-click-start title-bar-double-click maximise-restore"
 while [ $# -gt 0 ]; do
     case "$1" in
         --scenario) SCENARIOS=$2; shift 2 ;;
@@ -941,6 +943,18 @@ wait_moved() {   # SEEN WHAT
     pass "$2 (client at ($CX,$CY), ${CW}x$CH)"
 }
 
+# Below and right of the picture a larger window shows its blank background
+# only: one colour, no counter cell.
+blank_beyond_picture() {   # PIC
+    local size pw ph below right
+    size=$(identify -format '%w %h' "$PICTURES/$1.bmp")
+    pw=${size% *} ph=${size#* }
+    below=$(convert "$CUR" -crop "${CW}x$((CH - ph))+0+$ph" +repage -format %k info:)
+    right=$(convert "$CUR" -crop "$((CW - pw))x$ph+$pw+0" +repage -format %k info:)
+    LAST="colours below the ${pw}x$ph picture: $below, right of it: $right"
+    [ "$below" = 1 ] && [ "$right" = 1 ]
+}
+
 # Level 1's fifth find made with a double click: the second click comes in
 # the pause, where the level-cleared screen's exit button will stand.
 scenario_double_click_fifth() {
@@ -1075,6 +1089,57 @@ scenario_title_bar_double_click() {
     click "$rx" "$ry"
     expect_counter misses 8 "a click at ($rx,$ry) is judged"
     expect_counter score 090 "a click at ($rx,$ry) is judged"
+    xd key alt+F4
+    expect_exit_zero "closing the window (Alt+F4)"
+}
+
+# Maximised and restored in mid-level through the caption's button: the
+# panels show the current counts throughout, and a count drawn while the
+# window is large stays in its panel, not in the blank below the picture.
+scenario_maximise_restore() {
+    start_level_one maxrestore || return 1
+    read_caption
+    check "the probe reports the caption's buttons" "a caption line" "${CAPTION_MAX_Y:-none}" $? || return 1
+    local level=${LEVEL_PICTURE[0]} own="${CW}x$CH" seen mx my
+    find_areas 1 0 || return 1
+    read -r mx my <<<"$(miss_point 1)"
+    click "$mx" "$my"
+    expect_counter score 100 "a find and a miss"
+    expect_counter misses 8 "a find and a miss"
+    keep 01-before
+
+    seen=$(moves_reported)
+    xd click "$CAPTION_MAX_X" "$CAPTION_MAX_Y"
+    wait_moved "$seen" "the maximise button moves the window" || return 1
+    [ "$CW" -gt "$CLIENT_WIDTH" ] && [ "$CH" -gt "$CLIENT_HEIGHT" ]
+    check "the window is maximised" "a client larger than ${CLIENT_WIDTH}x$CLIENT_HEIGHT" "${CW}x$CH" $? || return 1
+    expect_screen "$level" 5 "level 1 in the maximised window" || return 1
+    expect_counter score 100 "maximised"
+    expect_counter misses 8 "maximised"
+    wait_for 3 blank_beyond_picture "$level"
+    check "maximised, nothing is drawn beyond the picture" "one colour there" "$LAST" $?
+    # Counts drawn while the window is large.
+    read -r mx my <<<"$(miss_point 1 1)"
+    click "$mx" "$my"
+    expect_counter misses 7 "a miss in the maximised window"
+    expect_counter score 090 "a miss in the maximised window"
+    wait_for 3 blank_beyond_picture "$level"
+    check "after that miss, nothing is drawn beyond the picture" "one colour there" "$LAST" $?
+    keep 02-maximised
+
+    seen=$(moves_reported)
+    xd click "$CAPTION_MAX_X" "$CAPTION_MAX_Y"
+    wait_moved "$seen" "the restore button moves the window" || return 1
+    [ "${CW}x$CH" = "$own" ]
+    check "the window is its own size again" "$own" "${CW}x$CH" $? || return 1
+    expect_screen "$level" 5 "level 1 in the restored window" || return 1
+    expect_counter score 090 "restored"
+    expect_counter misses 7 "restored"
+    read -r mx my <<<"$(miss_point 1 2)"
+    click "$mx" "$my"
+    expect_counter misses 6 "a miss in the restored window"
+    expect_counter score 080 "a miss in the restored window"
+    keep 03-restored
     xd key alt+F4
     expect_exit_zero "closing the window (Alt+F4)"
 }
