@@ -966,6 +966,10 @@ scenario_double_click_fifth() {
     start_level_one dblfifth || return 1
     find_areas 1 0 1 2 4 || return 1
     clicks_apart 100 "$x $y" "$x $y"
+    grab
+    ring_drawn 1 3 && is_screen "${LEVEL_PICTURE[0]}"
+    check "the double click's second click is made in the pause" \
+        "level 1 and the fifth ring still on the screen after it" "$LAST" $? || return 1
     expect_screen "$CLEARED_PICTURE" 5 "the double-clicked fifth find clears level 1" || return 1
     keep 01-cleared
     expect_screen_stays "$CLEARED_PICTURE" 2 "the second click presses no exit button" || return 1
