@@ -515,7 +515,16 @@ counter_reference() {   # score|misses TEXT -> COUNTER_CELL[which-text]="x y w h
     esac
     local file="$WORK/counter-$key.ppm" line ex ey
     read -r ex ey <<<"$(counter_box_end)"
-    line=$("$WINE_RUN" "$PROBE" counter "$2" "$bx" "$by" "$ex" "$ey" "$file" 2>/dev/null | tr -d '\r' | grep '^cell ')
+    # Asked up to three times, as the layout is: now and then a Wine program
+    # started beside the running game prints nothing.
+    local try
+    for try in 1 2 3; do
+        line=$("$WINE_RUN" "$PROBE" counter "$2" "$bx" "$by" "$ex" "$ey" "$file" 2>"$WORK/counter.err" |
+            tr -d '\r' | grep '^cell ')
+        [ -n "$line" ] && break
+        echo "  (the probe drew no $1 \"$2\", try $try: $(head -c 200 "$WORK/counter.err"))" >&2
+        sleep 0.5
+    done
     [ -n "$line" ] || return 1
     COUNTER_CELL[$key]="${line#cell } $file"
 }
