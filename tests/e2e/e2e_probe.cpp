@@ -3,7 +3,8 @@
 //   e2e_probe layout
 //       Prints the shared layout (difference areas, button spots and sizes,
 //       counter boxes, scenes) as shell assignments, straight from
-//       resources/layout.h, so the script never carries its own copy.
+//       resources/layout.h, so the script never carries its own copy; and
+//       the system's double-click time.
 //
 //   e2e_probe launch GAME.exe STOP_FILE TIMEOUT_SECONDS [WINDOW_CLASS [ARG...]]
 //       Starts the game (or another program whose main window has the
@@ -116,6 +117,8 @@ int PrintLayout() {
     Say("CLIENT_HEIGHT=%d", EXPECTED_CLIENT_HEIGHT);
     SayRect("ALTERED_SCENE", ALTERED_SCENE);
     SayRect("UNALTERED_SCENE", UNALTERED_SCENE);
+    // Two clicks closer than this are a double click to the system.
+    Say("DOUBLE_CLICK_MS=%u", GetDoubleClickTime());
     return ok ? 0 : 2;
 }
 

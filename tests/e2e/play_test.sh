@@ -20,13 +20,27 @@
 #   play-through     all thirteen levels to the final screen, with the three
 #                    hints (first unfound area, the button's images, a hint
 #                    that clears a level); closing the window ends with code 0
+#   fast-player      bursts of finds and misses at 8 a second, every one counted
+# Input the player did not mean, which must not count:
+#   double-click-fifth  the fifth find double-clicked under the spot of the
+#                    cleared screen's exit button: that screen stays, the
+#                    finds scored once
+#   pause-clicks     a click in the pause after the fifth find where the
+#                    cleared screen's exit (one game) or next (another) button
+#                    appears: the game goes on to that screen and stays there
+#   double-click-start  the second click on start lands on level 1: not judged
+#   title-bar-double-click  the caption double-clicked to maximise: the
+#                    release that lands in the client area is not judged
+#   maximise-restore mid-level: the counters stay in their panels, maximised
+#                    (nothing in the blank below the picture) and restored
 #
 # Screenshots of every stage (client area only) are kept in SHOT_DIR.
 set -uo pipefail
 
 # ------------------------------------------------------------------ options
 GAME="" PROBE="" XDRIVE="" ROOT="" PICTURES="" SHOTS=""
-SCENARIOS="exit-from-title level-one game-over play-through fast-player"
+SCENARIOS="exit-from-title level-one game-over play-through fast-player double-click-fifth pause-clicks
+           double-click-start title-bar-double-click maximise-restore"
 while [ $# -gt 0 ]; do
     case "$1" in
         --scenario) SCENARIOS=$2; shift 2 ;;
@@ -501,7 +515,16 @@ counter_reference() {   # score|misses TEXT -> COUNTER_CELL[which-text]="x y w h
     esac
     local file="$WORK/counter-$key.ppm" line ex ey
     read -r ex ey <<<"$(counter_box_end)"
-    line=$("$WINE_RUN" "$PROBE" counter "$2" "$bx" "$by" "$ex" "$ey" "$file" 2>/dev/null | tr -d '\r' | grep '^cell ')
+    # Asked up to three times, as the layout is: now and then a Wine program
+    # started beside the running game prints nothing.
+    local try
+    for try in 1 2 3; do
+        line=$("$WINE_RUN" "$PROBE" counter "$2" "$bx" "$by" "$ex" "$ey" "$file" 2>"$WORK/counter.err" |
+            tr -d '\r' | grep '^cell ')
+        [ -n "$line" ] && break
+        echo "  (the probe drew no $1 \"$2\", try $try: $(head -c 200 "$WORK/counter.err"))" >&2
+        sleep 0.5
+    done
     [ -n "$line" ] || return 1
     COUNTER_CELL[$key]="${line#cell } $file"
 }
@@ -554,10 +577,11 @@ click_area() {   # level k: the centre of the area, strictly inside
     read -r l t r b <<<"$(area "$1" "$2")"
     click $(((l + r) / 2)) $(((t + b) / 2))
 }
+button_centre() { local x y w h; read -r x y w h <<<"${!1}"; echo "$((x + w / 2)) $((y + h / 2))"; }
 click_button() {   # SPOT variable: its centre
-    local x y w h
-    read -r x y w h <<<"${!1}"
-    click $((x + w / 2)) $((y + h / 2))
+    local x y
+    read -r x y <<<"$(button_centre "$1")"
+    click "$x" "$y"
 }
 
 # Finds areas of a level by clicking, waiting for each ring before the next
@@ -798,16 +822,20 @@ scenario_play_through() {
     expect_exit_zero "closing the final screen (Alt+F4)"
 }
 
-# A burst: clicks 125 ms apart (8 a second), given as client "x y" pairs.
-burst() {
-    local points=() p
+# Clicks GAP milliseconds apart (release to release), given as client
+# "x y" pairs.
+clicks_apart() {   # GAP "x y"...
+    local gap=$1 points=() p
+    shift
     for p in "$@"; do
         local x y
         read -r x y <<<"$p"
         points+=($((CX + x)) $((CY + y)))
     done
-    xd clicks 125 "${points[@]}" || echo "  (burst failed: $XREPLY)" >&2
+    xd clicks "$gap" "${points[@]}" || echo "  (clicks failed: $XREPLY)" >&2
 }
+# A burst: clicks 125 ms apart (8 a second).
+burst() { clicks_apart 125 "$@"; }
 area_centre() { local l t r b; read -r l t r b <<<"$(area "$1" "$2")"; echo "$(((l + r) / 2)) $(((t + b) / 2))"; }
 
 scenario_fast_player() {
@@ -853,6 +881,282 @@ scenario_fast_player() {
     expect_exit_zero "closing the window (Alt+F4)"
 }
 
+# ------------------------------------------------------- unmeant input
+# Input the player did not mean for the screen in front of them: none of it
+# may count, and each scenario ends with the same input made on purpose,
+# which must count, so that the spots and timings are known to matter.
+
+# The client point x y lies inside a button's spot.
+inside_spot() {   # SPOT X Y
+    local x y w h
+    read -r x y w h <<<"${!1}"
+    [ "$2" -gt "$x" ] && [ "$2" -lt $((x + w)) ] && [ "$3" -gt "$y" ] && [ "$3" -lt $((y + h)) ]
+}
+
+# The screen shows something other than PIC, or the game has ended.
+screen_left() {
+    if ! kill -0 "$PROBE_PID" 2>/dev/null; then
+        LAST="the game ended: $(tr -d '\r' <"$PROBE_OUT" | grep -E '^(exit|stopped)' | tr '\n' ' ')"
+        return 0
+    fi
+    ! is_screen "$1"
+}
+expect_screen_stays() {   # PIC SECONDS WHAT
+    if wait_for "$2" screen_left "$1"; then
+        fail "$3" "$1 on screen for ${2}s with the game running" "$LAST"
+        return 1
+    fi
+    pass "$3 ($1 stays ${2}s)"
+}
+
+# A counter that keeps its text for a while: a click judged meanwhile would
+# have changed it within a paint.
+counter_changed() { ! counter_shows "$1" "$2"; }
+expect_counter_stays() {   # score|misses TEXT SECONDS WHAT
+    counter_reference "$1" "$2" || { fail "$4" "the probe draws the $1 \"$2\"" "no cell from the probe"; return 1; }
+    if wait_for "$3" counter_changed "$1" "$2"; then
+        fail "$4: the $1 stays $2" "the $1 cell as the game draws \"$2\" for ${3}s" "$LAST"
+        return 1
+    fi
+    pass "$4: the $1 stays $2 for ${3}s"
+}
+
+start_level_one() {   # NAME of the run
+    launch_game "$1" || return 1
+    expect_screen "$TITLE_PICTURE" 20 "title screen" || return 1
+    click_button START_BUTTON
+    expect_screen "${LEVEL_PICTURE[0]}" 5 "start opens level 1"
+}
+
+# The window. The probe prints "moved X Y W H" (the client area's new place)
+# and then "caption MINX MINY MAXX MAXY" each time the window changes.
+CAPTION_MIN_X="" CAPTION_MIN_Y="" CAPTION_MAX_X="" CAPTION_MAX_Y=""
+moves_reported() { tr -d '\r' <"$PROBE_OUT" | grep -c '^moved '; }
+read_caption() {
+    read -r _ CAPTION_MIN_X CAPTION_MIN_Y CAPTION_MAX_X CAPTION_MAX_Y <<<"$(tr -d '\r' <"$PROBE_OUT" | grep '^caption ' | tail -1)"
+    [ -n "$CAPTION_MAX_Y" ]
+}
+# Waits for moves beyond the SEEN first ones to come and settle (none for
+# 0.3 s); the client's last place goes to CX CY CW CH.
+wait_moved() {   # SEEN WHAT
+    local deadline=$((SECONDS + 5)) n
+    while [ $SECONDS -lt $deadline ] && [ "$(moves_reported)" -le "$1" ]; do sleep 0.05; done
+    n=$(moves_reported)
+    if [ "$n" -le "$1" ]; then
+        fail "$2" "the probe reports the window moved within 5 s" "$(tr -d '\r' <"$PROBE_OUT" | tail -2 | tr '\n' ' ')"
+        return 1
+    fi
+    while sleep 0.3 && [ "$(moves_reported)" -gt "$n" ]; do n=$(moves_reported); done
+    read -r _ CX CY CW CH <<<"$(tr -d '\r' <"$PROBE_OUT" | grep '^moved ' | tail -1)"
+    read_caption
+    pass "$2 (client at ($CX,$CY), ${CW}x$CH)"
+}
+
+# Below and right of the picture a larger window shows its blank background
+# only: one colour, no counter cell.
+blank_beyond_picture() {   # PIC
+    local size pw ph below right
+    size=$(identify -format '%w %h' "$PICTURES/$1.bmp")
+    pw=${size% *} ph=${size#* }
+    below=$(convert "$CUR" -crop "${CW}x$((CH - ph))+0+$ph" +repage -format %k info:)
+    right=$(convert "$CUR" -crop "$((CW - pw))x$ph+$pw+0" +repage -format %k info:)
+    LAST="colours below the ${pw}x$ph picture: $below, right of it: $right"
+    [ "$below" = 1 ] && [ "$right" = 1 ]
+}
+
+# Level 1's fifth find made with a double click: the second click comes in
+# the pause, where the level-cleared screen's exit button will stand.
+scenario_double_click_fifth() {
+    local x y
+    read -r x y <<<"$(area_centre 1 3)"
+    inside_spot LEVEL_EXIT_BUTTON "$x" "$y"
+    check "area 3's centre ($x,$y) is under the cleared screen's exit button" "inside $LEVEL_EXIT_BUTTON" "outside" $? ||
+        return 1
+    start_level_one dblfifth || return 1
+    find_areas 1 0 1 2 4 || return 1
+    clicks_apart 100 "$x $y" "$x $y"
+    grab
+    ring_drawn 1 3 && is_screen "${LEVEL_PICTURE[0]}"
+    check "the double click's second click is made in the pause" \
+        "level 1 and the fifth ring still on the screen after it" "$LAST" $? || return 1
+    expect_screen "$CLEARED_PICTURE" 5 "the double-clicked fifth find clears level 1" || return 1
+    keep 01-cleared
+    expect_screen_stays "$CLEARED_PICTURE" 2 "the second click presses no exit button" || return 1
+    wait_for 3 button_shown NEXT_BUTTON "$CLEARED_PICTURE"
+    check "the next button is up" "bn_1 at the next spot" "$LAST" $? || return 1
+    click_button NEXT_BUTTON
+    expect_screen "${LEVEL_PICTURE[1]}" 5 "next opens level 2" || return 1
+    expect_counter score 150 "level 2 carries five finds, each scored once"
+    expect_counter misses 9 "level 2 carries no miss"
+    keep 02-level2
+    xd key alt+F4
+    expect_exit_zero "closing the window (Alt+F4)"
+}
+
+# Level 1 to its fifth find, then a click at the middle of SPOT (a button
+# of the level-cleared screen) the moment the fifth ring shows: inside the
+# second's pause, before that screen and its buttons are up.
+click_spot_in_the_pause() {   # SPOT
+    local button=${1%_BUTTON}
+    button=${button//_/ }
+    button="${button,,} button"
+    start_level_one "pause-${button// /-}" || return 1
+    find_areas 1 0 1 2 3 || return 1
+    local l t r b cx sx sy
+    read -r l t r b <<<"$(area 1 4)"
+    cx=$(((l + r) / 2))
+    # The ring's top is watched by xdrive itself: a screenshot loop here
+    # could see it too late.
+    xd clickwait $((CX + cx)) $((CY + (t + b) / 2)) $((CX + cx - 4)) $((CY + t)) 9 5 8 3000
+    [[ $XREPLY != "ok timeout" ]]
+    check "the fifth find's ring shows" "the top of area 4's ring within 3 s" "$XREPLY" $? || return 1
+    read -r sx sy <<<"$(button_centre "$1")"
+    click "$sx" "$sy"
+    grab
+    ring_drawn 1 4 && is_screen "${LEVEL_PICTURE[0]}"
+    check "the click at the $button's spot ($sx,$sy) is made in the pause" \
+        "level 1 and its fifth ring still on the screen after it" "$LAST" $? || return 1
+    keep "in-the-pause-${button// /-}"
+    expect_screen "$CLEARED_PICTURE" 5 "the fifth find clears level 1" || return 1
+    expect_screen_stays "$CLEARED_PICTURE" 2 "the click in the pause presses no $button"
+}
+
+scenario_pause_clicks() {
+    if click_spot_in_the_pause LEVEL_EXIT_BUTTON; then
+        # Pressed now that it is up, the same spot ends the game.
+        expect_button LEVEL_EXIT_BUTTON "$CLEARED_PICTURE" shown
+        click_button LEVEL_EXIT_BUTTON
+        expect_exit_zero "the exit button pressed on the cleared screen"
+    fi
+    stop_game
+    click_spot_in_the_pause NEXT_BUTTON || return 1
+    expect_button NEXT_BUTTON "$CLEARED_PICTURE" shown
+    click_button NEXT_BUTTON
+    expect_screen "${LEVEL_PICTURE[1]}" 5 "next pressed on the cleared screen opens level 2" || return 1
+    xd key alt+F4
+    expect_exit_zero "closing the window (Alt+F4)"
+}
+
+# A double click on start whose second click comes once level 1 is up (as
+# soon as it shows, no sooner than a quick hand's 60 ms), where the start
+# button was: it is no click on the level.
+scenario_double_click_start() {
+    launch_game dblstart || return 1
+    expect_screen "$TITLE_PICTURE" 20 "title screen" || return 1
+    wait_for 3 button_shown START_BUTTON "$TITLE_PICTURE"
+    check "the start button is up" "bs_1 at the start spot" "$LAST" $? || return 1
+    local x y ms first now second
+    read -r x y <<<"$(button_centre START_BUTTON)"
+    xd clickwait $((CX + x)) $((CY + y)) $((CX + ID_X)) $((CY + ID_Y)) "$ID_W" "$ID_H" $((ID_W * ID_H / 5)) 3000
+    [[ $XREPLY != "ok timeout" ]]
+    check "the first click of the double click opens level 1" "the screen changes within 3 s" "$XREPLY" $? || return 1
+    read -r _ ms first <<<"$XREPLY"
+    xd now
+    now=${XREPLY#ok }
+    sleep "$(awk -v f="$first" -v n="$now" 'BEGIN { w = (f + 60 - n) / 1000; printf "%.3f", w > 0 ? w : 0 }')"
+    click "$x" "$y"
+    second=${XREPLY#ok }
+    local gap
+    gap=$(awk -v f="$first" -v s="$second" 'BEGIN { printf "%d", s - f }')
+    [ "$gap" -lt $((DOUBLE_CLICK_MS * 3 / 4)) ]
+    check "the second click follows ${gap} ms after the first (level 1 showed after $ms ms)" \
+        "well inside the double-click time of $DOUBLE_CLICK_MS ms" "$gap ms" $? || return 1
+    expect_screen "${LEVEL_PICTURE[0]}" 5 "the double click opens level 1" || return 1
+    expect_counter score 100 "level 1 begins"
+    expect_counter misses 9 "level 1 begins"
+    expect_counter_stays misses 9 1 "the second click is not judged"
+    expect_counter_stays score 100 0.5 "the second click is not judged"
+    keep 01-level1
+    # After the double-click time, a click there is the player's: a miss.
+    sleep "$(awk -v t="$DOUBLE_CLICK_MS" 'BEGIN { printf "%.3f", t / 1000 + 0.1 }')"
+    click "$x" "$y"
+    expect_counter misses 8 "a click of its own at the start spot is judged"
+    expect_counter score 090 "a click of its own at the start spot is judged"
+    xd key alt+F4
+    expect_exit_zero "closing the window (Alt+F4)"
+}
+
+# A double click on the caption Wine draws maximises the window; its second
+# release lands in the client area, with no press there.
+scenario_title_bar_double_click() {
+    start_level_one titlebar || return 1
+    read_caption
+    check "the probe reports the caption's buttons" "a caption line" "${CAPTION_MAX_Y:-none}" $? || return 1
+    expect_counter score 100 "level 1 begins"
+    expect_counter misses 9 "level 1 begins"
+    local px=$((CX + CW / 2)) py=$CAPTION_MIN_Y seen
+    seen=$(moves_reported)
+    xd clicks 100 "$px" "$py" "$px" "$py"
+    wait_moved "$seen" "the title-bar double click moves the window" || return 1
+    [ "$CW" -gt "$CLIENT_WIDTH" ] && [ "$CH" -gt "$CLIENT_HEIGHT" ]
+    check "the window is maximised" "a client larger than ${CLIENT_WIDTH}x$CLIENT_HEIGHT" "${CW}x$CH" $? || return 1
+    local rx=$((px - CX)) ry=$((py - CY))
+    [ "$ry" -gt 0 ] && [ "$rx" -gt 0 ] && [ "$rx" -lt "$CW" ]
+    check "the second release at the screen's ($px,$py) is over the client area" "inside the client" \
+        "client point ($rx,$ry)" $? || return 1
+    expect_screen "${LEVEL_PICTURE[0]}" 5 "level 1 in the maximised window" || return 1
+    keep 01-maximised
+    expect_counter_stays misses 9 1 "the lone release is not judged"
+    expect_counter_stays score 100 0.5 "the lone release is not judged"
+    # A press and release of its own there is judged: a miss.
+    click "$rx" "$ry"
+    expect_counter misses 8 "a click at ($rx,$ry) is judged"
+    expect_counter score 090 "a click at ($rx,$ry) is judged"
+    xd key alt+F4
+    expect_exit_zero "closing the window (Alt+F4)"
+}
+
+# Maximised and restored in mid-level through the caption's button: the
+# panels show the current counts throughout, and a count drawn while the
+# window is large stays in its panel, not in the blank below the picture.
+scenario_maximise_restore() {
+    start_level_one maxrestore || return 1
+    read_caption
+    check "the probe reports the caption's buttons" "a caption line" "${CAPTION_MAX_Y:-none}" $? || return 1
+    local level=${LEVEL_PICTURE[0]} own="${CW}x$CH" seen mx my
+    find_areas 1 0 || return 1
+    read -r mx my <<<"$(miss_point 1)"
+    click "$mx" "$my"
+    expect_counter score 100 "a find and a miss"
+    expect_counter misses 8 "a find and a miss"
+    keep 01-before
+
+    seen=$(moves_reported)
+    xd click "$CAPTION_MAX_X" "$CAPTION_MAX_Y"
+    wait_moved "$seen" "the maximise button moves the window" || return 1
+    [ "$CW" -gt "$CLIENT_WIDTH" ] && [ "$CH" -gt "$CLIENT_HEIGHT" ]
+    check "the window is maximised" "a client larger than ${CLIENT_WIDTH}x$CLIENT_HEIGHT" "${CW}x$CH" $? || return 1
+    expect_screen "$level" 5 "level 1 in the maximised window" || return 1
+    expect_counter score 100 "maximised"
+    expect_counter misses 8 "maximised"
+    wait_for 3 blank_beyond_picture "$level"
+    check "maximised, nothing is drawn beyond the picture" "one colour there" "$LAST" $?
+    # Counts drawn while the window is large.
+    read -r mx my <<<"$(miss_point 1 1)"
+    click "$mx" "$my"
+    expect_counter misses 7 "a miss in the maximised window"
+    expect_counter score 090 "a miss in the maximised window"
+    wait_for 3 blank_beyond_picture "$level"
+    check "after that miss, nothing is drawn beyond the picture" "one colour there" "$LAST" $?
+    keep 02-maximised
+
+    seen=$(moves_reported)
+    xd click "$CAPTION_MAX_X" "$CAPTION_MAX_Y"
+    wait_moved "$seen" "the restore button moves the window" || return 1
+    [ "${CW}x$CH" = "$own" ]
+    check "the window is its own size again" "$own" "${CW}x$CH" $? || return 1
+    expect_screen "$level" 5 "level 1 in the restored window" || return 1
+    expect_counter score 090 "restored"
+    expect_counter misses 7 "restored"
+    read -r mx my <<<"$(miss_point 1 2)"
+    click "$mx" "$my"
+    expect_counter misses 6 "a miss in the restored window"
+    expect_counter score 080 "a miss in the restored window"
+    keep 03-restored
+    xd key alt+F4
+    expect_exit_zero "closing the window (Alt+F4)"
+}
+
 # ----------------------------------------------------------------- main
 start_xdrive
 # Screens are told apart by their pictures: the ones that follow each other
@@ -867,7 +1171,7 @@ for ((i = 0; i < LEVEL_COUNT; i++)); do
 done
 
 for SCENARIO in $SCENARIOS; do
-    declare -F "scenario_${SCENARIO//-/_}" >/dev/null || { fail "scenario $SCENARIO exists" "one of exit-from-title level-one game-over play-through" "$SCENARIO"; continue; }
+    declare -F "scenario_${SCENARIO//-/_}" >/dev/null || { fail "scenario $SCENARIO exists" "one of: $(declare -F | grep -o 'scenario_.*' | sed 's/scenario_//; s/_/-/g' | tr '\n' ' ')" "$SCENARIO"; continue; }
     echo "== $SCENARIO"
     before=$FAILURES
     began=$SECONDS
