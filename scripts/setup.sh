@@ -12,7 +12,7 @@ tumblewit_packages=(
     googletest                                        # test framework sources
     wine wine64                                       # runs the game and its tests
     xvfb xauth xdotool imagemagick x11-utils          # virtual display, window lookup, screenshots
-    libx11-dev libxtst-dev openbox                    # real clicks through XTEST; a window manager for one test
+    libx11-dev libxtst-dev                            # real clicks through XTEST
     libasound2-plugins pulseaudio-utils               # Wine's ALSA sound into the desktop's server
     pulseaudio python3-numpy                          # the audio test's server and analysis
     ffmpeg                                            # loudness of the sounds (ebur128)
