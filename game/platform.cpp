@@ -5,8 +5,52 @@
 
 #include <mmsystem.h>
 
+namespace {
+
+// PlaySound stops the sound before it on the calling thread, and Wine's
+// waits there until that sound's own thread has closed its wave device:
+// 3 to 13 ms a call here while a sound plays, and 280 ms while a process's
+// first sound is still loading the sound stack. Asked from the paint that
+// judges a click, that wait held the ring off the screen. So the calls are
+// made on a thread of their own, and the game's thread only leaves word.
+// Only the latest word counts: each sound stops the one before it, so one
+// overtaken before it began would have been cut off at once. On Windows
+// PlaySound stops the sound before it the same way; there the thread only
+// moves that wait off the game's thread.
+HANDLE soundWanted;               // auto-reset: a new word was left
+volatile LONG64 wantedSound = 0;  // flags << 32 | sound id; 0 once taken
+
+DWORD WINAPI SoundThread(void*) {
+    for (;;) {
+        WaitForSingleObject(soundWanted, INFINITE);
+        const LONG64 word = InterlockedExchange64(&wantedSound, 0);
+        if (!word) continue;
+        const int soundId = static_cast<int>(word & 0xFFFFFFFF);
+        const DWORD flags = static_cast<DWORD>(static_cast<ULONG64>(word) >> 32);
+        PlaySoundA(MAKEINTRESOURCEA(soundId), game.hInstance, flags);
+    }
+}
+
+}  // namespace
+
 void PlatformPlaySound(int soundId, DWORD flags) {
-    PlaySoundA(MAKEINTRESOURCEA(soundId), game.hInstance, flags);
+    // Only the game's thread plays sounds, so starting the thread here, at
+    // the first sound, needs no lock.
+    if (!soundWanted) {
+        soundWanted = CreateEventA(nullptr, FALSE, FALSE, nullptr);
+        HANDLE thread = CreateThread(nullptr, 0, SoundThread, nullptr, 0, nullptr);
+        if (!soundWanted || !thread) {
+            // No thread: play on this one, as PlaySound always could.
+            if (soundWanted) CloseHandle(soundWanted);
+            soundWanted = nullptr;
+            PlaySoundA(MAKEINTRESOURCEA(soundId), game.hInstance, flags);
+            return;
+        }
+        CloseHandle(thread);
+    }
+    const ULONG64 word = static_cast<ULONG64>(flags) << 32 | static_cast<DWORD>(soundId);
+    InterlockedExchange64(&wantedSound, static_cast<LONG64>(word));
+    SetEvent(soundWanted);
 }
 
 void PlatformLocalTime(SYSTEMTIME* now) { GetLocalTime(now); }
@@ -32,7 +76,19 @@ void PlatformSleep(DWORD ms) {
 // it, and the zero wait returns at once.
 void PlatformSyncWithDisplay() { MsgWaitForMultipleObjects(0, nullptr, FALSE, 0, QS_ALLINPUT); }
 
-void PlatformBusyDelay(unsigned long iterations) {
+// How fast the loop below runs hangs on where it lands in the code: one
+// build's loop straddled a 64-byte line and took 10 ms a delay, another's,
+// with the same instructions, 4 ms. Starting the function on a 64-byte line
+// keeps that pace, whatever code is added around it; the reference program
+// built from this file runs the very same loop, so its timing of the delay
+// is the game's.
+#if defined(__GNUC__)
+#define ALIGNED_TO_A_CODE_LINE __attribute__((aligned(64)))
+#else
+#define ALIGNED_TO_A_CODE_LINE
+#endif
+
+ALIGNED_TO_A_CODE_LINE void PlatformBusyDelay(unsigned long iterations) {
     // The counter is volatile so the optimiser must keep every iteration:
     // the paint loop's pace depends on this loop really running.
     for (volatile unsigned long i = 0; i < iterations; i = i + 1) {

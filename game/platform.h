@@ -6,7 +6,8 @@
 #include <windows.h>
 
 // Plays sound resource soundId of the game's module with these PlaySound
-// flags; it stops whatever sound was playing.
+// flags; it stops whatever sound was playing. Returns at once: the sound
+// starts on a thread of its own.
 void PlatformPlaySound(int soundId, DWORD flags);
 
 // The local time (GetLocalTime).
