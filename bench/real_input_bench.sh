@@ -2,7 +2,7 @@
 # The real-input benchmark: the built game played through the X server
 # (XTEST clicks from tests/realinput/xdrive, one process for the whole run)
 # and every figure timed from the click's release to the moment the pixels
-# on the screen changed (XGetImage polled every quarter millisecond).
+# on the screen changed (XGetImage polled every millisecond).
 #
 # The same run times a reference Win32 window that only fills itself on
 # WM_LBUTTONUP (the floor of this setup: X server, Wine's input handling,
