@@ -7,14 +7,14 @@
 #
 #   ./bench.sh [--real-input-only] [--games N] [in-process options]
 #
-# --games N: games played with real input (2). Other arguments go to the
+# --games N: games played with real input (4). Other arguments go to the
 # in-process benchmark program (--clicks N, --seed S, --startup-runs N).
 set -euo pipefail
 TUMBLEWIT_ROOT=$(cd "$(dirname "$0")" && pwd)
 cd "$TUMBLEWIT_ROOT"
 source scripts/setup.sh
 
-real_only=0 games=2 args=()
+real_only=0 games=4 args=()
 while [ $# -gt 0 ]; do
     case $1 in
         --real-input-only) real_only=1; shift ;;

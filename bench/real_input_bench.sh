@@ -13,7 +13,7 @@
 # Runs on the current DISPLAY (bench.sh starts an Xvfb of its own). Prints
 # "ROW|what|n|median|p99|max|ratio|minus D|goal|verdict" lines and INFO lines.
 set -uo pipefail
-XDRIVE=$1 GAME=$2 PROBE=$3 REFERENCE=$4 WINE_RUN=$5 GAMES=${6:-2}
+XDRIVE=$1 GAME=$2 PROBE=$3 REFERENCE=$4 WINE_RUN=$5 GAMES=${6:-4}
 WORK=$(mktemp -d "${TMPDIR:-/tmp}/tumblewit-realinput.XXXXXX")
 RUN_TAG="tumblewit-realinput-$$-$RANDOM"
 PROBE_PID=""
