@@ -37,11 +37,13 @@ void PlatformPlaySound(int soundId, DWORD flags) {
     // Only the game's thread plays sounds, so starting the thread here, at
     // the first sound, needs no lock.
     if (!soundWanted) {
-        soundWanted = CreateEventA(nullptr, FALSE, FALSE, nullptr);
-        HANDLE thread = CreateThread(nullptr, 0, SoundThread, nullptr, 0, nullptr);
-        if (!soundWanted || !thread) {
+        // The thread waits on the event, so it starts only once that exists.
+        HANDLE wanted = CreateEventA(nullptr, FALSE, FALSE, nullptr);
+        soundWanted = wanted;
+        HANDLE thread = wanted ? CreateThread(nullptr, 0, SoundThread, nullptr, 0, nullptr) : nullptr;
+        if (!thread) {
             // No thread: play on this one, as PlaySound always could.
-            if (soundWanted) CloseHandle(soundWanted);
+            if (wanted) CloseHandle(wanted);
             soundWanted = nullptr;
             PlaySoundA(MAKEINTRESOURCEA(soundId), game.hInstance, flags);
             return;
