@@ -121,6 +121,8 @@ int Differing(const std::vector<unsigned>& a, const std::vector<unsigned>& b) {
 // themselves, with the X server answering them, took the CPU the game and
 // Wine needed on a 2-core machine: the slowest clicks measured 3 to 7 ms
 // slower, while the reference window, which waits idle, did not move.
+constexpr double POLL_REST_MS = 1.0;
+
 double WaitForChange(const std::vector<unsigned>& before, int x, int y, int w, int h, int minimum,
                      double deadline) {
     for (;;) {
@@ -128,7 +130,7 @@ double WaitForChange(const std::vector<unsigned>& before, int x, int y, int w, i
         const double at = NowMs();
         if (Differing(before, now) >= minimum) return at;
         if (at > deadline) return -1;
-        SleepMs(1.0);
+        SleepMs(POLL_REST_MS);
     }
 }
 
@@ -142,7 +144,7 @@ double WaitForMatch(const std::vector<unsigned>& wanted, int x, int y, int w, in
         const int differing = Differing(wanted, now);
         if (differing >= 0 && differing <= maxDiffer) return at;
         if (at > deadline) return -1;
-        SleepMs(1.0);
+        SleepMs(POLL_REST_MS);
     }
 }
 
