@@ -13,9 +13,21 @@
 namespace {
 
 constexpr DWORD PAUSE_AFTER_FIFTH_FIND_MS = 1000;
+constexpr int RING_PEN_WIDTH = 5;
 
 const BitmapButton* const ALL_BUTTONS[] = {&game.btnStart, &game.btnExit,  &game.btnLevelExit, &game.btnGameOverExit,
                                            &game.btnNext,  &game.btnHint,  &game.btnBack};
+
+// What was drawn on the memory copy since its last show: a ring, a counter
+// cell, the whole picture. A show puts these on the window first.
+constexpr int MAX_DRAWN_PARTS = 8;
+RECT drawnParts[MAX_DRAWN_PARTS];
+int drawnPartCount = 0;
+
+void CopyToWindow(HDC dc, const RECT& area) {
+    BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, game.hdcScreen, area.left,
+           area.top, SRCCOPY);
+}
 
 // Fills the memory copy with the class background, then the picture over it.
 void CopyPictureToScreen(HWND hwnd) {
@@ -25,6 +37,7 @@ void CopyPictureToScreen(HWND hwnd) {
     HDC screen = ScreenDC(hwnd);
     RECT all = {0, 0, game.screenWidth, game.screenHeight};
     FillRect(screen, &all, GetSysColorBrush(COLOR_WINDOW));
+    NoteDrawn(screen, all);
     HDC pictureDC = CreateCompatibleDC(screen);
     HGDIOBJ previous = SelectObject(pictureDC, game.hbmBackground);
     BitBlt(screen, static_cast<int>(game.bgX), static_cast<int>(game.bgY), game.bgWidth, game.bgHeight,
@@ -172,6 +185,15 @@ HDC ScreenDC(HWND hwnd) {
     return game.hdcScreen;
 }
 
+void NoteDrawn(HDC dc, const RECT& part) {
+    if (dc != game.hdcScreen || IsRectEmpty(&part)) return;
+    if (drawnPartCount == MAX_DRAWN_PARTS) {
+        UnionRect(&drawnParts[MAX_DRAWN_PARTS - 1], &drawnParts[MAX_DRAWN_PARTS - 1], &part);
+        return;
+    }
+    drawnParts[drawnPartCount++] = part;
+}
+
 void ShowScreenPart(HDC dc, const RECT& area) {
     // The buttons draw themselves; copying over them would wipe them out
     // whenever they painted before their parent (as Wine may order it).
@@ -182,9 +204,25 @@ void ShowScreenPart(HDC dc, const RECT& area) {
         MapWindowPoints(nullptr, GetParent(button->hwnd), reinterpret_cast<POINT*>(&place), 2);
         ExcludeClipRect(dc, place.left, place.top, place.right, place.bottom);
     }
-    BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, game.hdcScreen, area.left,
-           area.top, SRCCOPY);
+    // A click asks for the whole window, but it changed only a ring and a
+    // counter or two. Those go to the screen first, on their own: under Wine
+    // the whole client area is 2.4 MB for the X server to take, and the ring
+    // would wait for all of it. The whole area follows, as asked for, so
+    // anything the system wiped is put back all the same.
+    bool areaShown = false;
+    bool partShown = false;
+    for (int i = 0; i < drawnPartCount; ++i) {
+        RECT part;
+        if (!IntersectRect(&part, &drawnParts[i], &area)) continue;
+        CopyToWindow(dc, part);
+        partShown = true;
+        if (EqualRect(&part, &area)) areaShown = true;
+    }
+    drawnPartCount = 0;
     // On the screen now, before the busy delay or a pause holds the thread.
+    if (partShown) PlatformSyncWithDisplay();
+    if (areaShown) return;
+    CopyToWindow(dc, area);
     PlatformSyncWithDisplay();
 }
 
@@ -200,15 +238,20 @@ void ReleaseScreen() {
     game.hbmScreen = nullptr;
     game.screenWidth = 0;
     game.screenHeight = 0;
+    drawnPartCount = 0;
 }
 
 void DrawRing(HDC dc, const RECT& area) {
     HGDIOBJ previousBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
     // Each ring's pen serves that one drawing.
-    HGDIOBJ previousPen = SelectObject(dc, CreatePen(PS_SOLID, 5, game.penColor));
+    HGDIOBJ previousPen = SelectObject(dc, CreatePen(PS_SOLID, RING_PEN_WIDTH, game.penColor));
     Ellipse(dc, area.left, area.top, area.right, area.bottom);
     DeleteObject(SelectObject(dc, previousPen));
     SelectObject(dc, previousBrush);
+    // The pen is centred on the bounds, so half its width lies outside.
+    RECT drawn = area;
+    InflateRect(&drawn, RING_PEN_WIDTH, RING_PEN_WIDTH);
+    NoteDrawn(dc, drawn);
 }
 
 bool LevelInPlay() { return game.gameActive && game.levelActive && !game.gameOverShown; }

@@ -22,8 +22,12 @@ void FinishLevel(HWND hwnd, DWORD pauseBeforeMs, DWORD pauseOnClearedMs);
 // here first, so a repaint the system asks for shows it all again.
 HDC ScreenDC(HWND hwnd);
 
-// Copies the part area of the memory copy onto the window's dc.
+// Copies the part area of the memory copy onto the window's dc, and puts it
+// on the screen now; what was drawn on the copy since the last show goes first.
 void ShowScreenPart(HDC dc, const RECT& area);
+
+// Notes that part of dc was drawn, when dc is the memory copy.
+void NoteDrawn(HDC dc, const RECT& part);
 
 // Paints now the visible buttons that have a paint due.
 void PaintButtonsDue();

@@ -17,12 +17,26 @@ namespace {
 // overtaken before it began would have been cut off at once. On Windows
 // PlaySound stops the sound before it the same way; there the thread only
 // moves that wait off the game's thread.
+//
+// A sound asked for while a paint draws starts once that drawing is on the
+// screen. PlaySound's own work (its thread, its device, a dozen wineserver
+// calls), begun at once on the other core, held up the ring's way to the
+// screen: from the judged click to the ring shown took 2.7 ms (median), and
+// 0.6 ms with no sound. The next show, or the end of the message being
+// handled, lets the sound go, a millisecond or two later; one asked for
+// with no show to follow (the title music, before the window) waits at
+// most SOUND_WAITS_FOR_SCREEN_MS. On Windows this only moves a cue's start
+// by the same millisecond or two.
+constexpr DWORD SOUND_WAITS_FOR_SCREEN_MS = 50;
 HANDLE soundWanted;               // auto-reset: a new word was left
+HANDLE screenShown;               // auto-reset: the game showed what it drew since
+bool soundAwaitsScreen = false;   // the game's thread only: screenShown is due
 volatile LONG64 wantedSound = 0;  // flags << 32 | sound id; 0 once taken
 
 DWORD WINAPI SoundThread(void*) {
     for (;;) {
         WaitForSingleObject(soundWanted, INFINITE);
+        WaitForSingleObject(screenShown, SOUND_WAITS_FOR_SCREEN_MS);
         const LONG64 word = InterlockedExchange64(&wantedSound, 0);
         if (!word) continue;
         const int soundId = static_cast<int>(word & 0xFFFFFFFF);
@@ -37,19 +51,26 @@ void PlatformPlaySound(int soundId, DWORD flags) {
     // Only the game's thread plays sounds, so starting the thread here, at
     // the first sound, needs no lock.
     if (!soundWanted) {
-        // The thread waits on the event, so it starts only once that exists.
+        // The thread waits on the events, so it starts only once they exist.
         HANDLE wanted = CreateEventA(nullptr, FALSE, FALSE, nullptr);
+        HANDLE shown = CreateEventA(nullptr, FALSE, FALSE, nullptr);
         soundWanted = wanted;
-        HANDLE thread = wanted ? CreateThread(nullptr, 0, SoundThread, nullptr, 0, nullptr) : nullptr;
+        screenShown = shown;
+        HANDLE thread = wanted && shown ? CreateThread(nullptr, 0, SoundThread, nullptr, 0, nullptr) : nullptr;
         if (!thread) {
             // No thread: play on this one, as PlaySound always could.
             if (wanted) CloseHandle(wanted);
+            if (shown) CloseHandle(shown);
             soundWanted = nullptr;
+            screenShown = nullptr;
             PlaySoundA(MAKEINTRESOURCEA(soundId), game.hInstance, flags);
             return;
         }
         CloseHandle(thread);
     }
+    // A show made before this request does not count for it.
+    ResetEvent(screenShown);
+    soundAwaitsScreen = true;
     const ULONG64 word = static_cast<ULONG64>(flags) << 32 | static_cast<DWORD>(soundId);
     InterlockedExchange64(&wantedSound, static_cast<LONG64>(word));
     SetEvent(soundWanted);
@@ -76,7 +97,13 @@ void PlatformSleep(DWORD ms) {
 // a paint drew showed only after its busy delay. A wait of zero milliseconds
 // does both at once. On Windows input is queued and drawing shown without
 // it, and the zero wait returns at once.
-void PlatformSyncWithDisplay() { MsgWaitForMultipleObjects(0, nullptr, FALSE, 0, QS_ALLINPUT); }
+void PlatformSyncWithDisplay() {
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 0, QS_ALLINPUT);
+    if (soundAwaitsScreen) {
+        soundAwaitsScreen = false;
+        SetEvent(screenShown);
+    }
+}
 
 // How fast the loop below runs hangs on where it lands in the code: one
 // build's loop straddled a 64-byte line and took 10 ms a delay, another's,

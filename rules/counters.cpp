@@ -2,6 +2,7 @@
 #include "rules/counters.h"
 
 #include "game/game_state.h"
+#include "game/paint.h"
 #include "resources/layout.h"
 
 namespace {
@@ -29,20 +30,28 @@ void RestorePictureUnder(HDC dc, const RECT& cell) {
     HGDIOBJ previous = SelectObject(pictureDC, game.hbmBackground);
     BitBlt(dc, cell.left, cell.top, cell.right - cell.left, cell.bottom - cell.top, pictureDC, cell.left, cell.top,
            SRCCOPY);
+    NoteDrawn(dc, cell);
     SelectObject(pictureDC, previous);
     DeleteDC(pictureDC);
 }
 
-// Draws text in box and notes the cell it took: its extent, centred as
+// The cell text takes when drawn centred in box: its extent, centred as
 // DrawTextA centres it.
-void DrawAndNoteCell(HDC dc, const char* text, RECT* box, RECT* cell) {
-    DrawCounterText(dc, text, box);
+RECT TextCell(HDC dc, const char* text, const RECT& box) {
     RECT extent = {0, 0, 0, 0};
     DrawTextA(dc, text, -1, &extent, DT_SINGLELINE | DT_CALCRECT);
-    cell->left = box->left + (box->right - box->left - extent.right) / 2;
-    cell->top = box->top + (box->bottom - box->top - extent.bottom) / 2;
-    cell->right = cell->left + extent.right;
-    cell->bottom = cell->top + extent.bottom;
+    RECT cell;
+    cell.left = box.left + (box.right - box.left - extent.right) / 2;
+    cell.top = box.top + (box.bottom - box.top - extent.bottom) / 2;
+    cell.right = cell.left + extent.right;
+    cell.bottom = cell.top + extent.bottom;
+    return cell;
+}
+
+// Draws text in box and notes the cell it took.
+void DrawAndNoteCell(HDC dc, const char* text, RECT* box, RECT* cell) {
+    DrawCounterText(dc, text, box);
+    *cell = TextCell(dc, text, *box);
 }
 
 // Draws the score or the misses-left digit. When the boxes have moved since
@@ -119,4 +128,7 @@ void DrawCounterText(HDC dc, const char* text, RECT* box) {
     // was refused; it is deleted here once displaced.
     DeleteObject(SelectObject(dc, game.hFont));
     DrawTextA(dc, text, -1, box, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
+    // DrawTextA clips to the box.
+    RECT drawn, cell = TextCell(dc, text, *box);
+    if (IntersectRect(&drawn, &cell, box)) NoteDrawn(dc, drawn);
 }

@@ -547,6 +547,46 @@ TEST_F(GameTest, RepaintsAskedForByTheSystemShowPictureRingsAndCounters) {
     EXPECT_EQ(pictureSpot, WindowPixel(HINT_SPOT.left - 20, 120));
 }
 
+// What a judged click drew (the ring, the score) reaches the window before
+// the rest of the window it asked for, and the rest still follows: a spot
+// the system wiped meanwhile is put back by the same paint.
+struct ShowOrder {
+    POINT ring, wiped;
+    COLORREF wipedColour;
+    bool ringBeforeRest = false;
+} showOrder;
+
+TEST_F(GameTest, AJudgedClicksRingReachesTheWindowFirstAndTheRestFollows) {
+    StartGame();
+    PumpPaints(3);
+    showOrder.ring = RingTop(1, 2);
+    showOrder.wiped = {HINT_SPOT.left - 20, 120};
+    showOrder.wipedColour = RGB(1, 2, 3);
+    ASSERT_NE(showOrder.wipedColour, WindowPixel(showOrder.wiped.x, showOrder.wiped.y));
+    HDC dc = GetDC(game.hwndMain);
+    const RECT wipe = {showOrder.wiped.x - 2, showOrder.wiped.y - 2, showOrder.wiped.x + 3, showOrder.wiped.y + 3};
+    HBRUSH brush = CreateSolidBrush(showOrder.wipedColour);
+    FillRect(dc, &wipe, brush);
+    DeleteObject(brush);
+    ReleaseDC(game.hwndMain, dc);
+    ASSERT_EQ(showOrder.wipedColour, WindowPixel(showOrder.wiped.x, showOrder.wiped.y));
+
+    duringSync = [] {
+        if (WindowPixel(showOrder.ring.x, showOrder.ring.y) == RING_RED &&
+            WindowPixel(showOrder.wiped.x, showOrder.wiped.y) == showOrder.wipedColour)
+            showOrder.ringBeforeRest = true;
+    };
+    const POINT p = InsideOf(1, 2);
+    PostClick(p.x, p.y);
+    PumpWithoutPaint();
+    PumpPaints(1);
+    duringSync = nullptr;
+
+    EXPECT_TRUE(showOrder.ringBeforeRest);
+    EXPECT_EQ(RING_RED, WindowPixel(showOrder.ring.x, showOrder.ring.y));
+    EXPECT_NE(showOrder.wipedColour, WindowPixel(showOrder.wiped.x, showOrder.wiped.y));
+}
+
 // Counter-grey pixels of the score and misses-left cells centred in boxes
 // that end at (right, bottom).
 int ScoreCellAt(LONG right, LONG bottom) {

@@ -48,6 +48,14 @@ bool WaitForCalls(size_t count) {
     return true;
 }
 
+// Milliseconds since a QueryPerformanceCounter reading.
+double MsSince(const LARGE_INTEGER& start) {
+    LARGE_INTEGER now, frequency;
+    QueryPerformanceCounter(&now);
+    QueryPerformanceFrequency(&frequency);
+    return static_cast<double>(now.QuadPart - start.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
+}
+
 }  // namespace
 
 // platform.cpp calls PlaySoundA through its import pointer; this one is found
@@ -96,4 +104,30 @@ TEST(SoundThread, CallsReturnAtOnceAndOnlyTheLatestWaitingSoundPlays) {
     PlatformPlaySound(WAV_MISS, CUE_FLAGS);
     ASSERT_TRUE(WaitForCalls(3));
     EXPECT_EQ(CallsSoFar()[2].soundId, WAV_MISS);
+}
+
+// A sound waits for what the game drew to be shown (a show made before it
+// was asked for does not count), and plays without one after a moment.
+TEST(SoundThread, ASoundStartsOnceTheDrawingIsShownOrAfterAMoment) {
+    // Runs after the test above, on its thread and events, nothing held.
+    ASSERT_TRUE(WaitForCalls(3));
+    const size_t before = CallsSoFar().size();
+
+    PlatformSyncWithDisplay();
+    LARGE_INTEGER asked;
+    QueryPerformanceCounter(&asked);
+    PlatformPlaySound(WAV_FOUND, CUE_FLAGS);
+    Sleep(20);
+    // Judged only when this thread really came back within the wait's bound.
+    if (MsSince(asked) < 40) {
+        EXPECT_EQ(CallsSoFar().size(), before) << "played before anything was shown";
+    }
+    PlatformSyncWithDisplay();
+    ASSERT_TRUE(WaitForCalls(before + 1));
+    EXPECT_EQ(CallsSoFar()[before].soundId, WAV_FOUND);
+
+    // Nothing shown at all, as for the title music before the window.
+    PlatformPlaySound(WAV_MISS, CUE_FLAGS);
+    ASSERT_TRUE(WaitForCalls(before + 2));
+    EXPECT_EQ(CallsSoFar()[before + 1].soundId, WAV_MISS);
 }

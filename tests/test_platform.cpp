@@ -48,7 +48,12 @@ void PlatformSleep(DWORD ms) {
 
 // The real thing: the tests run a real window, and this neither waits nor
 // handles a message.
-void PlatformSyncWithDisplay() { MsgWaitForMultipleObjects(0, nullptr, FALSE, 0, QS_ALLINPUT); }
+void (*duringSync)() = nullptr;
+
+void PlatformSyncWithDisplay() {
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 0, QS_ALLINPUT);
+    if (duringSync) duringSync();
+}
 
 void PlatformBusyDelay(unsigned long iterations) {
     busyDelays++;

@@ -21,6 +21,8 @@ extern ULONGLONG testTicks;           // what the game reads as the steady clock
 
 // What the player does during a pause, if set: called from inside it.
 extern void (*duringSleep)();
+// Called, if set, each time the game puts what it drew on the screen.
+extern void (*duringSync)();
 
 // Sets the test clock to 2026-12-08 10:minute:second.000.
 void SetTestClock(int minute, int second);

@@ -43,6 +43,7 @@ bool ReadStoredBitmap(HMODULE module, const char* name, StoredBitmap* out) {
 
 void GameWindowTest::SetUp() {
     duringSleep = nullptr;
+    duringSync = nullptr;
     playedSounds.clear();
     sleepsMs.clear();
     busyDelays = 0;
