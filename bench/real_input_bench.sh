@@ -156,7 +156,8 @@ stop_program
 # ------------------------------------------------------------- the window
 # Minimised and restored, maximised and restored back, through the buttons
 # of the caption Wine draws, each timed from the release until a patch of
-# the title picture is back on the screen where the client area now is.
+# the window as it first showed (the title picture; the reference's plain
+# background) is back on the screen where the client area now is.
 MOVES_SEEN=0
 # Waits for the probe's next "moved" line; sets MX MY (the client's new
 # corner) and MINX MINY MAXX MAXY (its caption's buttons).
@@ -177,13 +178,17 @@ window_sample() {   # ROW CLICK_X CLICK_Y CLIENT_X CLIENT_Y (screen coordinates)
     xd clickmatch "$2" "$3" $(($4 + 20)) $(($5 + 20)) 40 30 "$WORK/patch.ppm" 24 5000
     case $REPLY in
         "ok timeout") TIMEOUTS[$1]=$((${TIMEOUTS[$1]:-0} + 1)) ;;
-        ok\ *) local ms=${REPLY#ok }; SAMPLES[$1]+="${ms%% *} " ;;
+        ok\ *) local ms=${REPLY#ok }; SAMPLES[$1]+="${ms%% *} "; echo "$1 $REPLY" >>"${SAMPLE_LOG:-/dev/null}" ;;
         *) echo "real_input_bench: xdrive: $REPLY" >&2 ;;
     esac
 }
-window_phase() {
-    launch "$GAME" ViewBMPWinClass || return 1
-    MOVES_SEEN=0
+# The same cycles for PROGRAM (window class CLASS), its rows named PREFIX
+# and after: the reference window first, for what a window that only
+# repaints its background costs here, then the game on its title screen.
+window_phase() {   # PROGRAM CLASS PREFIX
+    local prefix=$3
+    launch "$1" "$2" || return 1
+    MOVES_SEEN=0 MAXIMISED_X=""
     read -r _ MINX MINY MAXX MAXY <<<"$(tr -d '\r' <"$WORK/probe.out" | grep '^caption ' | tail -1)"
     [ -n "$MAXY" ] || { echo "real_input_bench: the probe found no caption buttons" >&2; return 1; }
     xd grab $((CX + 20)) $((CY + 20)) 40 30 "$WORK/patch.ppm"
@@ -191,22 +196,25 @@ window_phase() {
     for ((cycle = 0; cycle < 8; cycle++)); do
         xd click "$MINX" "$MINY"; next_move || return 1
         pause_ms "$(random_ms 200 400)"
-        window_sample restored "$MINX" "$MINY" "$CX" "$CY"; next_move || return 1
+        window_sample "${prefix}restored" "$MINX" "$MINY" "$CX" "$CY"; next_move || return 1
         pause_ms "$(random_ms 200 400)"
         # Where the maximised client will be is known from the first time.
-        if [ -z "${MAXIMISED_X:-}" ]; then
+        if [ -z "$MAXIMISED_X" ]; then
             xd click "$MAXX" "$MAXY"; next_move || return 1
             MAXIMISED_X=$MX MAXIMISED_Y=$MY
         else
-            window_sample maximised "$MAXX" "$MAXY" "$MAXIMISED_X" "$MAXIMISED_Y"; next_move || return 1
+            window_sample "${prefix}maximised" "$MAXX" "$MAXY" "$MAXIMISED_X" "$MAXIMISED_Y"; next_move || return 1
         fi
         pause_ms "$(random_ms 200 400)"
-        window_sample unmaximised "$MAXX" "$MAXY" "$CX" "$CY"; next_move || return 1
+        window_sample "${prefix}unmaximised" "$MAXX" "$MAXY" "$CX" "$CY"; next_move || return 1
         pause_ms "$(random_ms 200 400)"
     done
 }
-echo "bench: minimise, maximise and restore" >&2
-window_phase || echo "bench: the window rows stopped early" >&2
+echo "bench: minimise, maximise and restore (the reference window)" >&2
+window_phase "$REFERENCE" TumblewitReference reference_ || echo "bench: the reference's window rows stopped early" >&2
+stop_program
+echo "bench: minimise, maximise and restore (the game)" >&2
+window_phase "$GAME" ViewBMPWinClass "" || echo "bench: the window rows stopped early" >&2
 stop_program
 
 # ------------------------------------------------------------- the game
@@ -269,6 +277,17 @@ stats() {   # "n median p99 max" of the samples
 read -r RN RMED RP99 RMAX <<<"$(stats "${SAMPLES[reference]:-}")"
 echo "INFO|busy delay D (10,000,000 iterations under Wine, 15 runs each): median ${D_BEFORE} ms before (${D_BEFORE_MIN}-${D_BEFORE_MAX}), ${D_AFTER} ms after (${D_AFTER_MIN}-${D_AFTER_MAX}); D = ${D} ms, the larger"
 echo "ROW|reference window: click to its fill|$RN|$RMED|$RP99|$RMAX|1.00|-|floor|-|${TIMEOUTS[reference]:-0}"
+# The reference's own window rows: what Wine takes to give back a window
+# whose paint only fills its background. Shown beside the goals, not in them.
+for row in restored maximised unmaximised; do
+    read -r n med p99 max <<<"$(stats "${SAMPLES[reference_$row]:-}")"
+    case $row in
+        restored) what="reference window: restore from minimised" ;;
+        maximised) what="reference window: maximise" ;;
+        unmaximised) what="reference window: restore from maximised" ;;
+    esac
+    echo "ROW|$what|$n|$med|$p99|$max|-|-|floor|-|${TIMEOUTS[reference_$row]:-0}"
+done
 for row in first ring misses hint start next restored maximised unmaximised; do
     read -r n med p99 max <<<"$(stats "${SAMPLES[$row]:-}")"
     case $row in
