@@ -15,7 +15,9 @@
 //       caption's minimise and maximise buttons. While it waits for the game
 //       to end it prints "moved" with the client area's new place, and the
 //       caption line again, whenever the window is moved, resized, minimised
-//       ("moved 0 0 0 0") or restored. At the end it
+//       ("moved 0 0 0 0") or restored, and the caption line alone when only
+//       the caption's buttons moved (a minimised window's caption reaches
+//       the icon's place a moment after its client area). At the end it
 //       prints the game's exit code, which is also this program's.
 //       If STOP_FILE appears or the timeout passes first, the game is
 //       terminated (only that process) and the probe exits non-zero.
@@ -150,14 +152,24 @@ RECT ClientOnScreen(HWND window) {
 // The centres of the caption's minimise (or, minimised, restore) and
 // maximise (or restore) buttons: at its right end, one button width each,
 // close, maximise, minimise from the right.
-void SayCaptionButtons(HWND window) {
+struct CaptionButtons {
+    long minX, minY, maxX, maxY;
+    bool operator!=(const CaptionButtons& other) const {
+        return minX != other.minX || minY != other.minY || maxX != other.maxX || maxY != other.maxY;
+    }
+};
+bool FindCaptionButtons(HWND window, CaptionButtons* buttons) {
     TITLEBARINFO caption = {};
     caption.cbSize = sizeof caption;
-    if (!GetTitleBarInfo(window, &caption)) return;
+    if (!GetTitleBarInfo(window, &caption)) return false;
     const RECT& bar = caption.rcTitleBar;
     const long button = GetSystemMetrics(SM_CXSIZE);
     const long middle = (bar.top + bar.bottom) / 2;
-    Say("caption %ld %ld %ld %ld", bar.right - button * 5 / 2, middle, bar.right - button * 3 / 2, middle);
+    *buttons = {bar.right - button * 5 / 2, middle, bar.right - button * 3 / 2, middle};
+    return true;
+}
+void SayCaptionButtons(const CaptionButtons& buttons) {
+    Say("caption %ld %ld %ld %ld", buttons.minX, buttons.minY, buttons.maxX, buttons.maxY);
 }
 
 int Launch(const char* gameArg, const char* stopArg, const char* timeoutArg, const char* windowClass, int argCount,
@@ -186,6 +198,7 @@ int Launch(const char* gameArg, const char* stopArg, const char* timeoutArg, con
     const ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(timeoutSeconds) * 1000;
     HWND window = nullptr;
     RECT lastClient = {};
+    CaptionButtons lastCaption = {};
     for (;;) {
         if (WaitForSingleObject(process.hProcess, 50) == WAIT_OBJECT_0) break;
         if (!window) {
@@ -198,15 +211,23 @@ int Launch(const char* gameArg, const char* stopArg, const char* timeoutArg, con
                     outer.bottom - outer.top);
                 Say("client %ld %ld %ld %ld", lastClient.left, lastClient.top, lastClient.right - lastClient.left,
                     lastClient.bottom - lastClient.top);
-                SayCaptionButtons(window);
+                if (FindCaptionButtons(window, &lastCaption)) SayCaptionButtons(lastCaption);
             }
         } else {
             const RECT client = ClientOnScreen(window);
+            CaptionButtons caption = lastCaption;
+            const bool captionFound = FindCaptionButtons(window, &caption);
             if (!EqualRect(&client, &lastClient)) {
                 lastClient = client;
                 Say("moved %ld %ld %ld %ld", client.left, client.top, client.right - client.left,
                     client.bottom - client.top);
-                SayCaptionButtons(window);
+                if (captionFound) SayCaptionButtons(caption);
+                lastCaption = caption;
+            } else if (captionFound && caption != lastCaption) {
+                // A window being minimised loses its client area before its
+                // caption goes to the icon's place: that caption comes later.
+                SayCaptionButtons(caption);
+                lastCaption = caption;
             }
         }
         const bool stop = FileExists(stopPath);
