@@ -202,8 +202,8 @@ window_sample() {   # ROW CLICK_X CLICK_Y CLIENT_X CLIENT_Y (screen coordinates)
         *) echo "real_input_bench: xdrive: $REPLY" >&2 ;;
     esac
 }
-# The same cycles for PROGRAM (window class CLASS), its rows named PREFIX
-# and after: the reference window first, for what a window that only
+# The same cycles for PROGRAM (window class CLASS), its rows named with
+# PREFIX in front: the reference window first, for what a window that only
 # repaints its background costs here, then the game on its title screen.
 window_phase() {   # PROGRAM CLASS PREFIX
     local prefix=$3
