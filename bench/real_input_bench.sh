@@ -137,6 +137,14 @@ miss_point() {
 SCREEN_REGION="20 20 200 60"
 SCREEN_MIN=3000
 
+# CPU time the host took from this machine (steal, in /proc/stat), in CPU
+# seconds over all cores:
+# a run in which the host took much is slow for reasons not of the game's.
+steal_seconds() {
+    awk -v hz="$(getconf CLK_TCK)" '$1 == "cpu" { printf "%.1f", $9 / hz; exit }' /proc/stat 2>/dev/null
+}
+STEAL_BEFORE=$(steal_seconds) RUN_STARTED=$(date +%s)
+
 # ------------------------------------------------------------- busy delay
 # Timed before, between the games and after: this machine's pace moved by
 # two times within one run (4 ms a delay in one minute, 8 in the next), and
@@ -301,6 +309,7 @@ stats() {   # "n median p99 max" of the samples
 }
 read -r RN RMED RP99 RMAX <<<"$(stats "${SAMPLES[reference]:-}")"
 echo "INFO|busy delay D (10,000,000 iterations under Wine, median and range of 15 runs, ms): $D_TIMINGS; D = $D ms, the largest median"
+echo "INFO|steal time (CPU the host took from this machine) during the run: $(awk -v a="$STEAL_BEFORE" -v b="$(steal_seconds)" 'BEGIN { printf "%.1f", b - a }') CPU seconds (all cores) in $(($(date +%s) - RUN_STARTED)) s"
 echo "ROW|reference window: click to its fill|$RN|$RMED|$RP99|$RMAX|1.00|-|floor|-|${TIMEOUTS[reference]:-0}"
 # The reference's own window rows: what Wine takes to give back a window
 # whose paint only fills its background. Shown beside the goals, not in them.
