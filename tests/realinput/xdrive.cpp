@@ -29,19 +29,33 @@
 //   waitmatch RX RY RW RH FILE MAXDIFF TIMEOUT_MS
 //                                   the same without a click, from now
 //   now                             "ok MS", the clock
+//   watchpauses                     start timing the machine's own pauses:
+//                                   "ok realtime", or "ok unwatched" when
+//                                   no real-time thread may run
+//   paused FROM TO                  "ok MS": how long every core stood
+//                                   still at once between FROM and TO
+//   pauses                          "ok COUNT TOTAL_MS LONGEST_MS WATCHED_S"
 //   quit
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
+#include <pthread.h>
+#include <sched.h>
+#include <unistd.h>
 
+#include <algorithm>
+#include <atomic>
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <mutex>
 #include <sstream>
 #include <string>
+#include <thread>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -205,6 +219,86 @@ bool PressKey(const std::string& combination) {
     return true;
 }
 
+// The machine's own pauses. A virtual machine's host can stop its cores: a
+// native spinner on each core saw the same 30 to 145 ms holes at the same
+// moments, a few times a second, with the kernel counting no steal time. A
+// click in flight then waits for the host, whatever program took it. One
+// real-time thread per core sleeps a millisecond at a time and wakes late
+// only when its core was stopped; a stretch counts as the machine's pause
+// only while every core was stopped, when nothing at all could run. At
+// normal priority the threads would also wake late behind a busy game and X
+// server and count that time as the host's, so then nothing is counted.
+constexpr double PAUSE_SLEEP_MS = 1.0;
+constexpr double PAUSE_MIN_MS = 2.0;   // shorter late wakes are not counted
+using Spans = std::vector<std::pair<double, double>>;   // [from, to), in time order
+std::mutex pausesLock;
+std::vector<Spans> coreStops;   // one list per core
+double watchedSince = 0;
+std::atomic<bool> watching{false};
+std::vector<std::thread> watchers;
+
+void WatchCore(size_t core) {
+    double last = NowMs();
+    while (watching) {
+        SleepMs(PAUSE_SLEEP_MS);
+        const double now = NowMs();
+        const double lost = now - last - PAUSE_SLEEP_MS;
+        if (lost >= PAUSE_MIN_MS) {
+            std::lock_guard<std::mutex> hold(pausesLock);
+            coreStops[core].emplace_back(now - lost, now);
+        }
+        last = now;
+    }
+}
+
+void StopWatchingPauses() {
+    watching = false;
+    for (std::thread& watcher : watchers) watcher.join();
+    watchers.clear();
+}
+
+bool StartWatchingPauses() {
+    if (watching) return true;
+    const long cores = sysconf(_SC_NPROCESSORS_ONLN);
+    if (cores < 1) return false;
+    coreStops.assign(static_cast<size_t>(cores), Spans());
+    watchedSince = NowMs();
+    watching = true;
+    for (size_t core = 0; core < coreStops.size(); ++core) {
+        watchers.emplace_back(WatchCore, core);
+        cpu_set_t only;
+        CPU_ZERO(&only);
+        CPU_SET(core, &only);
+        sched_param priority{};
+        priority.sched_priority = 10;
+        if (pthread_setaffinity_np(watchers.back().native_handle(), sizeof only, &only) != 0 ||
+            pthread_setschedparam(watchers.back().native_handle(), SCHED_FIFO, &priority) != 0) {
+            StopWatchingPauses();
+            return false;
+        }
+    }
+    return true;
+}
+
+// The stretches within [from, to) in which every core was stopped.
+Spans MachinePauses(double from, double to) {
+    std::lock_guard<std::mutex> hold(pausesLock);
+    Spans common = {{from, to}};
+    for (const Spans& stops : coreStops) {
+        Spans both;
+        size_t i = 0, j = 0;
+        while (i < common.size() && j < stops.size()) {
+            const double start = std::max(common[i].first, stops[j].first);
+            const double end = std::min(common[i].second, stops[j].second);
+            if (start < end) both.emplace_back(start, end);
+            if (common[i].second < stops[j].second) ++i;
+            else ++j;
+        }
+        common.swap(both);
+    }
+    return common;
+}
+
 // Runs one command line; false on quit.
 bool Run(const std::string& line) {
     std::istringstream in(line);
@@ -214,6 +308,24 @@ bool Run(const std::string& line) {
     if (command == "quit") return false;
     if (command == "now") {
         Reply("ok %.3f", NowMs());
+    } else if (command == "watchpauses") {
+        Reply(StartWatchingPauses() ? "ok realtime" : "ok unwatched");
+    } else if (command == "paused") {
+        double from, to;
+        if (!(in >> from >> to)) return Reply("error usage: paused FROM TO"), true;
+        double paused = 0;
+        for (const auto& span : MachinePauses(from, to)) paused += span.second - span.first;
+        Reply("ok %.3f", paused);
+    } else if (command == "pauses") {
+        if (!watching) return Reply("error not watching"), true;
+        const double now = NowMs();
+        const Spans pauses = MachinePauses(watchedSince, now);
+        double total = 0, longest = 0;
+        for (const auto& span : pauses) {
+            total += span.second - span.first;
+            longest = std::max(longest, span.second - span.first);
+        }
+        Reply("ok %zu %.1f %.1f %.1f", pauses.size(), total, longest, (now - watchedSince) / 1000.0);
     } else if (command == "move") {
         int x, y;
         if (!(in >> x >> y)) return Reply("error usage: move X Y"), true;
@@ -308,6 +420,7 @@ int main() {
         line = buffer;
         if (!Run(line)) break;
     }
+    StopWatchingPauses();
     XCloseDisplay(display);
     return 0;
 }
