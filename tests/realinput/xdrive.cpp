@@ -32,8 +32,9 @@
 //   watchpauses                     start timing the machine's own pauses:
 //                                   "ok realtime", or "ok unwatched" when
 //                                   no real-time thread may run
-//   paused FROM TO                  "ok MS": how long every core stood
-//                                   still at once between FROM and TO
+//   paused FROM TO                  "ok ALL_MS ANY_MS": how long every
+//                                   core stood still at once between FROM
+//                                   and TO, and how long any one did
 //   pauses                          "ok COUNT TOTAL_MS LONGEST_MS WATCHED_S"
 //   quit
 #include <X11/Xlib.h>
@@ -224,9 +225,10 @@ bool PressKey(const std::string& combination) {
 // moments, a few times a second, with the kernel counting no steal time. A
 // click in flight then waits for the host, whatever program took it. One
 // real-time thread per core sleeps a millisecond at a time and wakes late
-// only when its core was stopped; a stretch counts as the machine's pause
-// only while every core was stopped, when nothing at all could run. At
-// normal priority the threads would also wake late behind a busy game and X
+// only when its core was stopped. The machine's pause is a stretch in which
+// every core was stopped, when nothing at all could run; a stretch in which
+// any one was can hold up a click whose work was on that core. At normal
+// priority the threads would also wake late behind a busy game and X
 // server and count that time as the host's, so then nothing is counted.
 constexpr double PAUSE_SLEEP_MS = 1.0;
 constexpr double PAUSE_MIN_MS = 2.0;   // shorter late wakes are not counted
@@ -299,6 +301,24 @@ Spans MachinePauses(double from, double to) {
     return common;
 }
 
+// How long within [from, to) at least one core was stopped.
+double CoreStoppedFor(double from, double to) {
+    std::lock_guard<std::mutex> hold(pausesLock);
+    Spans stops;
+    for (const Spans& core : coreStops)
+        for (const auto& span : core)
+            if (span.second > from && span.first < to)
+                stops.emplace_back(std::max(from, span.first), std::min(to, span.second));
+    std::sort(stops.begin(), stops.end());
+    double stopped = 0, reached = from;
+    for (const auto& span : stops) {
+        if (span.second <= reached) continue;
+        stopped += span.second - std::max(reached, span.first);
+        reached = span.second;
+    }
+    return stopped;
+}
+
 // Runs one command line; false on quit.
 bool Run(const std::string& line) {
     std::istringstream in(line);
@@ -313,9 +333,9 @@ bool Run(const std::string& line) {
     } else if (command == "paused") {
         double from, to;
         if (!(in >> from >> to)) return Reply("error usage: paused FROM TO"), true;
-        double paused = 0;
-        for (const auto& span : MachinePauses(from, to)) paused += span.second - span.first;
-        Reply("ok %.3f", paused);
+        double all = 0;
+        for (const auto& span : MachinePauses(from, to)) all += span.second - span.first;
+        Reply("ok %.3f %.3f", all, CoreStoppedFor(from, to));
     } else if (command == "pauses") {
         if (!watching) return Reply("error not watching"), true;
         const double now = NowMs();
