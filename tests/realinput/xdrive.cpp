@@ -221,7 +221,7 @@ bool PressKey(const std::string& combination) {
 }
 
 // The machine's own pauses. A virtual machine's host can stop its cores: a
-// native spinner on each core saw the same 30 to 145 ms holes at the same
+// native spinner on each core saw the same 30 to 190 ms holes at the same
 // moments, a few times a second, with the kernel counting no steal time. A
 // click in flight then waits for the host, whatever program took it. One
 // real-time thread per core sleeps a millisecond at a time and wakes late
