@@ -215,7 +215,7 @@ LRESULT CALLBACK Observe(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     paint.start = Now();
     paint.clockRunning = game.clockRunning != 0;
     paint.fresh = game.pictureFresh != 0;
-    paint.clickWaiting = game.clickPending && !game.gameOverShown && game.levelActive && game.gameActive;
+    paint.clickWaiting = game.clickPending && LevelInPlay();
     const int level = game.levelIndex + 1;
     if (paint.clickWaiting) {
         JudgedClick click;

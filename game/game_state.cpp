@@ -116,3 +116,9 @@ const char* NextPictureName(const char* name) { return name + std::strlen(name) 
 const char* TitlePictureName() {
     return NextPictureName(NextPictureName(game.pictureNames));  // after "pic2" and "pic3"
 }
+
+bool LevelInPlay() { return game.gameActive && game.levelActive && !game.gameOverShown; }
+
+bool GameLost() { return game.outOfChances || game.timeUp || game.gameOverShown; }
+
+bool LevelCleared() { return game.foundCount >= AREAS_PER_LEVEL && !GameLost(); }

@@ -116,3 +116,16 @@ const char* NextPictureName(const char* name);
 
 // The title picture's name inside pictureNames.
 const char* TitlePictureName();
+
+// A level is in play: a game runs, its level has begun and not ended, and
+// the game-over screen is not up. Only then is a click judged or a hint given.
+bool LevelInPlay();
+
+// The game is lost, or the paint that will say so is due: out of misses,
+// out of time, or the game-over screen already up.
+bool GameLost();
+
+// The level's fifth is found and the game is not lost: a lost game wins
+// over a cleared level, or the next level would inherit the loss and end at
+// its first paint.
+bool LevelCleared();

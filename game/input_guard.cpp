@@ -12,16 +12,34 @@ WNDPROC buttonClassProc = nullptr;  // the system's BUTTON procedure, the same f
 bool Earlier(DWORD a, DWORD b) { return static_cast<LONG>(a - b) < 0; }
 
 LRESULT CALLBACK GuardedButtonProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_LBUTTONDOWN || msg == WM_LBUTTONDBLCLK || msg == WM_LBUTTONUP) {
-        // A press made in the pause at the spot where this button appears
-        // would otherwise press it on a screen the player never saw.
-        if (MadeBeforeThisScreen()) return 0;
-        const WORD id = static_cast<WORD>(GetDlgCtrlID(hwnd));
-        if (msg == WM_LBUTTONUP && (id == ID_START || id == ID_NEXT || id == ID_BACK)) {
-            game.buttonClickTime = GetMessageTime();
-            const DWORD at = GetMessagePos();
-            game.buttonClickAt = {static_cast<SHORT>(LOWORD(at)), static_cast<SHORT>(HIWORD(at))};
+    switch (msg) {
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONDBLCLK:
+            // A press made in the pause at the spot where this button
+            // appears, or the second click of a double click whose first
+            // brought this button under the pointer, would press it on a
+            // screen the player never saw.
+            if (MadeBeforeThisScreen() || SecondClickOfAButtonDoubleClick()) return 0;
+            break;
+        case WM_LBUTTONUP: {
+            // The button took the mouse at its press and gives it back only
+            // at a release it sees: a stale release still ends the press,
+            // so the next press goes where the player points. Losing the
+            // mouse un-presses the button without a command.
+            if (MadeBeforeThisScreen()) {
+                if (GetCapture() == hwnd) ReleaseCapture();
+                return 0;
+            }
+            const WORD id = static_cast<WORD>(GetDlgCtrlID(hwnd));
+            const bool pressedHere = GetCapture() == hwnd;
+            if (pressedHere && (id == ID_START || id == ID_NEXT || id == ID_BACK)) {
+                game.buttonClickTime = GetMessageTime();
+                const DWORD at = GetMessagePos();
+                game.buttonClickAt = {static_cast<SHORT>(LOWORD(at)), static_cast<SHORT>(HIWORD(at))};
+            }
+            break;
         }
+        default: break;
     }
     return CallWindowProcA(buttonClassProc, hwnd, msg, wParam, lParam);
 }

@@ -16,11 +16,13 @@ void MarkScreenShown();
 // a nested paint.
 bool MadeBeforeThisScreen();
 
-// The press being handled on the main window is the second click of a
-// double click whose first click pressed start, next or back.
+// The press being handled is the second click of a double click whose first
+// click pressed start, next or back.
 bool SecondClickOfAButtonDoubleClick();
 
-// Puts every bitmap button behind the guard: a press or release made before
-// its screen was shown never reaches it, and its clicks are noted for the
+// Puts every bitmap button behind the guard: a press made before its screen
+// was shown, or as the second click of a double click on start, next or
+// back, never reaches it; a release made before its screen was shown only
+// ends the press, with no command; its clicks are noted for the
 // double-click rule.
 void GuardButtonInput(HWND button);

@@ -12,69 +12,106 @@ namespace {
 // 3 to 13 ms a call here while a sound plays, and 280 ms while a process's
 // first sound is still loading the sound stack. Asked from the paint that
 // judges a click, that wait held the ring off the screen. So the calls are
-// made on a thread of their own, and the game's thread only leaves word.
-// Only the latest word counts: each sound stops the one before it, so one
-// overtaken before it began would have been cut off at once. On Windows
-// PlaySound stops the sound before it the same way; there the thread only
-// moves that wait off the game's thread.
+// made on a thread of their own, one after another in the order asked for:
+// each still stops the one before it, as PlaySound does, so the hint's
+// click cue is cut short by its found cue exactly as two calls in a row
+// would cut it.
 //
-// A sound asked for while a paint draws starts once that drawing is on the
-// screen. PlaySound's own work (its thread, its device, a dozen wineserver
-// calls), begun at once on the other core, held up the ring's way to the
-// screen: from the judged click to the ring shown took 2.7 ms (median), and
-// 0.6 ms with no sound. The next show, or the end of the message being
-// handled, lets the sound go, a millisecond or two later; one asked for
-// with no show to follow (the title music, before the window) waits at
-// most SOUND_WAITS_FOR_SCREEN_MS. On Windows this only moves a cue's start
-// by the same millisecond or two.
-constexpr DWORD SOUND_WAITS_FOR_SCREEN_MS = 50;
-HANDLE soundWanted;               // auto-reset: a new word was left
-HANDLE screenShown;               // auto-reset: the game showed what it drew since
-bool soundAwaitsScreen = false;   // the game's thread only: screenShown is due
-volatile LONG64 wantedSound = 0;  // flags << 32 | sound id; 0 once taken
+// A sound asked for while the game draws (PlatformSoundsAwaitShow) starts
+// once that drawing is on the screen. PlaySound's own work (its thread, its
+// device, a dozen wineserver calls), begun at once on the other core, held
+// up the ring's way to the screen: from the judged click to the ring shown
+// took 2.7 ms (median), and 0.6 ms with no sound. On Windows this only moves
+// a cue's start by the millisecond or two the show takes.
+//
+// Any other sound (the title music before the window exists, the music on
+// the way back to the title, the exit's click) is played at once: the caller
+// goes on only when PlaySound has returned, as if it had called it itself.
+constexpr int MAX_WAITING_SOUNDS = 16;        // far more than the game ever asks for at once
+constexpr DWORD SOUND_START_BOUND_MS = 2000;  // the longest the game waits for a sound to start
+
+struct SoundRequest {
+    int soundId;
+    DWORD flags;
+    ULONG number;     // counts every request from 1
+    ULONG afterShow;  // starts once showsMade reaches this (0: at once)
+};
+
+CRITICAL_SECTION soundLock;         // guards everything below up to the game-thread fields
+CONDITION_VARIABLE soundChanged;    // a request came, a show was made, or a sound started
+SoundRequest waitingSounds[MAX_WAITING_SOUNDS];
+int firstWaiting = 0, waitingCount = 0;
+ULONG soundsAsked = 0;              // number of the latest request
+ULONG soundsStarted = 0;            // number of the latest request whose PlaySound returned
+ULONG showsMade = 0;                // shows that let held sounds go
+
+// The game's thread only.
+enum class SoundThreadState { NotStarted, Running, Failed };
+SoundThreadState soundThreadState = SoundThreadState::NotStarted;
+bool holdingForShow = false;        // sounds asked for now wait for the next show
+bool heldSoundWaiting = false;      // one of them was asked for
 
 DWORD WINAPI SoundThread(void*) {
+    EnterCriticalSection(&soundLock);
     for (;;) {
-        WaitForSingleObject(soundWanted, INFINITE);
-        WaitForSingleObject(screenShown, SOUND_WAITS_FOR_SCREEN_MS);
-        const LONG64 word = InterlockedExchange64(&wantedSound, 0);
-        if (!word) continue;
-        const int soundId = static_cast<int>(word & 0xFFFFFFFF);
-        const DWORD flags = static_cast<DWORD>(static_cast<ULONG64>(word) >> 32);
-        PlaySoundA(MAKEINTRESOURCEA(soundId), game.hInstance, flags);
+        while (waitingCount == 0 || waitingSounds[firstWaiting].afterShow > showsMade)
+            SleepConditionVariableCS(&soundChanged, &soundLock, INFINITE);
+        const SoundRequest next = waitingSounds[firstWaiting];
+        firstWaiting = (firstWaiting + 1) % MAX_WAITING_SOUNDS;
+        waitingCount--;
+        LeaveCriticalSection(&soundLock);
+        PlaySoundA(MAKEINTRESOURCEA(next.soundId), game.hInstance, next.flags);
+        EnterCriticalSection(&soundLock);
+        soundsStarted = next.number;
+        WakeAllConditionVariable(&soundChanged);
     }
+}
+
+// Only the game's thread plays sounds, so starting the thread here, at the
+// first sound, needs no lock around the start itself.
+bool SoundThreadRuns() {
+    if (soundThreadState == SoundThreadState::NotStarted) {
+        InitializeCriticalSection(&soundLock);
+        InitializeConditionVariable(&soundChanged);
+        HANDLE thread = CreateThread(nullptr, 0, SoundThread, nullptr, 0, nullptr);
+        soundThreadState = thread ? SoundThreadState::Running : SoundThreadState::Failed;
+        if (thread) CloseHandle(thread);
+    }
+    return soundThreadState == SoundThreadState::Running;
 }
 
 }  // namespace
 
 void PlatformPlaySound(int soundId, DWORD flags) {
-    // Only the game's thread plays sounds, so starting the thread here, at
-    // the first sound, needs no lock.
-    if (!soundWanted) {
-        // The thread waits on the events, so it starts only once they exist.
-        HANDLE wanted = CreateEventA(nullptr, FALSE, FALSE, nullptr);
-        HANDLE shown = CreateEventA(nullptr, FALSE, FALSE, nullptr);
-        soundWanted = wanted;
-        screenShown = shown;
-        HANDLE thread = wanted && shown ? CreateThread(nullptr, 0, SoundThread, nullptr, 0, nullptr) : nullptr;
-        if (!thread) {
-            // No thread: play on this one, as PlaySound always could.
-            if (wanted) CloseHandle(wanted);
-            if (shown) CloseHandle(shown);
-            soundWanted = nullptr;
-            screenShown = nullptr;
-            PlaySoundA(MAKEINTRESOURCEA(soundId), game.hInstance, flags);
-            return;
-        }
-        CloseHandle(thread);
+    // No thread: play on this one, as PlaySound always could.
+    if (!SoundThreadRuns()) {
+        PlaySoundA(MAKEINTRESOURCEA(soundId), game.hInstance, flags);
+        return;
     }
+    EnterCriticalSection(&soundLock);
+    if (waitingCount == MAX_WAITING_SOUNDS) {
+        // The oldest would be cut off by the ones behind it at once anyway.
+        firstWaiting = (firstWaiting + 1) % MAX_WAITING_SOUNDS;
+        waitingCount--;
+    }
+    const ULONG number = ++soundsAsked;
     // A show made before this request does not count for it.
-    ResetEvent(screenShown);
-    soundAwaitsScreen = true;
-    const ULONG64 word = static_cast<ULONG64>(flags) << 32 | static_cast<DWORD>(soundId);
-    InterlockedExchange64(&wantedSound, static_cast<LONG64>(word));
-    SetEvent(soundWanted);
+    const ULONG afterShow = holdingForShow ? showsMade + 1 : 0;
+    waitingSounds[(firstWaiting + waitingCount) % MAX_WAITING_SOUNDS] = {soundId, flags, number, afterShow};
+    waitingCount++;
+    WakeAllConditionVariable(&soundChanged);
+    if (holdingForShow) {
+        heldSoundWaiting = true;
+    } else {
+        const DWORD start = GetTickCount();
+        for (DWORD waited = 0; soundsStarted < number && waited < SOUND_START_BOUND_MS;
+             waited = GetTickCount() - start)
+            SleepConditionVariableCS(&soundChanged, &soundLock, SOUND_START_BOUND_MS - waited);
+    }
+    LeaveCriticalSection(&soundLock);
 }
+
+void PlatformSoundsAwaitShow() { holdingForShow = true; }
 
 void PlatformLocalTime(SYSTEMTIME* now) { GetLocalTime(now); }
 
@@ -99,9 +136,13 @@ void PlatformSleep(DWORD ms) {
 // it, and the zero wait returns at once.
 void PlatformSyncWithDisplay() {
     MsgWaitForMultipleObjects(0, nullptr, FALSE, 0, QS_ALLINPUT);
-    if (soundAwaitsScreen) {
-        soundAwaitsScreen = false;
-        SetEvent(screenShown);
+    holdingForShow = false;
+    if (heldSoundWaiting) {
+        heldSoundWaiting = false;
+        EnterCriticalSection(&soundLock);
+        showsMade++;
+        WakeAllConditionVariable(&soundChanged);
+        LeaveCriticalSection(&soundLock);
     }
 }
 

@@ -6,9 +6,16 @@
 #include <windows.h>
 
 // Plays sound resource soundId of the game's module with these PlaySound
-// flags; it stops whatever sound was playing. Returns at once: the sound
-// starts on a thread of its own.
+// flags; it stops whatever sound was playing. Sounds play in the order they
+// are asked for. Returns once the sound has started, unless
+// PlatformSoundsAwaitShow came first: then it returns at once, and the
+// sound starts when what the game draws meanwhile is on the screen.
 void PlatformPlaySound(int soundId, DWORD flags);
+
+// The game is about to draw and show something: sounds asked for from now
+// until the next PlatformSyncWithDisplay start once that show is made, so
+// they never hold up the drawing on its way to the screen.
+void PlatformSoundsAwaitShow();
 
 // The local time (GetLocalTime).
 void PlatformLocalTime(SYSTEMTIME* now);
@@ -22,7 +29,8 @@ void PlatformSleep(DWORD ms);
 
 // Lets the display catch up with the game: what the window has drawn goes
 // to the screen now, and input waiting at the display is taken into the
-// message queue. Never waits and handles no message.
+// message queue; sounds held for the show go. Never waits and handles no
+// message.
 void PlatformSyncWithDisplay();
 
 // Spins for the given number of empty iterations without yielding: the

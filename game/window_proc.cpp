@@ -3,7 +3,8 @@
 // Messages: WM_CREATE (title screen), WM_DESTROY, WM_PAINT (the paint cycle),
 // WM_CLOSE, WM_COMMAND (ID_START, ID_EXIT, ID_NEXT, ID_BACK, ID_HINT),
 // WM_LBUTTONDOWN (the first half of a click), WM_LBUTTONUP (a click to
-// judge). Everything else goes to DefWindowProcA.
+// judge), WM_CAPTURECHANGED (a click broken off). Everything else goes to
+// DefWindowProcA.
 #include "game/window_proc.h"
 
 #include "game/game_state.h"
@@ -11,6 +12,7 @@
 #include "game/paint.h"
 #include "game/pictures_buttons.h"
 #include "game/platform.h"
+#include "game/screen_copy.h"
 #include "resources/layout.h"
 #include "rules/differences.h"
 #include "rules/hint.h"
@@ -41,6 +43,8 @@ void OnCreate(HWND hwnd) {
 // ID_START: a new game at level 1.
 void OnStart(HWND hwnd) {
     if (!OnTitleScreen()) return;
+    // The click starts with the level on the screen, not before it.
+    PlatformSoundsAwaitShow();
     PlatformPlaySound(WAV_CLICK, CUE_FLAGS);  // also ends the title music
     game.gameOverShown = 0;
     game.gameActive = 1;
@@ -74,6 +78,7 @@ void OnExit(HWND hwnd) {
 // ID_NEXT: the next level; score and misses left carry over.
 void OnNext(HWND hwnd) {
     if (!OnLevelClearedScreen()) return;
+    PlatformSoundsAwaitShow();
     PlatformPlaySound(WAV_CLICK, CUE_FLAGS);
     game.levelActive = 1;
     ShowWindow(game.btnNext.hwnd, SW_HIDE);
@@ -108,17 +113,31 @@ void OnBack(HWND hwnd) {
 }
 
 // WM_LBUTTONDOWN: a click begins here only if it was made on this screen
-// and is not the second half of a double click on start, next or back.
-void OnLeftButtonDown() {
+// and is not the second half of a double click on start, next or back. The
+// window keeps the mouse until the release, wherever the pointer goes.
+void OnLeftButtonDown(HWND hwnd) {
     game.leftPressedHere = !MadeBeforeThisScreen() && !SecondClickOfAButtonDoubleClick();
+    if (game.leftPressedHere) SetCapture(hwnd);
+}
+
+// The release came where the window shows its client area (the mouse is
+// ours from the press, so the point may lie anywhere).
+bool InClientArea(HWND hwnd, LPARAM lParam) {
+    RECT client;
+    GetClientRect(hwnd, &client);
+    const POINT at = {static_cast<SHORT>(LOWORD(lParam)), static_cast<SHORT>(HIWORD(lParam))};
+    return PtInRect(&client, at) != FALSE;
 }
 
 // WM_LBUTTONUP: keep the point for the paint cycle to judge. Only the
-// release of a press made here on this screen is a click: not the release
-// that ends a title-bar double click, nor one made before the screen showed.
+// release of a press made here on this screen, let go over the client area,
+// is a click: not the release that ends a title-bar double click, nor one
+// made before the screen showed, nor one dragged out of the window.
 void OnLeftButtonUp(HWND hwnd, LPARAM lParam) {
-    if (!game.leftPressedHere || MadeBeforeThisScreen()) return;
+    const bool pressedHere = game.leftPressedHere;
     game.leftPressedHere = 0;
+    if (GetCapture() == hwnd) ReleaseCapture();
+    if (!pressedHere || MadeBeforeThisScreen() || !InClientArea(hwnd, lParam)) return;
     game.clickX = LOWORD(lParam);
     game.clickY = HIWORD(lParam);
     game.clickPending = 1;
@@ -151,9 +170,12 @@ LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         // Only the low word names the command; the high word is ignored.
         case WM_COMMAND: OnCommand(hwnd, LOWORD(wParam)); return 0;
         case WM_LBUTTONDOWN:
-            OnLeftButtonDown();
+            OnLeftButtonDown(hwnd);
             return DefWindowProcA(hwnd, msg, wParam, lParam);
         case WM_LBUTTONUP: OnLeftButtonUp(hwnd, lParam); return 0;
+        // The mouse was taken away mid-click (another window, a menu, a
+        // move): no later release finishes that click.
+        case WM_CAPTURECHANGED: game.leftPressedHere = 0; return 0;
         default: return DefWindowProcA(hwnd, msg, wParam, lParam);
     }
 }

@@ -2,7 +2,7 @@
 #include "rules/counters.h"
 
 #include "game/game_state.h"
-#include "game/paint.h"
+#include "game/screen_copy.h"
 #include "resources/layout.h"
 
 namespace {

@@ -1,7 +1,7 @@
 // Difference table and click judging.
 #include "rules/differences.h"
 
-#include "game/paint.h"
+#include "game/screen_copy.h"
 #include "game/platform.h"
 #include "resources/layout.h"
 

@@ -1,9 +1,10 @@
 // Hint reveal.
 #include "rules/hint.h"
 
-#include "game/paint.h"
+#include "game/level_end.h"
 #include "game/pictures_buttons.h"
 #include "game/platform.h"
+#include "game/screen_copy.h"
 
 namespace {
 
@@ -23,6 +24,8 @@ void OnHint(HWND hwnd) {
     //    the press only checks for a cleared level.
     if (game.hintsLeft > 0) {
         game.hintsLeft--;
+        // The click cue, then the found cue, once the ring is on the screen.
+        PlatformSoundsAwaitShow();
         PlatformPlaySound(WAV_CLICK, CUE_FLAGS);
         ChangeButtonImage(game.btnHint, 3 - game.hintsLeft);
 

@@ -89,6 +89,24 @@ if [ ! -f "$WINEPREFIX/.tumblewit-ready" ]; then
     fi
 fi
 
+# Wine frames a window more thinly than Windows does (4 px borders and a
+# 19 px caption, against 8 px and 23 px at 96 DPI), which left the game's
+# 959 x 667 window a 951 x 640 client area and a white band beside its
+# 943 x 628 pictures. These metrics (in twips, 15 a pixel) give every
+# prefix the frame of Windows, so players and tests see what Windows shows.
+# Written once per prefix; the file beside the registry remembers it.
+metrics="BorderWidth=-75 CaptionHeight=-330"
+if [ "$(cat "$WINEPREFIX/.tumblewit-metrics" 2>/dev/null)" != "$metrics" ]; then
+    for setting in $metrics; do
+        wine reg add 'HKCU\Control Panel\Desktop\WindowMetrics' /v "${setting%%=*}" /d "${setting#*=}" /f \
+            >/dev/null 2>&1 || {
+            echo "wine-run: could not set Wine's window metrics in $WINEPREFIX" >&2
+            exit 1
+        }
+    done
+    echo "$metrics" >"$WINEPREFIX/.tumblewit-metrics"
+fi
+
 # The driver is written to the prefix only when the choice changes; the file
 # beside the registry remembers the last one.
 if [ "$driver" != off ] && [ "$(cat "$WINEPREFIX/.tumblewit-audio" 2>/dev/null)" != "$driver" ]; then

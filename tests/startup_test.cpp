@@ -93,6 +93,12 @@ TEST_F(StartupTest, MainWindowHasItsPlaceSizeStyleAndNoMenu) {
     EXPECT_EQ(0, GetWindowLongA(hwnd, GWL_EXSTYLE) & ~(WS_EX_WINDOWEDGE));
     EXPECT_EQ(nullptr, GetMenu(hwnd));
     EXPECT_EQ(nullptr, game.hMenu);
+    // With the frame of Windows (which the tests' Wine prefix is given), the
+    // client area is the pictures' own size: no band beside them.
+    RECT client;
+    GetClientRect(hwnd, &client);
+    EXPECT_EQ(EXPECTED_CLIENT_WIDTH, client.right);
+    EXPECT_EQ(EXPECTED_CLIENT_HEIGHT, client.bottom);
 }
 
 TEST_F(StartupTest, CaptionReadsInChineseWhateverTheCodePage) {

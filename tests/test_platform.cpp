@@ -35,6 +35,9 @@ void PlatformPlaySound(int soundId, DWORD flags) {
     playedSounds.push_back({soundId, flags, FindWindowA("ViewBMPWinClass", nullptr) != nullptr});
 }
 
+// Recorded sounds start at once; there is nothing to hold.
+void PlatformSoundsAwaitShow() {}
+
 void PlatformLocalTime(SYSTEMTIME* now) { *now = testClock; }
 
 ULONGLONG PlatformTickCount() { return testTicks; }

@@ -36,7 +36,6 @@ bool ReadStoredBitmap(HMODULE module, const char* name, StoredBitmap* out) {
 }
 
 #include "app/startup.h"
-#include "game/paint.h"
 #include "resources/layout.h"
 #include "test_platform.h"
 #include "tests/take_down_game.h"
