@@ -46,7 +46,6 @@ def unpack(zip_path, folder):
 def pack_again(output_dir, time_zone):
     """Runs cpack once more into another folder, with another time zone."""
     environment = dict(os.environ, TZ=time_zone)
-    environment.pop("SOURCE_DATE_EPOCH", None)
     result = subprocess.run([CPACK, "--config", str(CPACK_CONFIG), "-B", str(output_dir)],
                             cwd=BINARY_DIR, env=environment, capture_output=True, text=True)
     assert result.returncode == 0, f"cpack failed:\n{result.stdout}\n{result.stderr}"
