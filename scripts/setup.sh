@@ -16,6 +16,7 @@ tumblewit_packages=(
     libasound2-plugins pulseaudio-utils               # Wine's ALSA sound into the desktop's server
     pulseaudio python3-numpy                          # the audio test's server and analysis
     ffmpeg                                            # loudness of the sounds (ebur128)
+    strip-nondeterminism python3-pytest               # the players' zip: fixed entry order, its test
 )
 
 tumblewit_install_missing() {
