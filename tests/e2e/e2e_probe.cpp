@@ -12,8 +12,8 @@
 //       class given, with the arguments given; the game's by default),
 //       waits for its main window, and prints where that
 //       window and its client area are on the screen ("window" and "client",
-//       X Y W H each), and "caption MINX MINY MAXX MAXY", the centres of its
-//       caption's minimise and maximise buttons. While it waits for the game
+//       X Y W H each), and "caption MINX MINY MAXX MAXY CLOSEX CLOSEY", the
+//       centres of its caption's minimise, maximise and close buttons. While it waits for the game
 //       to end it prints "moved" with the client area's new place, and the
 //       caption line again, whenever the window is moved, resized, minimised
 //       ("moved 0 0 0 0") or restored, and the caption line alone when only
@@ -163,13 +163,14 @@ RECT ClientOnScreen(HWND window) {
     return client;
 }
 
-// The centres of the caption's minimise (or, minimised, restore) and
-// maximise (or restore) buttons: at its right end, one button width each,
+// The centres of the caption's minimise (or, minimised, restore), maximise
+// (or restore) and close buttons: at its right end, one button width each,
 // close, maximise, minimise from the right.
 struct CaptionButtons {
-    long minX, minY, maxX, maxY;
+    long minX, minY, maxX, maxY, closeX, closeY;
     bool operator!=(const CaptionButtons& other) const {
-        return minX != other.minX || minY != other.minY || maxX != other.maxX || maxY != other.maxY;
+        return minX != other.minX || minY != other.minY || maxX != other.maxX || maxY != other.maxY ||
+               closeX != other.closeX || closeY != other.closeY;
     }
 };
 bool FindCaptionButtons(HWND window, CaptionButtons* buttons) {
@@ -179,11 +180,13 @@ bool FindCaptionButtons(HWND window, CaptionButtons* buttons) {
     const RECT& bar = caption.rcTitleBar;
     const long button = GetSystemMetrics(SM_CXSIZE);
     const long middle = (bar.top + bar.bottom) / 2;
-    *buttons = {bar.right - button * 5 / 2, middle, bar.right - button * 3 / 2, middle};
+    *buttons = {bar.right - button * 5 / 2, middle, bar.right - button * 3 / 2, middle, bar.right - button / 2,
+                middle};
     return true;
 }
 void SayCaptionButtons(const CaptionButtons& buttons) {
-    Say("caption %ld %ld %ld %ld", buttons.minX, buttons.minY, buttons.maxX, buttons.maxY);
+    Say("caption %ld %ld %ld %ld %ld %ld", buttons.minX, buttons.minY, buttons.maxX, buttons.maxY, buttons.closeX,
+        buttons.closeY);
 }
 
 int Launch(const char* gameArg, const char* stopArg, const char* timeoutArg, const char* windowClass, int argCount,

@@ -2,8 +2,10 @@
 prefix, Wine programs tagged with the run they belong to. Each is stopped
 by its own pid, and nothing else is."""
 import ctypes
+import fcntl
 import os
 import select
+import shutil
 import signal
 import subprocess
 import tempfile
@@ -62,14 +64,13 @@ class Xvfb:
 
 
 class WineServer:
-    """The prefix's Wine server kept up for the whole test: one left to itself
-    exits three seconds after its last program, and a program started as it
-    went died unseen. Where one already runs (./test.sh keeps one for all
-    the tests) it is used and left alone."""
+    """The prefix's Wine server kept up while it is needed: one left to
+    itself exits three seconds after its last program, and a program started
+    as it went died unseen. Where one already runs it is used and left alone."""
 
     def __init__(self, env):
         self.process = spawn(["wineserver", "-f", "-p"], env=env,
-                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+                             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         try:
             self.process.wait(0.5)   # another server answers: this one ends at once
             self.process = None
@@ -83,19 +84,49 @@ class WineServer:
 
 class WineEnvironment:
     """The environment Wine programs of one test run in: its display, its
-    prefix (through wine-run.sh) and a tag that finds every process of it."""
+    prefix (through wine-run.sh) and a tag that finds every process of it.
 
-    def __init__(self, display, testing="1", extra=None):
+    A private one has a prefix and so a Wine server of its own: tests that
+    share a server share its capture and foreground window, and one test's
+    click went to another's window. Its prefix is a hard-linked copy of the
+    prepared one, reached through links to scripts/ from a folder of its
+    own, so wine-run.sh prepares and runs it as it does the shared one."""
+
+    def __init__(self, display, testing="1", extra=None, private=True):
         self.tag = "tumblewit-%s" % uuid.uuid4().hex[:12]
         self.env = dict(os.environ, DISPLAY=display, TUMBLEWIT_TESTING=testing, TUMBLEWIT_RUN_TAG=self.tag)
         self.env.update(extra or {})
-        self.env["WINEPREFIX"] = os.path.join(ROOT, "build", PREFIXES[testing])
         self.wine_run = os.path.join(ROOT, "scripts", "wine-run.sh")
-        # The prefix is made (and waited for) before its server is kept up.
-        if not os.path.exists(os.path.join(self.env["WINEPREFIX"], ".tumblewit-ready")):
-            self.run(["cmd", "/c", "exit", "0"], timeout=300)
-            subprocess.run(["wineserver", "-w"], env=self.env, timeout=60)
-        self.server = WineServer(self.env)
+        shared = os.path.join(ROOT, "build", PREFIXES[testing])
+        self.env["WINEPREFIX"] = shared
+        with open(shared + ".lock", "a") as lock:
+            fcntl.flock(lock, fcntl.LOCK_EX)   # one test prepares it; the others wait
+            if not os.path.exists(os.path.join(shared, ".tumblewit-ready")):
+                self.run(["cmd", "/c", "exit", "0"], timeout=300)
+                subprocess.run(["wineserver", "-w"], env=self.env, timeout=60)
+        self.private_root = os.path.join(ROOT, "build", "harness-prefixes", self.tag) if private else None
+        try:
+            if private:
+                self._make_private(shared, PREFIXES[testing])
+            self.server = WineServer(self.env)
+        except BaseException:
+            self.stop()
+            raise
+
+    def _make_private(self, shared, prefix_name):
+        os.makedirs(os.path.join(self.private_root, "scripts"))
+        os.makedirs(os.path.join(self.private_root, "build"))
+        for name in os.listdir(os.path.join(ROOT, "scripts")):
+            os.symlink(os.path.join(ROOT, "scripts", name), os.path.join(self.private_root, "scripts", name))
+        prefix = os.path.join(self.private_root, "build", prefix_name)
+        subprocess.run(["cp", "-al", shared, prefix], check=True)
+        # The registry is written anew, never through the links; copied all the same.
+        for name in os.listdir(prefix):
+            if name.endswith(".reg"):
+                os.unlink(os.path.join(prefix, name))
+                shutil.copy2(os.path.join(shared, name), os.path.join(prefix, name))
+        self.wine_run = os.path.join(self.private_root, "scripts", "wine-run.sh")
+        self.env["WINEPREFIX"] = prefix
 
     def run(self, args, timeout=60, env=None):
         """A Wine program run to its end: (exit code, stdout, stderr). Its
@@ -133,4 +164,7 @@ class WineEnvironment:
     def stop(self):
         self.kill_tagged()
         time.sleep(0.1)
-        self.server.stop()
+        if hasattr(self, "server"):
+            self.server.stop()
+        if self.private_root:
+            shutil.rmtree(self.private_root, ignore_errors=True)
