@@ -8,8 +8,6 @@ the answer to a later click is on the screen, a wrong judgement of the
 earlier input would be there too. Each ends with the same input made on
 purpose, which must count, so that the spots and timings are known to
 matter."""
-import time
-
 import pytest
 
 from harness.screen import red_count
@@ -295,7 +293,7 @@ def test_double_click_start(session, names):
     timed = game.xdrive.timed("clickwait", x, y, game.client[0], game.client[1], 640, 150, 640 * 150 // 5, 3000)
     assert timed, "the first click of the double click changed nothing on the screen within 3 s"
     first = timed[1]
-    wait_for_clock(game, first + 60)
+    session.until_clock(first + 60)
     second = game.click(start)
     assert second - first < layout.double_click_ms * 3 / 4, "the second click came %d ms after the first, " \
         "not well inside the double-click time of %d ms" % (second - first, layout.double_click_ms)
@@ -304,17 +302,10 @@ def test_double_click_start(session, names):
     game.find(1, 0)
     expect_counters(game, "9", "110")
     # After the double-click time, a click there is the player's: a miss.
-    wait_for_clock(game, second + layout.double_click_ms + 100)
+    session.until_clock(second + layout.double_click_ms + 100)
     game.click(start)
     expect_counters(game, "8", "100")
     close_window(game)
-
-
-def wait_for_clock(game, ms):
-    """Until xdrive's clock, which stamps the clicks, reads ms."""
-    left = ms - game.xdrive.now()
-    if left > 0:
-        time.sleep(left / 1000)
 
 
 def test_title_bar_double_click(session, names):

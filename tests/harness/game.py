@@ -19,6 +19,7 @@ class Build:
 
     def __init__(self, game=None, build=None):
         build = build or os.environ.get("TUMBLEWIT_BUILD") or os.path.join(ROOT, "build", "win64")
+        self.dir = build
         self.game = os.path.abspath(game or os.environ.get("TUMBLEWIT_GAME") or os.path.join(build, "tumblewit.exe"))
         self.probe = os.environ.get("TUMBLEWIT_PROBE") or os.path.join(build, "tests", "e2e_probe.exe")
         self.xdrive = os.environ.get("TUMBLEWIT_XDRIVE") or os.path.join(build, "host-realinput", "xdrive")
@@ -142,6 +143,12 @@ class Session:
         game = Game(self, program or self.build.game, window_class, args, env, stderr, timeout)
         self.games.append(game)
         return game
+
+    def until_clock(self, ms):
+        """Sleeps until xdrive's clock, which stamps the clicks, reads ms."""
+        left = ms - self.xdrive.now()
+        if left > 0:
+            time.sleep(left / 1000)
 
     def keep_shot(self, image, label):
         """A failing screen, kept where the test's shots go."""

@@ -120,9 +120,10 @@ class WineEnvironment:
             os.symlink(os.path.join(ROOT, "scripts", name), os.path.join(self.private_root, "scripts", name))
         prefix = os.path.join(self.private_root, "build", prefix_name)
         subprocess.run(["cp", "-al", shared, prefix], check=True)
-        # The registry is written anew, never through the links; copied all the same.
+        # The files at its top (the registry, wine-run.sh's notes) are
+        # written to: copies, so that nothing written reaches the shared one.
         for name in os.listdir(prefix):
-            if name.endswith(".reg"):
+            if os.path.isfile(os.path.join(prefix, name)) and not os.path.islink(os.path.join(prefix, name)):
                 os.unlink(os.path.join(prefix, name))
                 shutil.copy2(os.path.join(shared, name), os.path.join(prefix, name))
         self.wine_run = os.path.join(self.private_root, "scripts", "wine-run.sh")
