@@ -131,7 +131,7 @@ def test_audio(audio):
         events["launch"] = session.xdrive.now()
         game = session.launch(env=traced, stderr=trace)
         events["window"] = session.xdrive.now()
-        game.expect_screen(layout.title_picture, within=20)
+        game.expect_screen(layout.title_picture, within=30)
         game.expect(judge.button_shown, "start", layout.title_picture)
         session.until_clock(events["launch"] + MUSIC_SECONDS * 1000)
         events["start"] = game.click_button("start")

@@ -20,7 +20,7 @@ def names(session):
 
 def open_title(session):
     game = session.launch()
-    game.expect_screen(session.layout.title_picture, within=20)
+    game.expect_screen(session.layout.title_picture, within=30)
     game.expect(session.judge.button_shown, "start", session.layout.title_picture)
     return game
 
@@ -176,10 +176,10 @@ def test_play_through(session, names):
                 game.expect(judge.hint_image_is, "bh_4")
             game.click_area(level, 4)
         if level < layout.level_count:
-            game.expect_screen(layout.cleared_picture, within=6, what="level %d cleared" % level)
+            game.expect_screen(layout.cleared_picture, what="level %d cleared" % level)
             game.expect(judge.button_shown, "next", layout.cleared_picture)
             game.click_button("next")
-    game.expect_screen(layout.final_picture, within=6)
+    game.expect_screen(layout.final_picture)
     for button in ("next", "level_exit", "hint"):
         game.check(judge.button_absent, button, layout.final_picture)
     close_window(game)
@@ -210,7 +210,7 @@ def test_fast_player(session, names):
         if level == 3:
             break
         game.click_area(level, 4)
-        game.expect_screen(layout.cleared_picture, within=6)
+        game.expect_screen(layout.cleared_picture)
         game.expect(judge.button_shown, "next", layout.cleared_picture)
         game.click_button("next")
     close_window(game)

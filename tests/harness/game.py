@@ -14,6 +14,12 @@ from .waits import WaitTimeout, wait_until
 from .xdrive import XDrive
 
 
+# How long a judgement of the screen may take to hold. The game answers in
+# milliseconds; a loaded machine has stalled a Wine program for seconds.
+SHOWN_SECONDS = 5.0
+SCREEN_SECONDS = 10.0
+
+
 class Build:
     """Where the built programs are: build/win64 unless the environment says."""
 
@@ -185,7 +191,7 @@ class Game:
         self.reader = threading.Thread(target=self._read, daemon=True)
         self.reader.start()
         self.last_shot = None
-        wait_until(lambda: (bool(self.last("client")) or self.process.poll() is not None, self.lines[-3:]), 30,
+        wait_until(lambda: (bool(self.last("client")) or self.process.poll() is not None, self.lines[-3:]), 60,
                    "the %s window to appear" % window_class)
         if not self.last("client"):
             raise AssertionError("the %s window did not appear: %s" % (window_class, self.lines))
@@ -238,7 +244,7 @@ class Game:
             raise AssertionError("%s; screen kept in %s" % (seen, self.session.keep_shot(self.last_shot, "failed")))
         return seen
 
-    def expect(self, judgement, *args, within=3.0, what=None):
+    def expect(self, judgement, *args, within=SHOWN_SECONDS, what=None):
         """Waits for a judgement of the screen to hold."""
         what = what or "%s%s" % (judgement.__name__, args)
         try:
@@ -246,14 +252,14 @@ class Game:
         except WaitTimeout as error:
             raise WaitTimeout("%s; screen kept in %s" % (error, self.session.keep_shot(self.last_shot, "failed")))
 
-    def expect_screen(self, picture, within=5.0, what=None):
+    def expect_screen(self, picture, within=SCREEN_SECONDS, what=None):
         return self.expect(self.judge.screen_is, picture, within=within, what=what or "%s on screen" % picture)
 
-    def expect_ring(self, level, k, within=3.0):
+    def expect_ring(self, level, k, within=SHOWN_SECONDS):
         return self.expect(self.judge.ring_drawn, level, k, within=within,
                            what="a ring over area %d of level %d" % (k, level))
 
-    def expect_counter(self, kind, text, within=3.0):
+    def expect_counter(self, kind, text, within=SHOWN_SECONDS):
         cell, = self.session.counters(kind, text)
         return self.expect(self.judge.counter_shows, cell, within=within, what="the %s showing %s" % (kind, text))
 
@@ -285,7 +291,7 @@ class Game:
     def running(self):
         return self.process.poll() is None
 
-    def exit_status(self, within=10.0):
+    def exit_status(self, within=SCREEN_SECONDS):
         """(the probe's exit code, which passes the game's on, its last word)."""
         wait_until(lambda: (not self.running(), "still running"), within, "the game to end")
         self.reader.join(5)
@@ -316,7 +322,7 @@ def play_smoke(exe_path):
     try:
         game = session.launch()
         title = session.layout.title_picture
-        game.expect_screen(title, within=20)
+        game.expect_screen(title, within=30)
         game.expect(session.judge.button_shown, "start", title)
         game.click_button("start")
         game.expect_screen(session.layout.level_pictures[0])
