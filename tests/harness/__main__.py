@@ -1,23 +1,23 @@
-"""Runs a command with a display and a kept-up Wine server of the tests'
-prefix, and stops both after it: the in-process tests share them. (The
-harness's own tests make a display and a prefix of their own.)
+"""Runs one Windows program under Wine on a display, a prefix and a Wine
+server of its own, and stops all three after it; exits with its status.
+CTest runs each test program this way, so that tests run side by side never
+see each other's windows:
 
-    PYTHONPATH=tests /usr/bin/python3 -m harness ctest --test-dir build/win64
+    PYTHONPATH=tests /usr/bin/python3 -m harness PROGRAM.exe [ARG...]
 """
-import subprocess
+import signal
 import sys
 
-from .processes import WineEnvironment, Xvfb
+from .processes import WineEnvironment, Xvfb, spawn
 
 
 def main(command):
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit(143))   # CTest's timeout: still stop everything
     display = Xvfb()
     try:
-        wine = WineEnvironment(display.display, private=False)
+        wine = WineEnvironment(display.display)
         try:
-            print("==> Xvfb on %s, the Wine server of %s kept up" % (display.display, wine.env["WINEPREFIX"]),
-                  flush=True)
-            return subprocess.call(command, env=wine.env)
+            return spawn([wine.wine_run] + command, env=wine.env).wait()
         finally:
             wine.stop()
     finally:

@@ -146,9 +146,7 @@ class Session:
         return [self.cells[kind, t] for t in texts]
 
     def launch(self, program=None, window_class="ViewBMPWinClass", args=(), env=None, stderr=None, timeout=300):
-        game = Game(self, program or self.build.game, window_class, args, env, stderr, timeout)
-        self.games.append(game)
-        return game
+        return Game(self, program or self.build.game, window_class, args, env, stderr, timeout)
 
     def until_clock(self, ms):
         """Sleeps until xdrive's clock, which stamps the clicks, reads ms."""
@@ -187,6 +185,7 @@ class Game:
         self.process = session.wine.start([session.build.probe, "launch", program, self.stop_file, str(timeout),
                                            window_class] + list(args), stderr=stderr or subprocess.DEVNULL,
                                           env=run_env)
+        session.games.append(self)   # stopped with the session, whatever happens next
         self.lines, self.lock = [], threading.Lock()
         self.reader = threading.Thread(target=self._read, daemon=True)
         self.reader.start()
@@ -227,9 +226,6 @@ class Game:
 
     def click_area(self, level, k):
         return self.click(self.layout.area_centre(level, k))
-
-    def key(self, name):
-        self.xdrive.key(name)
 
     # -------------------------------------------------------------- screen
     def grab(self):

@@ -76,9 +76,6 @@ class XDrive:
         flat = [c for point in points for c in point]
         return [float(t) for t in self.ask("clicks", gap_ms, *flat)]
 
-    def key(self, name):
-        self.ask("key", name)
-
     def pixels(self, x, y, w, h):
         """The screen region as an h x w x 3 array of RGB."""
         width, height = (int(v) for v in self.ask("pixels", x, y, w, h))
