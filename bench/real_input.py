@@ -207,34 +207,27 @@ def stats(values):
 def table(bench):
     fmt = "%-44s %4s %7s %7s %7s %7s %5s %7s %8s %9s %7s %s"
     show = lambda x: "-" if x is None else "%.1f" % x
-    lines = [fmt % ("what", "n", "median", "p99", "max", "raw p99", "aside", "p99/ref", "p99 - D", "goal p99",
-                    "result", "lost"), fmt % tuple("-" * len(h) for h in ("what", "n", "median", "p99", "max",
-                                                   "raw p99", "aside", "p99/ref", "p99 - D", "goal p99",
-                                                   "result", "lost"))]
-    n, med, ref_p99, top = stats(bench.samples.get("reference", []))
-    lines.append(fmt % ("reference window: click to its fill", n, show(med), show(ref_p99), show(top),
-                        show(stats(bench.raw.get("reference", []))[2]), bench.aside.get("reference", 0), "1.00",
-                        "-", "floor", "-", bench.lost.get("reference", 0)))
+    heads = ("what", "n", "median", "p99", "max", "raw p99", "aside", "p99/ref", "p99 - D", "goal p99", "result",
+             "lost")
+    lines = [fmt % heads, fmt % tuple("-" * len(h) for h in heads)]
+
+    def row(key, what, rest):
+        n, med, p99, top = stats(bench.samples.get(key, []))
+        lines.append(fmt % ((what, n, show(med), show(p99), show(top), show(stats(bench.raw.get(key, []))[2]),
+                             bench.aside.get(key, 0)) + rest(p99) + (bench.lost.get(key, 0),)))
+        return p99
+
+    ref_p99 = row("reference", "reference window: click to its fill", lambda _: ("1.00", "-", "floor", "-"))
     # The reference's own window rows: what Wine takes to give back a window
     # whose paint only fills its background. Beside the goals, not in them.
-    for row, what in (("restored", "reference window: restore from minimised"),
-                      ("maximised", "reference window: maximise")):
-        n, med, p99, top = stats(bench.samples.get("reference_" + row, []))
-        lines.append(fmt % (what, n, show(med), show(p99), show(top),
-                            show(stats(bench.raw.get("reference_" + row, []))[2]),
-                            bench.aside.get("reference_" + row, 0), "-", "-", "floor", "-",
-                            bench.lost.get("reference_" + row, 0)))
-    for row, what, slack in ROWS:
-        n, med, p99, top = stats(bench.samples.get(row, []))
-        lost = bench.lost.get(row, 0)
-        if not n:
-            lines.append(fmt % (what, 0, "-", "-", "-", "-", bench.aside.get(row, 0), "-", "-", "-",
-                                "MISS (no samples)", lost))
-            continue
+    row("reference_restored", "reference window: restore from minimised", lambda _: ("-", "-", "floor", "-"))
+    row("reference_maximised", "reference window: maximise", lambda _: ("-", "-", "floor", "-"))
+    for key, what, slack in ROWS:
         goal = (ref_p99 or 0) + bench.d + slack
-        lines.append(fmt % (what, n, show(med), show(p99), show(top), show(stats(bench.raw[row])[2]),
-                            bench.aside.get(row, 0), "%.1fx" % (p99 / (ref_p99 or 1)), "%.1f" % (p99 - bench.d),
-                            "<= %.1f" % goal, "PASS" if p99 <= goal and lost == 0 else "MISS", lost))
+        lost = bench.lost.get(key, 0)
+        row(key, what, lambda p99: ("-", "-", "-", "MISS (no samples)") if p99 is None else (
+            "%.1fx" % (p99 / (ref_p99 or 1)), "%.1f" % (p99 - bench.d), "<= %.1f" % goal,
+            "PASS" if p99 <= goal and lost == 0 else "MISS"))
     return lines
 
 
