@@ -1,9 +1,10 @@
-// The Windows half of the end-to-end play test (tests/e2e/play_test.sh).
+// The Windows half of the tests that play the built game from outside
+// (tests/harness).
 //
 //   e2e_probe layout
 //       Prints the shared layout (difference areas, button spots and sizes,
-//       counter boxes, scenes) as shell assignments, straight from
-//       resources/layout.h, so the script never carries its own copy; and
+//       counter boxes, scenes) as one line of JSON, straight from
+//       resources/layout.h, so the harness never carries its own copy; and
 //       the system's double-click time.
 //
 //   e2e_probe launch GAME.exe STOP_FILE TIMEOUT_SECONDS [WINDOW_CLASS [ARG...]]
@@ -11,8 +12,8 @@
 //       class given, with the arguments given; the game's by default),
 //       waits for its main window, and prints where that
 //       window and its client area are on the screen ("window" and "client",
-//       X Y W H each), and "caption MINX MINY MAXX MAXY", the centres of its
-//       caption's minimise and maximise buttons. While it waits for the game
+//       X Y W H each), and "caption MINX MINY MAXX MAXY CLOSEX CLOSEY", the
+//       centres of its caption's minimise, maximise and close buttons. While it waits for the game
 //       to end it prints "moved" with the client area's new place, and the
 //       caption line again, whenever the window is moved, resized, minimised
 //       ("moved 0 0 0 0") or restored, and the caption line alone when only
@@ -22,11 +23,12 @@
 //       If STOP_FILE appears or the timeout passes first, the game is
 //       terminated (only that process) and the probe exits non-zero.
 //
-//   e2e_probe counter TEXT LEFT TOP RIGHT BOTTOM OUT.ppm
-//       Draws TEXT as the game draws a counter in that box (its own drawing
-//       routine, on a background no picture holds), and writes the grey cell
-//       that the text occupies as a PPM. Prints "cell X Y W H", the cell's
-//       place in client coordinates, so a screenshot can be compared there.
+//   e2e_probe counter LEFT TOP RIGHT BOTTOM FOLDER TEXT...
+//       Draws each TEXT as the game draws a counter in that box (its own
+//       drawing routine, on a background no picture holds), and writes the
+//       grey cell that the text occupies as FOLDER/TEXT.ppm. Prints
+//       "cell TEXT X Y W H" for each, the cell's place in client
+//       coordinates, so a screenshot can be compared there.
 #include <windows.h>
 
 #include <cstdarg>
@@ -41,7 +43,7 @@
 
 namespace {
 
-// Writes one line and flushes it: the script reads this output while the
+// Writes one line and flushes it: the harness reads this output while the
 // probe is still running.
 void Say(const char* format, ...) __attribute__((format(printf, 1, 2)));
 void Say(const char* format, ...) {
@@ -65,62 +67,74 @@ bool ButtonSize(const char* name, int* width, int* height) {
     return false;
 }
 
-// NAME="x y w h" for a button standing at `at` showing bitmap `bitmap`.
-bool SayButton(const char* variable, PixelPoint at, const char* bitmap) {
+// The layout as one JSON object, built up in text: names are identifiers
+// and numbers only, so nothing needs escaping.
+std::string Rect(const PixelRect& r) {
+    char text[64];
+    std::snprintf(text, sizeof text, "[%d, %d, %d, %d]", r.left, r.top, r.right, r.bottom);
+    return text;
+}
+
+std::string Point(PixelPoint p) {
+    char text[40];
+    std::snprintf(text, sizeof text, "[%d, %d]", p.x, p.y);
+    return text;
+}
+
+// "name": {"spot": [x, y, w, h], "bitmap": "..."} for a button at `at`
+// showing `bitmap`.
+bool AddButton(std::string* json, const char* name, PixelPoint at, const char* bitmap) {
     int width = 0, height = 0;
     if (!ButtonSize(bitmap, &width, &height)) {
         std::fprintf(stderr, "e2e_probe: no button bitmap named %s in layout.h\n", bitmap);
         return false;
     }
-    Say("%s=\"%d %d %d %d\"", variable, at.x, at.y, width, height);
-    Say("%s_BITMAP=%s", variable, bitmap);
+    char text[160];
+    std::snprintf(text, sizeof text, "%s\"%s\": {\"spot\": [%d, %d, %d, %d], \"bitmap\": \"%s\"}",
+                  json->back() == '{' ? "" : ", ", name, at.x, at.y, width, height, bitmap);
+    *json += text;
     return true;
 }
 
-void SayRect(const char* variable, const PixelRect& r) {
-    Say("%s=\"%d %d %d %d\"", variable, r.left, r.top, r.right, r.bottom);
-}
-
 int PrintLayout() {
-    Say("LEVEL_COUNT=%d", LEVEL_COUNT);
-    Say("AREAS_PER_LEVEL=%d", AREAS_PER_LEVEL);
+    std::string json = "{\"level_count\": " + std::to_string(LEVEL_COUNT);
+    json += ", \"areas_per_level\": " + std::to_string(AREAS_PER_LEVEL);
+    json += ", \"areas\": [";
     for (int level = 0; level < LEVEL_COUNT; ++level) {
-        for (int k = 0; k < AREAS_PER_LEVEL; ++k) {
-            const PixelRect& r = DIFFERENCE_AREAS[level][k];
-            Say("AREA_%d_%d=\"%d %d %d %d\"", level + 1, k, r.left, r.top, r.right, r.bottom);
-        }
+        json += level ? ", [" : "[";
+        for (int k = 0; k < AREAS_PER_LEVEL; ++k) json += (k ? ", " : "") + Rect(DIFFERENCE_AREAS[level][k]);
+        json += "]";
     }
     // Level pictures in order; the other pictures by role.
-    std::string levelPictures;
-    for (int level = 0; level < LEVEL_COUNT; ++level) {
-        if (level) levelPictures += ' ';
-        levelPictures += PICTURES[FIRST_LEVEL_PICTURE + level].name;
-    }
-    Say("LEVEL_PICTURES=\"%s\"", levelPictures.c_str());
-    Say("TITLE_PICTURE=%s", PICTURES[0].name);
-    Say("CLEARED_PICTURE=%s", PICTURES[1].name);
-    Say("GAME_OVER_PICTURE=%s", PICTURES[2].name);
-    Say("FINAL_PICTURE=%s", PICTURES[3].name);
-    bool ok = SayButton("START_BUTTON", START_BUTTON_AT, "bs_1");
-    ok = SayButton("TITLE_EXIT_BUTTON", TITLE_EXIT_BUTTON_AT, "be_1") && ok;
-    ok = SayButton("NEXT_BUTTON", NEXT_BUTTON_AT, "bn_1") && ok;
-    ok = SayButton("LEVEL_EXIT_BUTTON", LEVEL_EXIT_BUTTON_AT, "be_3") && ok;
-    ok = SayButton("HINT_BUTTON", HINT_BUTTON_AT, "bh_1") && ok;
-    ok = SayButton("BACK_BUTTON", BACK_BUTTON_AT, "bb_1") && ok;
-    ok = SayButton("GAME_OVER_EXIT_BUTTON", GAME_OVER_EXIT_BUTTON_AT, "be_5") && ok;
-    Say("HINT_BITMAPS=\"bh_1 bh_2 bh_3 bh_4\"");
-    SayRect("TIMER_BOX", TIMER_BOX);
-    Say("SCORE_BOX_TOP_LEFT=\"%d %d\"", SCORE_BOX_TOP_LEFT.x, SCORE_BOX_TOP_LEFT.y);
-    Say("MISSES_BOX_TOP_LEFT=\"%d %d\"", MISSES_BOX_TOP_LEFT.x, MISSES_BOX_TOP_LEFT.y);
-    Say("COUNTER_TEXT_BACKGROUND=\"%d %d %d\"", COUNTER_TEXT_BACKGROUND.r, COUNTER_TEXT_BACKGROUND.g,
-        COUNTER_TEXT_BACKGROUND.b);
-    Say("COUNTER_FONT_HEIGHT=%d", COUNTER_FONT_HEIGHT);
-    Say("CLIENT_WIDTH=%d", EXPECTED_CLIENT_WIDTH);
-    Say("CLIENT_HEIGHT=%d", EXPECTED_CLIENT_HEIGHT);
-    SayRect("ALTERED_SCENE", ALTERED_SCENE);
-    SayRect("UNALTERED_SCENE", UNALTERED_SCENE);
+    json += "], \"level_pictures\": [";
+    for (int level = 0; level < LEVEL_COUNT; ++level)
+        json += std::string(level ? ", \"" : "\"") + PICTURES[FIRST_LEVEL_PICTURE + level].name + "\"";
+    json += std::string("], \"title_picture\": \"") + PICTURES[0].name + "\"";
+    json += std::string(", \"cleared_picture\": \"") + PICTURES[1].name + "\"";
+    json += std::string(", \"game_over_picture\": \"") + PICTURES[2].name + "\"";
+    json += std::string(", \"final_picture\": \"") + PICTURES[3].name + "\"";
+    json += ", \"buttons\": {";
+    bool ok = AddButton(&json, "start", START_BUTTON_AT, "bs_1");
+    ok = AddButton(&json, "title_exit", TITLE_EXIT_BUTTON_AT, "be_1") && ok;
+    ok = AddButton(&json, "next", NEXT_BUTTON_AT, "bn_1") && ok;
+    ok = AddButton(&json, "level_exit", LEVEL_EXIT_BUTTON_AT, "be_3") && ok;
+    ok = AddButton(&json, "hint", HINT_BUTTON_AT, "bh_1") && ok;
+    ok = AddButton(&json, "back", BACK_BUTTON_AT, "bb_1") && ok;
+    ok = AddButton(&json, "game_over_exit", GAME_OVER_EXIT_BUTTON_AT, "be_5") && ok;
+    json += "}, \"hint_bitmaps\": [\"bh_1\", \"bh_2\", \"bh_3\", \"bh_4\"]";
+    json += ", \"timer_box\": " + Rect(TIMER_BOX);
+    json += ", \"score_box_top_left\": " + Point(SCORE_BOX_TOP_LEFT);
+    json += ", \"misses_box_top_left\": " + Point(MISSES_BOX_TOP_LEFT);
+    char text[200];
+    std::snprintf(text, sizeof text, ", \"counter_text_background\": [%d, %d, %d], \"client_size\": [%d, %d]",
+                  COUNTER_TEXT_BACKGROUND.r, COUNTER_TEXT_BACKGROUND.g, COUNTER_TEXT_BACKGROUND.b,
+                  EXPECTED_CLIENT_WIDTH, EXPECTED_CLIENT_HEIGHT);
+    json += text;
+    json += ", \"altered_scene\": " + Rect(ALTERED_SCENE);
+    json += ", \"unaltered_scene\": " + Rect(UNALTERED_SCENE);
     // Two clicks closer than this are a double click to the system.
-    Say("DOUBLE_CLICK_MS=%u", GetDoubleClickTime());
+    json += ", \"double_click_ms\": " + std::to_string(GetDoubleClickTime()) + "}";
+    Say("%s", json.c_str());
     return ok ? 0 : 2;
 }
 
@@ -149,13 +163,14 @@ RECT ClientOnScreen(HWND window) {
     return client;
 }
 
-// The centres of the caption's minimise (or, minimised, restore) and
-// maximise (or restore) buttons: at its right end, one button width each,
+// The centres of the caption's minimise (or, minimised, restore), maximise
+// (or restore) and close buttons: at its right end, one button width each,
 // close, maximise, minimise from the right.
 struct CaptionButtons {
-    long minX, minY, maxX, maxY;
+    long minX, minY, maxX, maxY, closeX, closeY;
     bool operator!=(const CaptionButtons& other) const {
-        return minX != other.minX || minY != other.minY || maxX != other.maxX || maxY != other.maxY;
+        return minX != other.minX || minY != other.minY || maxX != other.maxX || maxY != other.maxY ||
+               closeX != other.closeX || closeY != other.closeY;
     }
 };
 bool FindCaptionButtons(HWND window, CaptionButtons* buttons) {
@@ -165,11 +180,13 @@ bool FindCaptionButtons(HWND window, CaptionButtons* buttons) {
     const RECT& bar = caption.rcTitleBar;
     const long button = GetSystemMetrics(SM_CXSIZE);
     const long middle = (bar.top + bar.bottom) / 2;
-    *buttons = {bar.right - button * 5 / 2, middle, bar.right - button * 3 / 2, middle};
+    *buttons = {bar.right - button * 5 / 2, middle, bar.right - button * 3 / 2, middle, bar.right - button / 2,
+                middle};
     return true;
 }
 void SayCaptionButtons(const CaptionButtons& buttons) {
-    Say("caption %ld %ld %ld %ld", buttons.minX, buttons.minY, buttons.maxX, buttons.maxY);
+    Say("caption %ld %ld %ld %ld %ld %ld", buttons.minX, buttons.minY, buttons.maxX, buttons.maxY, buttons.closeX,
+        buttons.closeY);
 }
 
 int Launch(const char* gameArg, const char* stopArg, const char* timeoutArg, const char* windowClass, int argCount,
@@ -246,16 +263,10 @@ int Launch(const char* gameArg, const char* stopArg, const char* timeoutArg, con
     return static_cast<int>(code);
 }
 
-// The counter's cell as the game would draw it; see the usage above.
-int DrawCounter(char** argv) {
-    const char* text = argv[2];
-    RECT box = {std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5]), std::atoi(argv[6])};
-    InitGameState();
-    HDC screen = GetDC(nullptr);
-    HDC dc = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, box.right, box.bottom);
-    ReleaseDC(nullptr, screen);
-    HGDIOBJ previous = SelectObject(dc, bitmap);
+// One text drawn as the game draws a counter in box, on a background no
+// picture holds; the grey cell it touched goes to outPath as a PPM and its
+// place is printed. Returns 0, or the failure's exit status.
+int DrawOneCounter(HDC dc, RECT box, const char* text, const std::string& outPath) {
     const COLORREF unused = RGB(255, 0, 255);
     HBRUSH brush = CreateSolidBrush(unused);
     RECT all = {0, 0, box.right, box.bottom};
@@ -273,24 +284,40 @@ int DrawCounter(char** argv) {
                 if (y < top) top = y;
                 if (y >= bottom) bottom = y + 1;
             }
-    int status = 0;
     if (right <= left || bottom <= top) {
-        std::fprintf(stderr, "e2e_probe: the counter drew nothing\n");
-        status = 3;
-    } else if (FILE* out = std::fopen(WindowsPath(argv[7]).c_str(), "wb")) {
-        std::fprintf(out, "P6\n%ld %ld\n255\n", right - left, bottom - top);
-        for (LONG y = top; y < bottom; ++y)
-            for (LONG x = left; x < right; ++x) {
-                const COLORREF c = GetPixel(dc, x, y);
-                const unsigned char rgb[3] = {GetRValue(c), GetGValue(c), GetBValue(c)};
-                std::fwrite(rgb, 1, 3, out);
-            }
-        std::fclose(out);
-        Say("cell %ld %ld %ld %ld", left, top, right - left, bottom - top);
-    } else {
-        std::fprintf(stderr, "e2e_probe: cannot write %s\n", argv[7]);
-        status = 4;
+        std::fprintf(stderr, "e2e_probe: the counter \"%s\" drew nothing\n", text);
+        return 3;
     }
+    FILE* out = std::fopen(outPath.c_str(), "wb");
+    if (!out) {
+        std::fprintf(stderr, "e2e_probe: cannot write %s\n", outPath.c_str());
+        return 4;
+    }
+    std::fprintf(out, "P6\n%ld %ld\n255\n", right - left, bottom - top);
+    for (LONG y = top; y < bottom; ++y)
+        for (LONG x = left; x < right; ++x) {
+            const COLORREF c = GetPixel(dc, x, y);
+            const unsigned char rgb[3] = {GetRValue(c), GetGValue(c), GetBValue(c)};
+            std::fwrite(rgb, 1, 3, out);
+        }
+    std::fclose(out);
+    Say("cell %s %ld %ld %ld %ld", text, left, top, right - left, bottom - top);
+    return 0;
+}
+
+// The counters' cells as the game would draw them; see the usage above.
+int DrawCounters(int argc, char** argv) {
+    RECT box = {std::atoi(argv[2]), std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5])};
+    const std::string folder = WindowsPath(argv[6]);
+    InitGameState();
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, box.right, box.bottom);
+    ReleaseDC(nullptr, screen);
+    HGDIOBJ previous = SelectObject(dc, bitmap);
+    int status = 0;
+    for (int i = 7; i < argc && status == 0; ++i)
+        status = DrawOneCounter(dc, box, argv[i], folder + "\\" + argv[i] + ".ppm");
     SelectObject(dc, previous);
     DeleteObject(bitmap);
     DeleteDC(dc);
@@ -301,12 +328,12 @@ int DrawCounter(char** argv) {
 
 int main(int argc, char** argv) {
     if (argc == 2 && std::strcmp(argv[1], "layout") == 0) return PrintLayout();
-    if (argc == 8 && std::strcmp(argv[1], "counter") == 0) return DrawCounter(argv);
+    if (argc >= 8 && std::strcmp(argv[1], "counter") == 0) return DrawCounters(argc, argv);
     if (argc >= 5 && std::strcmp(argv[1], "launch") == 0)
         return Launch(argv[2], argv[3], argv[4], argc >= 6 ? argv[5] : "ViewBMPWinClass", argc > 6 ? argc - 6 : 0,
                       argv + 6);
     std::fprintf(stderr, "usage: e2e_probe layout |\n"
                          "       launch PROGRAM.exe STOP_FILE TIMEOUT_SECONDS [CLASS [ARG...]] |\n"
-                         "       counter TEXT LEFT TOP RIGHT BOTTOM OUT.ppm\n");
+                         "       counter LEFT TOP RIGHT BOTTOM FOLDER TEXT...\n");
     return 2;
 }

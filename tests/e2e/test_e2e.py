@@ -1,0 +1,369 @@
+"""The built game played from outside, as a player plays it: real clicks
+through the X server at client coordinates, every step judged from what the
+screen shows. One scenario a test, each with a fresh game process.
+
+Input the player did not mean (the last five) must not count. Whether it
+did is read from a later event: the game handles input in order, so once
+the answer to a later click is on the screen, a wrong judgement of the
+earlier input would be there too. Each ends with the same input made on
+purpose, which must count, so that the spots and timings are known to
+matter."""
+import pytest
+
+from harness.screen import red_count
+
+
+@pytest.fixture
+def names(session):
+    return session.layout, session.judge
+
+
+def open_title(session):
+    game = session.launch()
+    game.expect_screen(session.layout.title_picture, within=30)
+    game.expect(session.judge.button_shown, "start", session.layout.title_picture)
+    return game
+
+
+def start_level_one(session):
+    game = open_title(session)
+    game.click_button("start")
+    game.expect_screen(session.layout.level_pictures[0])
+    return game
+
+
+def expect_counters(game, misses, score):
+    game.expect_counter("misses", misses)
+    game.expect_counter("score", score)
+
+
+def close_window(game):
+    """The caption's close button, as a player closes the window. (A key would
+    do, but the tests share one Wine server, whose foreground window may be
+    another test's.)"""
+    game.xdrive.click(*game.last("caption")[4:6])
+    game.expect_exit_zero("closing the window")
+
+
+def test_exit_from_title(session, names):
+    layout, judge = names
+    game = open_title(session)
+    game.expect(judge.button_shown, "title_exit", layout.title_picture)
+    for button in ("next", "hint"):
+        game.check(judge.button_absent, button, layout.title_picture)
+    game.click_button("title_exit")
+    game.expect_exit_zero("the title's exit button")
+
+
+def test_level_one(session, names):
+    layout, judge = names
+    level = layout.level_pictures[0]
+    timer = session.counters("timer", *("%02d" % s for s in range(60, 50, -1)))
+    game = start_level_one(session)
+    game.expect(judge.button_shown, "hint", level)
+    game.check(judge.button_absent, "start", level)
+    # The counters are drawn over the lower part of the title's exit spot.
+    x, y, w, _ = layout.spot("title_exit")
+    game.check(judge.button_absent, "title_exit", level, (x, y, w, 40))
+    expect_counters(game, "9", "100")
+
+    # The countdown moves on its own: from the second it shows to the next.
+    shown = game.expect(lambda shot: next(((True, c) for c in timer if judge.counter_shows(shot, c)[0]),
+                                          (False, "no second from 60 to 51")), what="the timer's seconds")
+    game.expect(judge.counter_shows, timer[timer.index(shown) + 1], what="the countdown's next second")
+
+    # A miss: one miss fewer, ten points fewer, and no ring anywhere.
+    red_before = judge_red(game.grab(), layout.altered_scene)
+    game.click(layout.miss_points(1)[0])
+    expect_counters(game, "8", "090")
+    shot = game.grab()
+    assert judge_red(shot, layout.altered_scene) - red_before <= 5, "a miss drew red in the altered scene"
+    for k in range(layout.areas_per_level):
+        game.check(judge.ring_absent, 1, k)
+
+    # Finds: each rings its own area and leaves the others alone.
+    game.find(1, 0)
+    expect_counters(game, "8", "100")
+    for k in range(1, 5):
+        game.check(judge.ring_absent, 1, k)
+    game.find(1, 1, 2, 3)
+    # The fifth ring stays up through the second's pause, with the others.
+    game.click_area(1, 4)
+    game.expect_ring(1, 4, within=1.5)
+    for k in range(4):
+        game.check(judge.ring_drawn, 1, k)
+
+    game.expect_screen(layout.cleared_picture)
+    for button in ("next", "level_exit"):
+        game.expect(judge.button_shown, button, layout.cleared_picture)
+    # The hint spot reaches down over the next button: look above it.
+    hx, hy, hw, _ = layout.spot("hint")
+    game.check(judge.button_absent, "hint", layout.cleared_picture, (hx, hy, hw, layout.spot("next")[1] - hy))
+    game.click_button("level_exit")
+    game.expect_exit_zero("the level-cleared exit button")
+
+
+def judge_red(shot, rect):
+    l, t, r, b = rect
+    return red_count(shot[t:b, l:r])
+
+
+def test_game_over(session, names):
+    layout, judge = names
+    miss = layout.miss_points(1)[0]
+
+    def nine_misses(game):
+        for n in range(1, 9):
+            game.click(miss)
+            game.expect_counter("misses", str(9 - n))
+        game.click(miss)
+        game.expect_screen(layout.game_over_picture)
+
+    game = start_level_one(session)
+    expect_counters(game, "9", "100")
+    nine_misses(game)
+    for button in ("back", "game_over_exit"):
+        game.expect(judge.button_shown, button, layout.game_over_picture)
+    for button in ("hint", "next"):
+        game.check(judge.button_absent, button, layout.game_over_picture)
+
+    game.click_button("back")
+    game.expect_screen(layout.title_picture)
+    for button in ("start", "title_exit"):
+        game.expect(judge.button_shown, button, layout.title_picture)
+    for button in ("back", "game_over_exit"):
+        game.check(judge.button_absent, button, layout.title_picture)
+
+    # A new game starts afresh, and plays.
+    game.click_button("start")
+    game.expect_screen(layout.level_pictures[0])
+    expect_counters(game, "9", "100")
+    game.find(1, 2)
+    # Out again by nine misses (a find costs none), then the game-over
+    # screen's own exit button.
+    nine_misses(game)
+    game.expect(judge.button_shown, "game_over_exit", layout.game_over_picture)
+    game.click_button("game_over_exit")
+    game.expect_exit_zero("the game-over exit button")
+
+
+def test_play_through(session, names):
+    layout, judge = names
+    game = start_level_one(session)
+    for level in range(1, layout.level_count + 1):
+        game.expect_screen(layout.level_pictures[level - 1], what="level %d on screen" % level)
+        if level == 2:
+            # A hint rings the first unfound area; the button shows what is left.
+            game.expect(judge.hint_image_is, "bh_1")
+            game.click_button("hint")
+            game.expect_ring(2, 0)
+            game.expect(judge.hint_image_is, "bh_2")
+            game.find(2, 2)
+            game.click_button("hint")
+            game.expect_ring(2, 1)   # area 0 found, area 1 the first unfound
+            game.check(judge.ring_absent, 2, 3)
+            game.expect(judge.hint_image_is, "bh_3")
+            game.find(2, 3)
+            game.click_area(2, 4)
+        elif level == 3:
+            # The last hint finds the fifth area: the level is cleared.
+            game.expect(judge.hint_image_is, "bh_3")
+            game.find(3, 0, 1, 2, 3)
+            game.click_button("hint")
+        else:
+            game.find(level, 0, 1, 2, 3)
+            if level == 4:
+                game.expect(judge.hint_image_is, "bh_4")
+            game.click_area(level, 4)
+        if level < layout.level_count:
+            game.expect_screen(layout.cleared_picture, what="level %d cleared" % level)
+            game.expect(judge.button_shown, "next", layout.cleared_picture)
+            game.click_button("next")
+    game.expect_screen(layout.final_picture)
+    for button in ("next", "level_exit", "hint"):
+        game.check(judge.button_absent, button, layout.final_picture)
+    close_window(game)
+
+
+def test_fast_player(session, names):
+    """Bursts of finds (f) and misses (m) at 8 a second, each the moment its
+    level shows, every one on its own spot: every one is counted."""
+    layout, judge = names
+    plans = ["f0 m f1 f2 m f3 m", "f0 m f1 m f2 f3", "f0 m f1 m f2"]
+    misses, scores = ["6", "4", "2"], ["110", "140", "160"]
+    session.counters("misses", *misses)
+    session.counters("score", *scores)
+    game = start_level_one(session)
+    for level in (1, 2, 3):
+        game.expect_screen(layout.level_pictures[level - 1])
+        points, found, spare_misses = [], [], iter(layout.miss_points(level)[::3])
+        for step in plans[level - 1].split():
+            if step == "m":
+                points.append(next(spare_misses))
+            else:
+                points.append(layout.area_centre(level, int(step[1])))
+                found.append(int(step[1]))
+        game.clicks(125, points)
+        for k in found:
+            game.expect_ring(level, k)
+        expect_counters(game, misses[level - 1], scores[level - 1])
+        if level == 3:
+            break
+        game.click_area(level, 4)
+        game.expect_screen(layout.cleared_picture)
+        game.expect(judge.button_shown, "next", layout.cleared_picture)
+        game.click_button("next")
+    close_window(game)
+
+
+def test_double_click_fifth(session, names):
+    """The fifth find double-clicked, the second click in the pause where
+    the cleared screen's exit button will stand: it presses nothing."""
+    layout, judge = names
+    fifth = layout.area_centre(1, 3)
+    assert layout.inside_spot("level_exit", fifth), "area 3's centre is not under the cleared screen's exit"
+    game = start_level_one(session)
+    game.find(1, 0, 1, 2, 4)
+    game.clicks(100, [fifth, fifth])
+    # On a loaded machine the ring can show only after the second release.
+    game.expect(lambda shot: both(judge.ring_drawn(shot, 1, 3), judge.screen_is(shot, layout.level_pictures[0])),
+                what="the double-clicked fifth ring over level 1")
+    game.expect_screen(layout.cleared_picture)
+    # The later event: next, pressed now, opens level 2 with the finds
+    # scored once; had the exit been pressed the game would be gone.
+    game.expect(judge.button_shown, "next", layout.cleared_picture)
+    game.click_button("next")
+    game.expect_screen(layout.level_pictures[1])
+    expect_counters(game, "9", "150")
+    close_window(game)
+
+
+def both(first, second):
+    return first[0] and second[0], "%s; %s" % (first[1], second[1])
+
+
+PAUSE_MS = 1000   # the second's pause between the fifth find and the cleared screen
+
+
+def click_in_the_pause(session, button):
+    """Level 1 to its fifth find, then a click at the middle of a cleared
+    screen button's spot the moment the fifth ring shows."""
+    layout, judge = session.layout, session.judge
+    game = start_level_one(session)
+    game.find(1, 0, 1, 2, 3)
+    l, t, r, b = layout.area(1, 4)
+    x, y = game.to_screen(layout.area_centre(1, 4))
+    left, top = game.to_screen(((l + r) // 2 - 4, t))
+    # xdrive watches the ring's top itself: a poll from here could see it late.
+    timed = game.xdrive.timed("clickwait", x, y, left, top, 9, 5, 8, 3000)
+    assert timed, "the fifth find's ring did not show within 3 s"
+    shown = timed[1] + timed[0]
+    clicked = game.click_button(button)
+    assert clicked - shown < PAUSE_MS / 2, "the click at the %s spot came %d ms after the ring: not well " \
+        "inside the pause" % (button, clicked - shown)
+    game.check(lambda shot: both(judge.ring_drawn(shot, 1, 4), judge.screen_is(shot, layout.level_pictures[0])))
+    game.expect_screen(layout.cleared_picture)
+    return game
+
+
+def test_pause_clicks(session, names):
+    layout, judge = names
+    # At the exit's spot: then next, pressed now, opens level 2.
+    game = click_in_the_pause(session, "level_exit")
+    game.expect(judge.button_shown, "next", layout.cleared_picture)
+    game.click_button("next")
+    game.expect_screen(layout.level_pictures[1])
+    close_window(game)
+    # At next's spot: then the exit, pressed now, ends the game (on level 2
+    # its spot would end nothing).
+    game = click_in_the_pause(session, "next")
+    game.expect(judge.button_shown, "level_exit", layout.cleared_picture)
+    game.click_button("level_exit")
+    game.expect_exit_zero("the exit button pressed on the cleared screen")
+
+
+def test_double_click_start(session, names):
+    """A double click on start whose second click comes once level 1 is up
+    (as soon as it shows, no sooner than a quick hand's 60 ms), where the
+    start button was: it is no click on the level."""
+    layout, judge = names
+    game = open_title(session)
+    start = layout.button_centre("start")
+    x, y = game.to_screen(start)
+    timed = game.xdrive.timed("clickwait", x, y, game.client[0], game.client[1], 640, 150, 640 * 150 // 5, 3000)
+    assert timed, "the first click of the double click changed nothing on the screen within 3 s"
+    first = timed[1]
+    session.until_clock(first + 60)
+    second = game.click(start)
+    assert second - first < layout.double_click_ms * 3 / 4, "the second click came %d ms after the first, " \
+        "not well inside the double-click time of %d ms" % (second - first, layout.double_click_ms)
+    game.expect_screen(layout.level_pictures[0])
+    # The later event: a find, with no miss before it.
+    game.find(1, 0)
+    expect_counters(game, "9", "110")
+    # After the double-click time, a click there is the player's: a miss.
+    session.until_clock(second + layout.double_click_ms + 100)
+    game.click(start)
+    expect_counters(game, "8", "100")
+    close_window(game)
+
+
+def test_title_bar_double_click(session, names):
+    """A double click on the caption Wine draws maximises the window; its
+    second release lands in the client area, with no press there."""
+    layout, judge = names
+    game = start_level_one(session)
+    caption = game.last("caption")
+    assert caption, "the probe reported no caption buttons"
+    expect_counters(game, "9", "100")
+    press = (game.client[0] + game.client[2] // 2, caption[1])
+    seen = game.moves()
+    game.xdrive.clicks(100, [press, press])
+    cx, cy, cw, ch = game.wait_moved(seen, "the title-bar double click to move the window")
+    assert cw > layout.client_size[0] and ch > layout.client_size[1], "not maximised: client %dx%d" % (cw, ch)
+    release = (press[0] - cx, press[1] - cy)
+    assert 0 < release[0] < cw and release[1] > 0, "the second release %s is not over the client" % (release,)
+    game.expect_screen(layout.level_pictures[0])
+    # The later event: a find, with no miss before it.
+    game.find(1, 0)
+    expect_counters(game, "9", "110")
+    # A press and release of its own there is judged: a miss.
+    game.click(release)
+    expect_counters(game, "8", "100")
+    close_window(game)
+
+
+def test_maximise_restore(session, names):
+    """Maximised and restored mid-level through the caption's button: the
+    panels show the current counts throughout, and a count drawn while the
+    window is large stays in its panel, not in the blank below the picture."""
+    layout, judge = names
+    level = layout.level_pictures[0]
+    misses = layout.miss_points(1)
+    game = start_level_one(session)
+    assert game.last("caption"), "the probe reported no caption buttons"
+    own_size = game.client[2:]
+    game.find(1, 0)
+    game.click(misses[0])
+    expect_counters(game, "8", "100")
+
+    seen = game.moves()
+    game.xdrive.click(*game.last("caption")[2:4])
+    _, _, cw, ch = game.wait_moved(seen, "the maximise button to move the window")
+    assert cw > layout.client_size[0] and ch > layout.client_size[1], "not maximised: client %dx%d" % (cw, ch)
+    game.expect_screen(level)
+    expect_counters(game, "8", "100")
+    game.expect(judge.blank_beyond, level)
+    game.click(misses[1])
+    expect_counters(game, "7", "090")
+    game.expect(judge.blank_beyond, level)
+
+    seen = game.moves()
+    game.xdrive.click(*game.last("caption")[2:4])
+    game.wait_moved(seen, "the restore button to move the window")
+    assert game.client[2:] == own_size, "restored to %s, not %s" % (game.client[2:], own_size)
+    game.expect_screen(level)
+    expect_counters(game, "7", "090")
+    game.click(misses[2])
+    expect_counters(game, "6", "080")
+    close_window(game)
