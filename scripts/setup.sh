@@ -11,12 +11,13 @@ tumblewit_packages=(
     googletest                                        # test framework sources
     wine wine64                                       # runs the game and its tests
     xvfb xauth x11-utils                              # the virtual display
+    openbox                                           # a window manager, for the frame test
     libx11-dev libxtst-dev                            # real clicks through XTEST
     python3-pytest python3-numpy                      # the harness that plays the game from outside
     libasound2-plugins pulseaudio-utils               # Wine's ALSA sound into the desktop's server
     pulseaudio                                        # the audio test's server
     ffmpeg                                            # loudness of the sounds (ebur128)
-    strip-nondeterminism python3-pytest               # the players' zip: fixed entry order, its test
+    strip-nondeterminism                              # the players' zip: fixed entry order
 )
 
 tumblewit_install_missing() {

@@ -367,3 +367,74 @@ def test_maximise_restore(session, names):
     game.click(misses[2])
     expect_counters(game, "6", "080")
     close_window(game)
+
+
+def overlap_centre(layout, first, second):
+    """The middle of the part of the screen two buttons' spots share."""
+    ax, ay, aw, ah = layout.spot(first)
+    bx, by, bw, bh = layout.spot(second)
+    left, top, right, bottom = max(ax, bx), max(ay, by), min(ax + aw, bx + bw), min(ay + ah, by + bh)
+    assert left < right and top < bottom, "the %s and %s spots do not overlap" % (first, second)
+    return (left + right) // 2, (top + bottom) // 2
+
+
+def test_double_click_next(session, names):
+    """A double click on next where the next level's hint button will
+    stand: its second click, 120 or 250 ms after the first and once level 2
+    is up, spends no hint. The player's own click there afterwards does."""
+    layout, judge = names
+    spot = overlap_centre(layout, "next", "hint")
+    hx, hy, hw, hh = layout.spot("hint")
+    for gap in (120, 250):
+        game = start_level_one(session)
+        game.find(1, 0, 1, 2, 3)
+        game.click_area(1, 4)
+        game.expect_screen(layout.cleared_picture)
+        game.expect(judge.button_shown, "next", layout.cleared_picture)
+        x, y = game.to_screen(spot)
+        left, top = game.to_screen((hx, hy))
+        timed = game.xdrive.timed("clickwait", x, y, left, top, hw, hh, hw * hh // 5, 3000)
+        assert timed, "next's click changed nothing where the hint button stands within 3 s"
+        first = timed[1]
+        session.until_clock(first + gap)
+        second = game.click(spot)
+        assert second - first < layout.double_click_ms * 3 / 4, "the second click came %d ms after the first, " \
+            "not well inside the double-click time of %d ms" % (second - first, layout.double_click_ms)
+        game.expect_screen(layout.level_pictures[1])
+        # The later event: the player's own press there gives the game's
+        # first hint (area 0, "bh_2"); a hint spent by the double click
+        # would make it the second (area 1, "bh_3").
+        session.until_clock(second + layout.double_click_ms + 100)
+        game.click(spot)
+        game.expect_ring(2, 0)
+        game.expect(judge.hint_image_is, "bh_2")
+        game.check(judge.ring_absent, 2, 1)
+        close_window(game)
+
+
+def blank_margin(shot):
+    """How many columns at the right and rows at the bottom of a client area
+    show nothing but the window's white."""
+    white = (shot >= 250).all(axis=2)
+    h, w = white.shape
+    columns = next((n for n in range(w) if not white[:, w - 1 - n].all()), w)
+    rows = next((n for n in range(h) if not white[h - 1 - n, :].all()), h)
+    return columns, rows
+
+
+def test_picture_fills_the_window(session, names):
+    """The window's client area is the layout's, so the picture fills it as
+    on Windows: framed by Wine itself, and by a window manager."""
+    layout, judge = names
+    picture = session.judge.pictures[layout.title_picture]
+    margin = (layout.client_size[0] - picture.shape[1], layout.client_size[1] - picture.shape[0])
+    for framed_by in ("Wine", "a window manager"):
+        if framed_by != "Wine":
+            session.start_window_manager()
+        game = open_title(session)
+        assert list(game.client[2:]) == list(layout.client_size), "framed by %s, the client area is %dx%d" % (
+            framed_by, game.client[2], game.client[3])
+        game.expect(lambda shot: (blank_margin(shot) == margin, "blank margin %s, the picture leaves %s" % (
+            blank_margin(shot), margin)), what="the title picture filling the window framed by %s" % framed_by)
+        game.click_button("title_exit")
+        game.expect_exit_zero("the title's exit button")

@@ -8,7 +8,7 @@ import tempfile
 import threading
 import time
 
-from .processes import ROOT, WineEnvironment, Xvfb, stop_pid
+from .processes import ROOT, WineEnvironment, Xvfb, spawn, stop_pid
 from .screen import Judge, Pictures, read_ppm, write_ppm
 from .waits import WaitTimeout, wait_until
 from .xdrive import XDrive
@@ -147,6 +147,23 @@ class Session:
 
     def launch(self, program=None, window_class="ViewBMPWinClass", args=(), env=None, stderr=None, timeout=300):
         return Game(self, program or self.build.game, window_class, args, env, stderr, timeout)
+
+    def start_window_manager(self):
+        """A window manager (openbox) on this display, and Wine told to leave
+        the frames of the windows it makes from now on to it, as on a
+        desktop; the tests' own prefix has Wine draw them itself."""
+        code, out, err = self.wine.run(["reg", "add", r"HKCU\Software\Wine\X11 Driver", "/v", "Managed",
+                                        "/d", "Y", "/f"])
+        assert code == 0, "could not let the window manager frame Wine's windows: %s %s" % (out, err)
+        env = dict(os.environ, DISPLAY=self.display.display)
+        manager = spawn(["openbox"], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.stoppers.append(lambda: stop_pid(manager))
+
+        def running():
+            found = subprocess.run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], env=env, capture_output=True,
+                                   text=True)
+            return "window id" in found.stdout, found.stdout.strip() or "openbox exited %s" % manager.poll()
+        wait_until(running, 20, "openbox to manage the display")
 
     def until_clock(self, ms):
         """Sleeps until xdrive's clock, which stamps the clicks, reads ms."""
