@@ -7,9 +7,12 @@
 //                                          level pictures already in DIR
 //
 // The same generator and fonts always produce the same bytes.
-#include "art.h"
-#include "difficulty.h"
-#include "file_formats.h"
+#include "draw/canvas.h"
+#include "formats/file_formats.h"
+#include "measure/contact_sheet.h"
+#include "measure/difficulty.h"
+#include "pictures/pictures.h"
+#include "sounds/sounds.h"
 
 #include <chrono>
 #include <cstdio>

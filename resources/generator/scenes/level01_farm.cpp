@@ -6,7 +6,7 @@
 //   2. silo (colour): the silo turns from light grey to deep blue.
 //   3. pig (orientation): the pig turns to face right.
 //   4. sun (added): a cloud drifts over the sun and hides it.
-#include "scene_kit.h"
+#include "scenes/scenes.h"
 
 #include <cmath>
 

@@ -5,7 +5,7 @@
 //   2. light (colour): the traffic light turns from red to green.
 //   3. door (shape): the shop door stands open onto warm light.
 //   4. moon (shape): the full moon is a crescent.
-#include "scene_kit.h"
+#include "scenes/scenes.h"
 
 #include <cmath>
 

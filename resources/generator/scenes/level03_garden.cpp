@@ -5,7 +5,7 @@
 //   2. snail (orientation): the snail turns back.
 //   3. ladybird (missing): the ladybird on the picket is gone.
 //   4. can (shape): the watering can gives way to a bucket.
-#include "scene_kit.h"
+#include "scenes/scenes.h"
 
 #include <cmath>
 

@@ -7,7 +7,7 @@
 //   2. turtle (colour): the turtle's shell turns from dark green to light orange.
 //   3. jelly (missing): the jellyfish by the bubbles is gone.
 //   4. eel (position): the eel swims a little way right.
-#include "scene_kit.h"
+#include "scenes/scenes.h"
 
 #include <cmath>
 

@@ -5,7 +5,7 @@
 //   2. cloth (added): a chequered cloth hangs over a drawer handle.
 //   3. towel (colour): the tea towel on the oven turns from dark blue to yellow.
 //   4. spice (missing): a jar is missing from the spice shelf.
-#include "scene_kit.h"
+#include "scenes/scenes.h"
 
 #include <cmath>
 

@@ -6,7 +6,7 @@
 //   2. garland (missing): the garland under the mantel is gone.
 //   3. book (position): the book slides right along the side table.
 //   4. cat (colour): the sleeping cat turns from ginger to charcoal grey.
-#include "scene_kit.h"
+#include "scenes/scenes.h"
 
 #include <algorithm>
 #include <cmath>

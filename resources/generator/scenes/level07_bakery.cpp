@@ -6,7 +6,7 @@
 //   2. cake (colour): the cake's icing turns from pink to dark chocolate.
 //   3. pretzel (added): a pretzel joins the muffins.
 //   4. jar (missing): the cookies are gone from the big jar.
-#include "scene_kit.h"
+#include "scenes/scenes.h"
 
 #include <cmath>
 

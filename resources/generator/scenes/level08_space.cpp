@@ -5,7 +5,7 @@
 //   2. rocket (colour): the white rocket is painted a darker red.
 //   3. saucer (added): a flying saucer hovers in the sky.
 //   4. crater (size): the crater is wider.
-#include "scene_kit.h"
+#include "scenes/scenes.h"
 
 #include <cmath>
 

@@ -5,7 +5,7 @@
 //   2. banner (colour): the plane's yellow banner is red.
 //   3. steamer (orientation): the steamer turns round.
 //   4. towel (position): the striped towel lies further to the right.
-#include "scene_kit.h"
+#include "scenes/scenes.h"
 
 #include <cmath>
 

@@ -5,7 +5,7 @@
 //   2. planter (missing): the planter on the pavement is gone.
 //   3. roadSign (shape): the round no-entry sign is a warning diamond.
 //   4. flowers (added): flowers grow in the window box.
-#include "scene_kit.h"
+#include "scenes/scenes.h"
 
 #include <cmath>
 

@@ -5,7 +5,7 @@
 //   2. car (orientation): the toy lorry faces the other way.
 //   3. ball (count): the striped ball has a stripe fewer.
 //   4. jack (shape): the jack-in-the-box springs open.
-#include "scene_kit.h"
+#include "scenes/scenes.h"
 
 #include <cmath>
 

@@ -5,7 +5,7 @@
 //   2. plate (missing): the slice of cake on the plate is eaten.
 //   3. sweets (count): one sweet fewer lies on the floor.
 //   4. cupcake (shape): the cupcake's cherry is a little candle.
-#include "scene_kit.h"
+#include "scenes/scenes.h"
 
 #include <cmath>
 

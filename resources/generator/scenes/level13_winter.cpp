@@ -5,7 +5,7 @@
 //   2. snowman (size): the snowman is smaller.
 //   3. robin (orientation): the robin turns its head to look back.
 //   4. window (colour): the dark window glows with a dim lamp.
-#include "scene_kit.h"
+#include "scenes/scenes.h"
 
 #include <cmath>
 

@@ -1,7 +1,10 @@
 // Generator checks: exact file formats and sizes, and that drawing twice
 // gives the same bytes.
-#include "art.h"
-#include "file_formats.h"
+#include "draw/canvas.h"
+#include "draw/toolkit.h"
+#include "formats/file_formats.h"
+#include "pictures/pictures.h"
+#include "sounds/sounds.h"
 
 #include <gtest/gtest.h>
 

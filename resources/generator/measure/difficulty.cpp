@@ -1,6 +1,6 @@
 // The difficulty figures of the levels (see difficulty.h): colour science,
 // the per-change and per-level measures, the curve's targets and the table.
-#include "difficulty.h"
+#include "measure/difficulty.h"
 
 #include <algorithm>
 #include <cmath>

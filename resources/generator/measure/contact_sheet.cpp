@@ -1,5 +1,7 @@
 // A contact sheet: every picture, button and the icon on one page, labelled.
-#include "art.h"
+#include "draw/figures.h"
+#include "measure/contact_sheet.h"
+#include "pictures/pictures.h"
 
 #include <algorithm>
 #include <cmath>

@@ -3,7 +3,7 @@
 // of and the ways to paint a path. Every painting procedure consumes the path.
 #pragma once
 
-#include "canvas.h"
+#include "draw/canvas.h"
 #include "layout.h"
 
 // ---------------------------------------------------------------- colour ---

@@ -1,5 +1,5 @@
 // Canvas, fonts and small path helpers shared by every picture.
-#include "canvas.h"
+#include "draw/canvas.h"
 
 #include <cairo-ft.h>
 #include <ft2build.h>

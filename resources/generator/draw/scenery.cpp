@@ -1,24 +1,9 @@
 // Brushes and shapes the scenes share, so every scene has the same look:
 // top-lit fills, darker outlines, soft shadows.
-#include "scene_kit.h"
+#include "draw/scenery.h"
 
 #include <algorithm>
 #include <cmath>
-
-// Area k of level in scene pixels.
-SceneArea AreaOf(int level, int k) {
-    const PixelRect& area = DIFFERENCE_AREAS[level - 1][k];
-    SceneArea a;
-    a.left = area.left - ALTERED_SCENE.left;
-    a.top = area.top - ALTERED_SCENE.top;
-    a.right = area.right - ALTERED_SCENE.left;
-    a.bottom = area.bottom - ALTERED_SCENE.top;
-    a.cx = (a.left + a.right) / 2;
-    a.cy = (a.top + a.bottom) / 2;
-    a.w = a.right - a.left;
-    a.h = a.bottom - a.top;
-    return a;
-}
 
 // Translucent ellipse: grounds an object without a hard edge.
 void DropShadow(cairo_t* cr, double cx, double cy, double rx, double ry) {

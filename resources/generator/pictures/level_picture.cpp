@@ -1,6 +1,8 @@
 // The shared layout of the thirteen level pictures: title cloud, labels,
 // scene frames, the level's numbered friend and the counter strip.
-#include "art.h"
+#include "draw/figures.h"
+#include "pictures/pictures.h"
+#include "scenes/scenes.h"
 
 #include <cmath>
 #include <string>

@@ -2,7 +2,7 @@
 // looping title music and a slow pad version of it for the spare slot.
 // Only +, -, *, / and integer phase accumulators are used per sample, so the
 // bytes are the same on every host.
-#include "art.h"
+#include "sounds/sounds.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,5 +1,6 @@
 // The four full-window screens: title, level cleared, game over, final.
-#include "art.h"
+#include "draw/figures.h"
+#include "pictures/pictures.h"
 
 #include <cmath>
 

@@ -2,16 +2,8 @@
 // Everything is in scene pixels (376 x 270).
 #pragma once
 
-#include "art.h"
-
-// A difference area of a level in scene pixels, with its centre and size.
-struct SceneArea {
-    double left, top, right, bottom;
-    double cx, cy, w, h;
-};
-
-// Area k (0-4) of level (1-13), moved into scene coordinates.
-SceneArea AreaOf(int level, int k);
+#include "draw/canvas.h"
+#include "draw/toolkit.h"
 
 // ---- backdrops and common pieces
 // Soft dark ellipse under an object.

@@ -1,5 +1,5 @@
 // Pieces shared by several pictures: mascot, kids, candy lettering, fills.
-#include "art.h"
+#include "draw/figures.h"
 
 #include <algorithm>
 #include <cmath>

@@ -2,7 +2,7 @@
 // one deterministic random step, the paths everything is built of and the
 // ways to paint a path. Pictures, buttons, the icon and the scenes all draw
 // with these.
-#include "toolkit.h"
+#include "draw/toolkit.h"
 
 #include <algorithm>
 #include <cmath>
