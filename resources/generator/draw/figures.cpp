@@ -73,8 +73,8 @@ void DrawFace(cairo_t* cr, double cx, double cy, double r, Expression expression
             Use(cr, INK);
             cairo_fill(cr);
             if (r > 8) {
-                cairo_arc(cr, cx + side * 0.33 * r - 0.035 * r, cy - 0.14 * r, 0.05 * r, 0, 2 * M_PI);
-                SetColor(cr, 255, 255, 255);
+                CirclePath(cr, cx + side * 0.33 * r - 0.035 * r, cy - 0.14 * r, 0.05 * r);
+                Use(cr, WHITE);
                 cairo_fill(cr);
             }
         }
@@ -99,15 +99,15 @@ void DrawFace(cairo_t* cr, double cx, double cy, double r, Expression expression
         for (int side = -1; side <= 1; side += 2) {
             const double ex = cx + side * 0.33 * r, ey = cy - 0.1 * r;
             EllipsePath(cr, ex, ey, 0.17 * r, 0.2 * r);
-            SetColor(cr, 255, 255, 255);
+            Use(cr, WHITE);
             cairo_fill_preserve(cr);
             Use(cr, INK);
             cairo_set_line_width(cr, line);
             cairo_stroke(cr);
-            cairo_arc(cr, ex, ey + 0.02 * r, 0.085 * r, 0, 2 * M_PI);
+            CirclePath(cr, ex, ey + 0.02 * r, 0.085 * r);
             cairo_fill(cr);
-            cairo_arc(cr, ex - 0.03 * r, ey - 0.02 * r, 0.03 * r, 0, 2 * M_PI);
-            SetColor(cr, 255, 255, 255);
+            CirclePath(cr, ex - 0.03 * r, ey - 0.02 * r, 0.03 * r);
+            Use(cr, WHITE);
             cairo_fill(cr);
             // Brows raised high in astonishment.
             cairo_arc(cr, ex, ey - 0.2 * r, 0.17 * r, M_PI * 1.2, M_PI * 1.8);
@@ -179,12 +179,12 @@ void DrawFace(cairo_t* cr, double cx, double cy, double r, Expression expression
 
 // A round shaded head of skin colour with a rim light.
 void DrawHeadDisc(cairo_t* cr, double cx, double cy, double r, Rgb skin, double outline) {
-    cairo_arc(cr, cx, cy, r, 0, 2 * M_PI);
+    CirclePath(cr, cx, cy, r);
     cairo_pattern_t* shade = cairo_pattern_create_radial(cx - 0.35 * r, cy - 0.4 * r, 0.1 * r, cx, cy, r);
     const Rgb light = Lighter(skin, 0.45), dark = Darker(skin, 0.1);
-    cairo_pattern_add_color_stop_rgb(shade, 0, light.r / 255.0, light.g / 255.0, light.b / 255.0);
-    cairo_pattern_add_color_stop_rgb(shade, 0.55, skin.r / 255.0, skin.g / 255.0, skin.b / 255.0);
-    cairo_pattern_add_color_stop_rgb(shade, 1, dark.r / 255.0, dark.g / 255.0, dark.b / 255.0);
+    AddStop(shade, 0, light);
+    AddStop(shade, 0.55, skin);
+    AddStop(shade, 1, dark);
     Use(cr, INK);
     cairo_set_line_width(cr, 2 * outline);
     cairo_stroke_preserve(cr);
@@ -202,7 +202,7 @@ void DrawBackHair(cairo_t* cr, double cx, double cy, double r, const KidLook& lo
         for (int side = -1; side <= 1; side += 2) {
             EllipsePath(cr, cx + side * 1.15 * r, cy - 0.05 * r, 0.42 * r, 0.5 * r, side * 0.4);
             PaintOutlineThenShadedFill(cr, look.hair, cy - 0.5 * r, cy + 0.5 * r, outline);
-            cairo_arc(cr, cx + side * 0.9 * r, cy - 0.25 * r, 0.14 * r, 0, 2 * M_PI);
+            CirclePath(cr, cx + side * 0.9 * r, cy - 0.25 * r, 0.14 * r);
             PaintOutlineThenFill(cr, {240, 70, 110}, outline * 0.8);
         }
     }
@@ -217,7 +217,7 @@ void DrawFrontHair(cairo_t* cr, double cx, double cy, double r, const KidLook& l
         PaintOutlineThenShadedFill(cr, look.hair, cy - 1.3 * r, cy - 0.3 * r, outline);
         EllipsePath(cr, cx + 0.12 * r, cy - 0.36 * r, 1.1 * r, 0.17 * r);
         PaintOutlineThenFill(cr, Darker(look.hair, 0.25), outline);
-        cairo_arc(cr, cx, cy - 1.32 * r, 0.13 * r, 0, 2 * M_PI);
+        CirclePath(cr, cx, cy - 1.32 * r, 0.13 * r);
         PaintOutlineThenFill(cr, WHITE, outline * 0.8);
         return;
     }
@@ -243,7 +243,7 @@ void DrawFrontHair(cairo_t* cr, double cx, double cy, double r, const KidLook& l
     PaintOutlineThenShadedFill(cr, look.hair, cy - 1.3 * r, cy - 0.2 * r, outline);
     // A glossy streak.
     cairo_arc(cr, cx, cy, 0.8 * r, M_PI * 1.25, M_PI * 1.45);
-    SetColor(cr, 255, 255, 255, 0.45);
+    Use(cr, WHITE, 0.45);
     cairo_set_line_width(cr, 0.1 * r);
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
     cairo_stroke(cr);
@@ -255,7 +255,7 @@ void DrawFrontHair(cairo_t* cr, double cx, double cy, double r, const KidLook& l
 void FillBackground(Canvas& canvas, Rgb color) {
     cairo_save(canvas.cr);
     cairo_set_operator(canvas.cr, CAIRO_OPERATOR_SOURCE);
-    SetColor(canvas.cr, color.r, color.g, color.b);
+    Use(canvas.cr, color);
     cairo_paint(canvas.cr);
     cairo_restore(canvas.cr);
 }
@@ -297,7 +297,7 @@ void DrawCandyText(cairo_t* cr, const char* utf8, double cx, double cy, double s
     cairo_translate(cr, sizePx * 0.03, sizePx * 0.07);
     for (size_t i = 0; i < characters.size(); ++i) characterPath(i);
     cairo_restore(cr);
-    SetColor(cr, 0, 0, 0, 0.28);
+    Use(cr, BLACK, 0.28);
     cairo_set_line_width(cr, sizePx * 0.17);
     cairo_stroke_preserve(cr);
     cairo_fill(cr);
@@ -306,7 +306,7 @@ void DrawCandyText(cairo_t* cr, const char* utf8, double cx, double cy, double s
     cairo_set_line_width(cr, sizePx * 0.17);
     cairo_stroke(cr);
     for (size_t i = 0; i < characters.size(); ++i) characterPath(i);
-    SetColor(cr, 255, 255, 255);
+    Use(cr, WHITE);
     cairo_set_line_width(cr, sizePx * 0.085);
     cairo_stroke(cr);
     int colour = firstColour;
@@ -316,9 +316,9 @@ void DrawCandyText(cairo_t* cr, const char* utf8, double cx, double cy, double s
         const Rgb light = Lighter(fill, 0.35), dark = Darker(fill, 0.12);
         const double top = cy - whole.height / 2, bottom = cy + whole.height / 2;
         cairo_pattern_t* gradient = cairo_pattern_create_linear(0, top, 0, bottom);
-        cairo_pattern_add_color_stop_rgb(gradient, 0, light.r / 255.0, light.g / 255.0, light.b / 255.0);
-        cairo_pattern_add_color_stop_rgb(gradient, 0.5, fill.r / 255.0, fill.g / 255.0, fill.b / 255.0);
-        cairo_pattern_add_color_stop_rgb(gradient, 1, dark.r / 255.0, dark.g / 255.0, dark.b / 255.0);
+        AddStop(gradient, 0, light);
+        AddStop(gradient, 0.5, fill);
+        AddStop(gradient, 1, dark);
         characterPath(i);
         cairo_set_source(cr, gradient);
         cairo_fill_preserve(cr);
@@ -327,7 +327,7 @@ void DrawCandyText(cairo_t* cr, const char* utf8, double cx, double cy, double s
         cairo_save(cr);
         cairo_clip(cr);
         cairo_rectangle(cr, penX[i] - sizePx, top - sizePx, 3 * sizePx, sizePx + whole.height * 0.38);
-        SetColor(cr, 255, 255, 255, 0.28);
+        Use(cr, WHITE, 0.28);
         cairo_fill(cr);
         cairo_restore(cr);
     }
@@ -367,7 +367,7 @@ void DrawMascotFace(cairo_t* cr, double cx, double cy, double r, Expression expr
     // Rim light along the upper left.
     if (r > 6) {
         cairo_arc(cr, cx, cy, 0.8 * r, M_PI * 1.1, M_PI * 1.4);
-        SetColor(cr, 255, 255, 255, 0.7);
+        Use(cr, WHITE, 0.7);
         cairo_set_line_width(cr, 0.1 * r);
         cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
         cairo_stroke(cr);
@@ -396,7 +396,7 @@ void DrawKid(cairo_t* cr, double cx, double groundY, double height, const KidLoo
 
     // Soft shadow on the ground.
     EllipsePath(cr, 0, 0, 2.2, 0.35);
-    SetColor(cr, 0, 0, 0, 0.15);
+    Use(cr, BLACK, 0.15);
     cairo_fill(cr);
 
     // Legs and shoes; the running kid lifts one knee towards us.
@@ -413,7 +413,7 @@ void DrawKid(cairo_t* cr, double cx, double groundY, double height, const KidLoo
         EllipsePath(cr, 1.1, -1.45, 0.78, 0.5);
         PaintOutlineThenShadedFill(cr, SHOE_RED, -1.95, -0.95, ow);
         EllipsePath(cr, 1.1, -1.3, 0.5, 0.22);
-        SetColor(cr, 255, 255, 255);
+        Use(cr, WHITE);
         cairo_fill(cr);
     } else {
         cairo_move_to(cr, 0.75, -2.4);
@@ -462,7 +462,7 @@ void DrawKid(cairo_t* cr, double cx, double groundY, double height, const KidLoo
         cairo_move_to(cr, sx, -5.6);
         cairo_line_to(cr, sx + (arm.ex - sx) * 0.32, -5.6 + (arm.ey + 5.6) * 0.32);
         StrokeLimb(cr, look.shirt, 1.0, ow);
-        cairo_arc(cr, arm.hx, arm.hy, 0.45, 0, 2 * M_PI);
+        CirclePath(cr, arm.hx, arm.hy, 0.45);
         PaintOutlineThenFill(cr, look.skin, ow);
     };
     if (!armsOverFace) {
@@ -493,7 +493,7 @@ void DrawKid(cairo_t* cr, double cx, double groundY, double height, const KidLoo
         double textWidth = 0, textHeight = 0;
         MeasureText(cr, shirtText, &textWidth, &textHeight);
         if (textWidth > 2.7 * u) UseFont(cr, FONT_BOLD, 1.9 * u * 2.7 * u / textWidth);
-        DrawTextCentered(cr, shirtText, cx, groundY - 4.45 * u, 255, 255, 255, 0.55 * u, INK.r, INK.g, INK.b);
+        DrawTextCentered(cr, shirtText, cx, groundY - 4.45 * u, WHITE, 0.55 * u, INK);
         cairo_restore(cr);
     }
 }
@@ -502,8 +502,8 @@ void DrawKid(cairo_t* cr, double cx, double groundY, double height, const KidLoo
 void FillWoodGrain(cairo_t* cr, double w, double h) {
     cairo_save(cr);
     cairo_pattern_t* base = cairo_pattern_create_linear(0, 0, 0, h);
-    cairo_pattern_add_color_stop_rgb(base, 0, 212 / 255.0, 150 / 255.0, 88 / 255.0);
-    cairo_pattern_add_color_stop_rgb(base, 1, 176 / 255.0, 112 / 255.0, 60 / 255.0);
+    AddStop(base, 0, {212, 150, 88});
+    AddStop(base, 1, {176, 112, 60});
     cairo_rectangle(cr, 0, 0, w, h);
     cairo_set_source(cr, base);
     cairo_fill(cr);
@@ -516,7 +516,8 @@ void FillWoodGrain(cairo_t* cr, double w, double h) {
         const double y0 = p * plankHeight;
         // Each plank a slightly different tone.
         cairo_rectangle(cr, 0, y0, w, plankHeight);
-        SetColor(cr, p % 2 ? 120 : 255, p % 2 ? 70 : 220, p % 2 ? 30 : 170, 0.08 + 0.04 * NextRandom(&seed));
+        const Rgb plankTone = p % 2 ? Rgb{120, 70, 30} : Rgb{255, 220, 170};
+        Use(cr, plankTone, 0.08 + 0.04 * NextRandom(&seed));
         cairo_fill(cr);
         for (int line = 0; line < 5; ++line) {
             const double baseY = y0 + plankHeight * (0.15 + 0.17 * line + 0.05 * NextRandom(&seed));
@@ -525,29 +526,29 @@ void FillWoodGrain(cairo_t* cr, double w, double h) {
             cairo_move_to(cr, 0, baseY + amplitude * std::sin(phase));
             for (double x = 4; x <= w + 4; x += 4)
                 cairo_line_to(cr, x, baseY + amplitude * std::sin(phase + x * frequency));
-            SetColor(cr, 120, 70, 34, 0.28 + 0.2 * NextRandom(&seed));
+            Use(cr, {120, 70, 34}, 0.28 + 0.2 * NextRandom(&seed));
             cairo_set_line_width(cr, 0.8 + 0.8 * NextRandom(&seed));
             cairo_stroke(cr);
         }
         if (NextRandom(&seed) < 0.7) {
             const double kx = w * (0.15 + 0.7 * NextRandom(&seed)), ky = y0 + plankHeight * 0.5;
             EllipsePath(cr, kx, ky, 5, 2.6);
-            SetColor(cr, 110, 62, 30, 0.5);
+            Use(cr, {110, 62, 30}, 0.5);
             cairo_set_line_width(cr, 1.2);
             cairo_stroke(cr);
             EllipsePath(cr, kx, ky, 2, 1.1);
-            SetColor(cr, 110, 62, 30, 0.6);
+            Use(cr, {110, 62, 30}, 0.6);
             cairo_fill(cr);
         }
         if (p > 0) {
             cairo_move_to(cr, 0, y0);
             cairo_line_to(cr, w, y0);
-            SetColor(cr, 96, 54, 26, 0.55);
+            Use(cr, {96, 54, 26}, 0.55);
             cairo_set_line_width(cr, 1.6);
             cairo_stroke(cr);
             cairo_move_to(cr, 0, y0 + 1.5);
             cairo_line_to(cr, w, y0 + 1.5);
-            SetColor(cr, 255, 226, 180, 0.35);
+            Use(cr, {255, 226, 180}, 0.35);
             cairo_set_line_width(cr, 1);
             cairo_stroke(cr);
         }
@@ -558,7 +559,7 @@ void FillWoodGrain(cairo_t* cr, double w, double h) {
     cairo_set_line_width(cr, 4);
     cairo_stroke(cr);
     cairo_rectangle(cr, 5, 5, w - 10, h - 10);
-    SetColor(cr, 255, 228, 182, 0.6);
+    Use(cr, {255, 228, 182}, 0.6);
     cairo_set_line_width(cr, 1.5);
     cairo_stroke(cr);
     cairo_restore(cr);
@@ -602,7 +603,7 @@ void DrawConfetti(cairo_t* cr, double w, double h, int count, unsigned seed, con
         if (shape == 0)
             RoundedRectPath(cr, -size / 2, -size / 5, size, size / 2.5, size / 6);
         else if (shape == 1)
-            cairo_arc(cr, 0, 0, size / 3, 0, 2 * M_PI);
+            CirclePath(cr, 0, 0, size / 3);
         else
             StarPath(cr, 0, 0, size / 2, size / 4.5);
         PaintOutlineThenFill(cr, color, 0.8);

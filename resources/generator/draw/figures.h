@@ -3,7 +3,9 @@
 #pragma once
 
 #include "draw/canvas.h"
-#include "draw/toolkit.h"
+#include "draw/colour.h"
+#include "draw/painting.h"
+#include "draw/paths.h"
 #include "layout.h"
 
 // The game's mascot head, centred on (cx, cy), radius r.

@@ -8,7 +8,7 @@
 // Translucent ellipse: grounds an object without a hard edge.
 void DropShadow(cairo_t* cr, double cx, double cy, double rx, double ry) {
     EllipsePath(cr, cx, cy, rx, ry);
-    SetColor(cr, 0, 0, 0, 0.18);
+    Use(cr, BLACK, 0.18);
     cairo_fill(cr);
 }
 
@@ -27,7 +27,7 @@ void DrawSun(cairo_t* cr, double cx, double cy, double r) {
                  cx + std::cos(angle) * r * 1.6, cy + std::sin(angle) * r * 1.6);
     }
     PaintLine(cr, {255, 196, 40}, std::max(1.5, r * 0.16));
-    EllipsePath(cr, cx, cy, r, r);
+    CirclePath(cr, cx, cy, r);
     PaintShaded(cr, {255, 208, 50}, 1.2);
 }
 
@@ -49,10 +49,10 @@ void DrawTree(cairo_t* cr, double cx, double baseY, double height, Rgb leaves) {
 void DrawFlower(cairo_t* cr, double cx, double cy, double r, Rgb petals) {
     for (int i = 0; i < 5; ++i) {
         const double angle = -M_PI / 2 + i * 2 * M_PI / 5;
-        EllipsePath(cr, cx + std::cos(angle) * r * 0.55, cy + std::sin(angle) * r * 0.55, r * 0.45, r * 0.45);
+        CirclePath(cr, cx + std::cos(angle) * r * 0.55, cy + std::sin(angle) * r * 0.55, r * 0.45);
     }
     PaintFillThenOutline(cr, petals, std::max(0.6, r * 0.1));
-    EllipsePath(cr, cx, cy, r * 0.3, r * 0.3);
+    CirclePath(cr, cx, cy, r * 0.3);
     PaintFillThenOutline(cr, {255, 210, 60}, std::max(0.6, r * 0.08));
 }
 
@@ -90,9 +90,9 @@ void DrawFish(cairo_t* cr, double cx, double cy, double len, Rgb hue, bool facin
     PaintShaded(cr, hue, 0.9);
     LinePath(cr, len * 0.02, -h * 0.7, len * 0.02, h * 0.7);
     PaintLine(cr, Darker(hue, 0.3), std::max(0.6, len * 0.04));
-    EllipsePath(cr, -len * 0.3, -h * 0.2, len * 0.06, len * 0.06);
+    CirclePath(cr, -len * 0.3, -h * 0.2, len * 0.06);
     PaintFlat(cr, WHITE);
-    EllipsePath(cr, -len * 0.31, -h * 0.2, len * 0.03, len * 0.03);
+    CirclePath(cr, -len * 0.31, -h * 0.2, len * 0.03);
     PaintFlat(cr, {20, 20, 30});
     cairo_restore(cr);
 }

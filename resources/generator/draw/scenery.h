@@ -1,9 +1,11 @@
-// Shapes the thirteen scenes share, drawn with the toolkit (toolkit.h).
+// Shapes the thirteen scenes share, drawn with the paths and paints of draw/.
 // Everything is in scene pixels (376 x 270).
 #pragma once
 
 #include "draw/canvas.h"
-#include "draw/toolkit.h"
+#include "draw/colour.h"
+#include "draw/painting.h"
+#include "draw/paths.h"
 
 // ---- backdrops and common pieces
 // Soft dark ellipse under an object.

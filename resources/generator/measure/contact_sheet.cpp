@@ -42,12 +42,12 @@ double CardHeight(const Card& card) {
 void DrawCard(cairo_t* cr, const Card& card, double x, double y) {
     const double w = CardWidth(card), h = CardHeight(card);
     RoundedRectPath(cr, x + 3, y + 6, w, h, 14);
-    SetColor(cr, 120, 70, 90, 0.18);
+    Use(cr, {120, 70, 90}, 0.18);
     cairo_fill(cr);
     RoundedRectPath(cr, x, y, w, h, 14);
-    SetColor(cr, 255, 255, 255);
+    Use(cr, WHITE);
     cairo_fill_preserve(cr);
-    SetColor(cr, 220, 200, 205);
+    Use(cr, {220, 200, 205});
     cairo_set_line_width(cr, 1.5);
     cairo_stroke(cr);
 
@@ -63,7 +63,7 @@ void DrawCard(cairo_t* cr, const Card& card, double x, double y) {
     cairo_paint(cr);
     cairo_restore(cr);
     cairo_rectangle(cr, imageX - 0.5, imageY - 0.5, imageW + 1, imageH + 1);
-    SetColor(cr, 0, 0, 0, 0.15);
+    Use(cr, BLACK, 0.15);
     cairo_set_line_width(cr, 1);
     cairo_stroke(cr);
 
@@ -84,7 +84,7 @@ void DrawCard(cairo_t* cr, const Card& card, double x, double y) {
     cairo_show_text(cr, card.name.c_str());
     penX += nameExtents.x_advance;
     UseFont(cr, FONT_REGULAR, 17);
-    SetColor(cr, 130, 100, 115);
+    Use(cr, {130, 100, 115});
     cairo_move_to(cr, penX, captionY + 6);
     cairo_show_text(cr, caption.c_str());
 
@@ -93,7 +93,7 @@ void DrawCard(cairo_t* cr, const Card& card, double x, double y) {
         UseFont(cr, FONT_REGULAR, 16);
         cairo_text_extents_t figureExtents;
         cairo_text_extents(cr, card.figure.c_str(), &figureExtents);
-        SetColor(cr, 70, 90, 130);
+        Use(cr, {70, 90, 130});
         cairo_move_to(cr, x + (w - figureExtents.x_advance) / 2, captionY + 6 + FIGURE_HEIGHT - 2);
         cairo_show_text(cr, card.figure.c_str());
     }
@@ -119,7 +119,7 @@ double DrawCardRow(cairo_t* cr, const std::vector<Card>& row, double y) {
 void DrawSectionTitle(cairo_t* cr, const char* title, double y, int firstColour) {
     cairo_move_to(cr, MARGIN, y + 44);
     cairo_line_to(cr, SHEET_WIDTH - MARGIN, y + 44);
-    SetColor(cr, 230, 170, 185, 0.6);
+    Use(cr, {230, 170, 185}, 0.6);
     cairo_set_line_width(cr, 3);
     cairo_set_dash(cr, nullptr, 0, 0);
     cairo_stroke(cr);
@@ -127,9 +127,9 @@ void DrawSectionTitle(cairo_t* cr, const char* title, double y, int firstColour)
     double width = 0, height = 0;
     MeasureText(cr, title, &width, &height);
     RoundedRectPath(cr, SHEET_WIDTH / 2.0 - width / 2 - 34, y + 18, width + 68, 52, 26);
-    SetColor(cr, 255, 250, 244);
+    Use(cr, {255, 250, 244});
     cairo_fill_preserve(cr);
-    SetColor(cr, 230, 170, 185);
+    Use(cr, {230, 170, 185});
     cairo_set_line_width(cr, 3);
     cairo_stroke(cr);
     DrawCandyText(cr, title, SHEET_WIDTH / 2.0, y + 44, 36, 0, firstColour);
@@ -138,8 +138,8 @@ void DrawSectionTitle(cairo_t* cr, const char* title, double y, int firstColour)
 // Sky-blue banner with the title lettering and mascots.
 void DrawHeader(cairo_t* cr) {
     cairo_pattern_t* sky = cairo_pattern_create_linear(0, 0, 0, HEADER_HEIGHT);
-    cairo_pattern_add_color_stop_rgb(sky, 0, 140 / 255.0, 200 / 255.0, 250 / 255.0);
-    cairo_pattern_add_color_stop_rgb(sky, 1, 200 / 255.0, 234 / 255.0, 255 / 255.0);
+    AddStop(sky, 0, {140, 200, 250});
+    AddStop(sky, 1, {200, 234, 255});
     cairo_rectangle(cr, 0, 0, SHEET_WIDTH, HEADER_HEIGHT);
     cairo_set_source(cr, sky);
     cairo_fill(cr);
@@ -147,10 +147,9 @@ void DrawHeader(cairo_t* cr) {
     // Cloud bank along the banner's bottom edge.
     for (int i = 0; i < 26; ++i) {
         const double x = i * 84.0, r = 40 + 14 * (i % 3);
-        cairo_new_sub_path(cr);
-        cairo_arc(cr, x, HEADER_HEIGHT + 8 - (i % 2) * 10, r, 0, 2 * M_PI);
+        CirclePath(cr, x, HEADER_HEIGHT + 8 - (i % 2) * 10, r);
     }
-    SetColor(cr, 255, 255, 255);
+    Use(cr, WHITE);
     cairo_fill(cr);
     DrawSparkle(cr, 260, 48, 18, WHITE);
     DrawSparkle(cr, 1790, 60, 22, WHITE);
@@ -160,7 +159,7 @@ void DrawHeader(cairo_t* cr) {
     DrawMascotHead(cr, 150, 98, 52);
     DrawMascotFace(cr, SHEET_WIDTH - 150, 98, 52, FACE_SURPRISED);
     UseFont(cr, FONT_REGULAR, 22);
-    DrawTextCentered(cr, "pictures · buttons · icon", SHEET_WIDTH / 2.0, 158, 70, 90, 130);
+    DrawTextCentered(cr, "pictures · buttons · icon", SHEET_WIDTH / 2.0, 158, {70, 90, 130});
 }
 
 }  // namespace
@@ -217,19 +216,18 @@ void WriteContactSheet(const char* path, const Canvas* pictures, const Canvas* b
     Canvas sheet = NewCanvas(SHEET_WIDTH, static_cast<int>(std::ceil(height)));
     cairo_t* cr = sheet.cr;
     cairo_pattern_t* paper = cairo_pattern_create_linear(0, 0, 0, sheet.height);
-    cairo_pattern_add_color_stop_rgb(paper, 0, 255 / 255.0, 249 / 255.0, 238 / 255.0);
-    cairo_pattern_add_color_stop_rgb(paper, 1, 252 / 255.0, 226 / 255.0, 232 / 255.0);
+    AddStop(paper, 0, {255, 249, 238});
+    AddStop(paper, 1, {252, 226, 232});
     cairo_set_source(cr, paper);
     cairo_paint(cr);
     cairo_pattern_destroy(paper);
     // Faint polka dots on the paper.
     for (int y = HEADER_HEIGHT + 30; y < sheet.height; y += 40) {
         for (int x = 20 + (y / 40 % 2) * 20; x < SHEET_WIDTH; x += 40) {
-            cairo_new_sub_path(cr);
-            cairo_arc(cr, x, y, 3, 0, 2 * M_PI);
+            CirclePath(cr, x, y, 3);
         }
     }
-    SetColor(cr, 240, 190, 200, 0.35);
+    Use(cr, {240, 190, 200}, 0.35);
     cairo_fill(cr);
     DrawHeader(cr);
 

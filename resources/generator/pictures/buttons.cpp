@@ -31,7 +31,7 @@ void DrawRedCross(cairo_t* cr, double cx, double cy, double size) {
     cairo_set_line_width(cr, thickness);
     cairo_stroke_preserve(cr);
     cairo_translate(cr, -thickness * 0.12, -thickness * 0.12);
-    SetColor(cr, 255, 255, 255, 0.35);
+    Use(cr, WHITE, 0.35);
     cairo_set_line_width(cr, thickness * 0.3);
     cairo_stroke(cr);
     cairo_restore(cr);
@@ -79,13 +79,13 @@ void DrawBarButton(Canvas& canvas, const char* word, double textShift) {
     const double w = canvas.width, h = canvas.height;
     FillBackground(canvas, TITLE_BACKGROUND);
     RoundedRectPath(cr, 5, 7, w - 8, h - 10, (h - 10) / 2);
-    SetColor(cr, 0, 0, 0, 0.15);
+    Use(cr, BLACK, 0.15);
     cairo_fill(cr);
     RoundedRectPath(cr, 3, 3, w - 8, h - 10, (h - 10) / 2);
     PaintOutlineThenShadedFill(cr, BAR_BLUE, 3, h - 7, 2.5);
     // Gloss across the upper half.
     RoundedRectPath(cr, 22, 8, w - 46, (h - 10) * 0.36, (h - 10) * 0.18);
-    SetColor(cr, 255, 255, 255, 0.45);
+    Use(cr, WHITE, 0.45);
     cairo_fill(cr);
     DrawCandyText(cr, word, w / 2 + 4 + textShift, h / 2 - 1, 40, 150, 0);
 }
@@ -114,12 +114,12 @@ void DrawNextButton(Canvas& canvas) {
     const double heartX = w / 2, heartY = 70, size = 142;
     cairo_new_path(cr);
     HeartPath(cr, heartX + 2, heartY + 5, size);
-    SetColor(cr, 0, 0, 0, 0.22);
+    Use(cr, BLACK, 0.22);
     cairo_fill(cr);
     HeartPath(cr, heartX, heartY, size);
     PaintOutlineThenShadedFill(cr, HEART_PINK, heartY - size * 0.45, heartY + size * 0.47, 3);
     EllipsePath(cr, heartX - size * 0.26, heartY - size * 0.2, size * 0.1, size * 0.06);
-    SetColor(cr, 255, 255, 255, 0.7);
+    Use(cr, WHITE, 0.7);
     cairo_fill(cr);
     DrawCandyText(cr, "繼續", heartX, heartY - 4, 42, 100, 1);
     DrawArrow(cr, w - 34, 128, 40, M_PI / 2, ARROW_YELLOW);
@@ -167,7 +167,7 @@ void DrawLeaveButton(Canvas& canvas) {
         cairo_set_line_width(cr, 2);
         cairo_stroke(cr);
     }
-    cairo_arc(cr, right + swing - 8, (top + bottom) / 2 + 2, 4, 0, 2 * M_PI);
+    CirclePath(cr, right + swing - 8, (top + bottom) / 2 + 2, 4);
     PaintOutlineThenFill(cr, ARROW_YELLOW, 1.5);
     DrawRedCross(cr, w - 22, 24, 26);
     DrawCandyText(cr, "離開", w / 2, 145, 36, 110, 3);
@@ -191,7 +191,7 @@ void DrawHomeButton(Canvas& canvas) {
     cairo_set_line_width(cr, 4);
     cairo_stroke(cr);
     cairo_restore(cr);
-    cairo_arc(cr, sunX, sunY, 16, 0, 2 * M_PI);
+    CirclePath(cr, sunX, sunY, 16);
     PaintOutlineThenShadedFill(cr, {255, 196, 40}, sunY - 16, sunY + 16, 2);
     // House body, door, window, roof and chimney.
     const double bodyLeft = 34, bodyRight = 120, bodyTop = 66, bodyBottom = 116;
@@ -201,7 +201,7 @@ void DrawHomeButton(Canvas& canvas) {
     PaintOutlineThenShadedFill(cr, {255, 240, 210}, bodyTop, bodyBottom, 2.5);
     RoundedRectPath(cr, 46, 82, 22, 34, 6);
     PaintOutlineThenShadedFill(cr, {60, 140, 220}, 82, 116, 2);
-    cairo_arc(cr, 63, 100, 1.8, 0, 2 * M_PI);
+    CirclePath(cr, 63, 100, 1.8);
     Use(cr, ARROW_YELLOW);
     cairo_fill(cr);
     cairo_rectangle(cr, 82, 78, 26, 22);
@@ -232,7 +232,7 @@ void DrawHintButton(Canvas& canvas, Rgb cloud, const char* digit, Expression moo
     cairo_save(cr);
     cairo_translate(cr, 1, 3);
     CloudPath(cr, 4, 4, w - 10, h - 11, 10);
-    SetColor(cr, 0, 0, 0, 0.13);
+    Use(cr, BLACK, 0.13);
     cairo_fill(cr);
     cairo_restore(cr);
     CloudPath(cr, 4, 4, w - 10, h - 11, 10);

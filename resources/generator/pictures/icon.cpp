@@ -29,34 +29,22 @@ void DrawIconPicture(Canvas& canvas) {
     FillBackground(canvas, WHITE);
     const double scale = canvas.width / 32.0;
     const double outline = (canvas.width <= 16 ? 1.0 : 1.4) / scale;  // pixels, in grid units
-    const Rgb black = {0, 0, 0};
     cairo_save(cr);
     cairo_scale(cr, scale, scale);
     cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
     // Sprout: two leaves.
     cairo_new_path(cr);
-    cairo_save(cr);
-    cairo_translate(cr, 9.8, 3.9);
-    cairo_rotate(cr, -0.45);
-    cairo_scale(cr, 3.6, 2.1);
-    cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
-    cairo_restore(cr);
-    cairo_save(cr);
-    cairo_translate(cr, 17.2, 3.3);
-    cairo_rotate(cr, 0.4);
-    cairo_scale(cr, 3.8, 2.2);
-    cairo_new_sub_path(cr);
-    cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
-    cairo_restore(cr);
-    Use(cr, black);
+    EllipsePath(cr, 9.8, 3.9, 3.6, 2.1, -0.45);
+    EllipsePath(cr, 17.2, 3.3, 3.8, 2.2, 0.4);
+    Use(cr, BLACK);
     cairo_set_line_width(cr, 2 * outline);
     cairo_stroke_preserve(cr);
     Use(cr, {0, 190, 0});
     cairo_fill(cr);
     // Head.
-    cairo_arc(cr, 13.6, 17.2, 12.2, 0, 2 * M_PI);
-    Use(cr, black);
+    CirclePath(cr, 13.6, 17.2, 12.2);
+    Use(cr, BLACK);
     cairo_set_line_width(cr, 2 * outline);
     cairo_stroke_preserve(cr);
     cairo_pattern_t* shade = cairo_pattern_create_radial(9.5, 12.5, 1, 13.6, 17.2, 12.2);
@@ -68,7 +56,7 @@ void DrawIconPicture(Canvas& canvas) {
     // Eyes and smile.
     EllipsePath(cr, 9.4, 15.2, 1.8, 2.6);
     EllipsePath(cr, 16.8, 15.2, 1.8, 2.6);
-    Use(cr, black);
+    Use(cr, BLACK);
     cairo_fill(cr);
     cairo_arc(cr, 13.1, 18.6, 4.4, 0.22 * M_PI, 0.78 * M_PI);
     cairo_set_line_width(cr, canvas.width <= 16 ? 2.0 : 1.6);
@@ -76,16 +64,16 @@ void DrawIconPicture(Canvas& canvas) {
     // Magnifying glass over the lower right.
     cairo_move_to(cr, 27.5, 27.5);
     cairo_line_to(cr, 30.3, 30.3);
-    Use(cr, black);
+    Use(cr, BLACK);
     cairo_set_line_width(cr, 3.6 + 2 * outline);
     cairo_stroke_preserve(cr);
     Use(cr, {200, 0, 0});
     cairo_set_line_width(cr, 3.6);
     cairo_stroke(cr);
-    cairo_arc(cr, 24.2, 24.2, 4.4, 0, 2 * M_PI);
+    CirclePath(cr, 24.2, 24.2, 4.4);
     Use(cr, {215, 245, 255});
     cairo_fill_preserve(cr);
-    Use(cr, black);
+    Use(cr, BLACK);
     cairo_set_line_width(cr, 2.4 + 2 * outline);
     cairo_stroke_preserve(cr);
     Use(cr, {0, 90, 255});

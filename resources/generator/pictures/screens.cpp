@@ -15,18 +15,13 @@ constexpr KidLook KID_LOOKS[] = {
     {{214, 160, 120}, {40, 32, 36}, {170, 100, 220}, {60, 130, 120}, HAIR_SPIKY},
 };
 
-// Adds an Rgb colour stop.
-void AddStop(cairo_pattern_t* pattern, double offset, Rgb color, double alpha = 1.0) {
-    cairo_pattern_add_color_stop_rgba(pattern, offset, color.r / 255.0, color.g / 255.0, color.b / 255.0, alpha);
-}
-
 // A cloud with an INK outline, a top-lit fill and a soft shadow below.
 void DrawOutlinedCloud(cairo_t* cr, double x, double y, double w, double h, int bumps, Rgb fill) {
     cairo_save(cr);
     cairo_new_path(cr);
     cairo_translate(cr, 0, 8);
     CloudPath(cr, x, y, w, h, bumps);
-    SetColor(cr, 0, 0, 0, 0.12);
+    Use(cr, BLACK, 0.12);
     cairo_fill(cr);
     cairo_restore(cr);
     CloudPath(cr, x, y, w, h, bumps);
@@ -37,10 +32,9 @@ void DrawOutlinedCloud(cairo_t* cr, double x, double y, double w, double h, int 
 void DrawDustPuffs(cairo_t* cr, double cx, double groundY, double size) {
     for (int i = 0; i < 3; ++i) {
         const double px = cx + (i - 1) * size * 0.9, py = groundY - size * (0.2 + 0.15 * (i % 2));
-        cairo_new_sub_path(cr);
-        cairo_arc(cr, px, py, size * (0.45 - 0.08 * (i % 2)), 0, 2 * M_PI);
+        CirclePath(cr, px, py, size * (0.45 - 0.08 * (i % 2)));
     }
-    SetColor(cr, 255, 255, 255, 0.8);
+    Use(cr, WHITE, 0.8);
     cairo_fill(cr);
 }
 
@@ -55,7 +49,7 @@ void DrawHeart(cairo_t* cr, double cx, double cy, double size, Rgb color) {
 void DrawSmallTitle(cairo_t* cr, double right, double bottom) {
     cairo_new_path(cr);
     RoundedRectPath(cr, right - 300, bottom - 56, 300, 48, 24);
-    SetColor(cr, 255, 255, 255, 0.55);
+    Use(cr, WHITE, 0.55);
     cairo_fill(cr);
     DrawTitleLettering(cr, right - 150, bottom - 32, 270);
 }
@@ -73,8 +67,7 @@ void DrawTitlePicture(Canvas& canvas) {
         for (int column = 0; column < 12; ++column) {
             const double x = 24 + column * 46 + (row % 2) * 23, y = 20 + row * 44;
             if (x > 520 - row * 10) continue;
-            cairo_new_sub_path(cr);
-            cairo_arc(cr, x, y, 5, 0, 2 * M_PI);
+            CirclePath(cr, x, y, 5);
         }
     }
     Use(cr, deeperPink, 0.6);
@@ -105,13 +98,15 @@ void DrawTitlePicture(Canvas& canvas) {
     const double flowers[][2] = {{180, 330}, {140, 410}, {70, 500}, {430, 400}, {470, 470}, {530, 560}};
     for (int i = 0; i < 6; ++i) {
         const double fx = flowers[i][0], fy = flowers[i][1];
+        // Raw arcs, not CirclePath: cairo joins each petal to the one before
+        // with a line, and that line's outline is part of this picture.
         for (int petal = 0; petal < 5; ++petal) {
             const double angle = petal * 2 * M_PI / 5;
             cairo_arc(cr, fx + 7 * std::cos(angle), fy + 7 * std::sin(angle), 5.5, 0, 2 * M_PI);
             cairo_close_path(cr);
         }
         PaintOutlineThenFill(cr, i % 2 ? WHITE : Rgb{255, 170, 200}, 1.2);
-        cairo_arc(cr, fx, fy, 4, 0, 2 * M_PI);
+        CirclePath(cr, fx, fy, 4);
         PaintOutlineThenFill(cr, {255, 206, 36}, 1);
     }
 
@@ -184,8 +179,7 @@ void DrawClearedPicture(Canvas& canvas) {
         cairo_rotate(cr, side * 0.35);
         RoundedRectPath(cr, -26, -42, 52, 78, 24);
         for (int finger = 0; finger < 3; ++finger) {
-            cairo_new_sub_path(cr);
-            cairo_arc(cr, -16 + finger * 16, -44, 10, 0, 2 * M_PI);
+            CirclePath(cr, -16 + finger * 16, -44, 10);
         }
         cairo_restore(cr);
         PaintOutlineThenShadedFill(cr, {255, 200, 62}, hy - 60, hy + 40, 3);
@@ -216,8 +210,8 @@ void DrawGameOverPicture(Canvas& canvas) {
     for (int i = 0; i < 60; ++i) {
         const double x = 330 + NextRandom(&seed) * (w - 330), y = NextRandom(&seed) * 300;
         const double r = 0.8 + 1.8 * NextRandom(&seed);
-        cairo_arc(cr, x, y, r, 0, 2 * M_PI);
-        SetColor(cr, 255, 255, 255, 0.35 + 0.4 * NextRandom(&seed));
+        CirclePath(cr, x, y, r);
+        Use(cr, WHITE, 0.35 + 0.4 * NextRandom(&seed));
         cairo_fill(cr);
     }
 
@@ -230,17 +224,13 @@ void DrawGameOverPicture(Canvas& canvas) {
         cairo_move_to(cr, x, y);
         cairo_line_to(cr, x - 5, y + 18);
     }
-    SetColor(cr, 140, 200, 255, 0.75);
+    Use(cr, {140, 200, 255}, 0.75);
     cairo_set_line_width(cr, 3.5);
     cairo_stroke(cr);
 
     // Puddle of tears at the kid's feet.
-    cairo_save(cr);
-    cairo_translate(cr, kidX, 548);
-    cairo_scale(cr, 190, 22);
-    cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
-    cairo_restore(cr);
-    SetColor(cr, 120, 190, 255, 0.45);
+    EllipsePath(cr, kidX, 548, 190, 22);
+    Use(cr, {120, 190, 255}, 0.45);
     cairo_fill(cr);
     DrawKid(cr, kidX, 545, 365, KID_LOOKS[0], POSE_CRY, false);
 
@@ -253,7 +243,7 @@ void DrawGameOverPicture(Canvas& canvas) {
 void DrawFinalPicture(Canvas& canvas) {
     cairo_t* cr = canvas.cr;
     const double w = canvas.width, h = canvas.height, cx = w / 2, cy = h / 2 - 10;
-    SetColor(cr, 255, 226, 110);
+    Use(cr, {255, 226, 110});
     cairo_paint(cr);
     for (int i = 0; i < 32; ++i) {
         const double a0 = i * 2 * M_PI / 32, a1 = a0 + M_PI / 32;
@@ -262,7 +252,7 @@ void DrawFinalPicture(Canvas& canvas) {
         cairo_line_to(cr, cx + 1200 * std::cos(a1), cy + 1200 * std::sin(a1));
         cairo_close_path(cr);
     }
-    SetColor(cr, 255, 160, 190);
+    Use(cr, {255, 160, 190});
     cairo_fill(cr);
     cairo_pattern_t* glow = cairo_pattern_create_radial(cx, cy, 150, cx, cy, 620);
     AddStop(glow, 0, {255, 250, 220}, 0.8);
@@ -279,10 +269,10 @@ void DrawFinalPicture(Canvas& canvas) {
 
     // Round frame: shadow, gold ring, sky inside.
     const double frameR = 232;
-    cairo_arc(cr, cx + 6, cy + 10, frameR + 16, 0, 2 * M_PI);
-    SetColor(cr, 0, 0, 0, 0.18);
+    CirclePath(cr, cx + 6, cy + 10, frameR + 16);
+    Use(cr, BLACK, 0.18);
     cairo_fill(cr);
-    cairo_arc(cr, cx, cy, frameR + 16, 0, 2 * M_PI);
+    CirclePath(cr, cx, cy, frameR + 16);
     cairo_pattern_t* gold = cairo_pattern_create_linear(cx - frameR, cy - frameR, cx + frameR, cy + frameR);
     AddStop(gold, 0, {255, 236, 140});
     AddStop(gold, 0.5, {240, 180, 40});
@@ -296,11 +286,11 @@ void DrawFinalPicture(Canvas& canvas) {
     // Studs around the ring.
     for (int i = 0; i < 24; ++i) {
         const double a = i * 2 * M_PI / 24;
-        cairo_arc(cr, cx + (frameR + 8) * std::cos(a), cy + (frameR + 8) * std::sin(a), 3.2, 0, 2 * M_PI);
-        SetColor(cr, 255, 248, 210);
+        CirclePath(cr, cx + (frameR + 8) * std::cos(a), cy + (frameR + 8) * std::sin(a), 3.2);
+        Use(cr, {255, 248, 210});
         cairo_fill(cr);
     }
-    cairo_arc(cr, cx, cy, frameR, 0, 2 * M_PI);
+    CirclePath(cr, cx, cy, frameR);
     cairo_save(cr);
     cairo_clip_preserve(cr);
     cairo_pattern_t* sky = cairo_pattern_create_linear(0, cy - frameR, 0, cy + frameR);
@@ -314,7 +304,7 @@ void DrawFinalPicture(Canvas& canvas) {
     // Clouds in the portrait's sky, then the friends in two rows.
     CloudPath(cr, cx - 200, cy - 190, 150, 60, 7);
     CloudPath(cr, cx + 60, cy - 170, 130, 54, 7);
-    SetColor(cr, 255, 255, 255, 0.9);
+    Use(cr, WHITE, 0.9);
     cairo_fill(cr);
     DrawKid(cr, cx - 135, cy + 95, 190, KID_LOOKS[3], POSE_WAVE, true);
     DrawKid(cr, cx + 135, cy + 95, 190, KID_LOOKS[4], POSE_WAVE, false);
@@ -322,7 +312,7 @@ void DrawFinalPicture(Canvas& canvas) {
     DrawKid(cr, cx + 75, cy + 190, 230, KID_LOOKS[2], POSE_STAND, false);
     DrawMascotHead(cr, cx, cy - 120, 40);
     cairo_restore(cr);
-    cairo_arc(cr, cx, cy, frameR, 0, 2 * M_PI);
+    CirclePath(cr, cx, cy, frameR);
     Use(cr, INK);
     cairo_set_line_width(cr, 4);
     cairo_stroke(cr);

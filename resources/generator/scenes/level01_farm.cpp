@@ -85,9 +85,9 @@ void DrawSilo(cairo_t* cr, double left, double top, double right, double bottom,
     DropShadow(cr, cx + 4, bottom, w * 0.62, 4);
     cairo_pattern_t* shade = cairo_pattern_create_linear(left, 0, right, 0);
     const Rgb lit = Lighter(body, 0.35), dark = Darker(body, 0.3);
-    cairo_pattern_add_color_stop_rgb(shade, 0, dark.r / 255.0, dark.g / 255.0, dark.b / 255.0);
-    cairo_pattern_add_color_stop_rgb(shade, 0.35, lit.r / 255.0, lit.g / 255.0, lit.b / 255.0);
-    cairo_pattern_add_color_stop_rgb(shade, 1, dark.r / 255.0, dark.g / 255.0, dark.b / 255.0);
+    AddStop(shade, 0, dark);
+    AddStop(shade, 0.35, lit);
+    AddStop(shade, 1, dark);
     RectPath(cr, left, top + domeH, w, bottom - top - domeH);
     cairo_set_source(cr, shade);
     cairo_fill_preserve(cr);
@@ -104,9 +104,7 @@ void DrawSilo(cairo_t* cr, double left, double top, double right, double bottom,
     LinePath(cr, right - 4, top + domeH + 4, right - 4, bottom);
     for (double y = top + domeH + 8; y < bottom; y += 8) LinePath(cr, right - 9, y, right - 4, y);
     PaintLine(cr, SILO_CHARCOAL, 0.9);
-    cairo_new_sub_path(cr);
-    cairo_arc(cr, cx, top + domeH, w / 2, M_PI, 2 * M_PI);
-    cairo_close_path(cr);
+    DomePath(cr, cx, top + domeH, w / 2);
     PaintShaded(cr, SILO_SILVER, 1.0);
 }
 
@@ -178,7 +176,7 @@ void DrawHen(cairo_t* cr, double cx, double cy) {
     PaintFillThenOutline(cr, HEN_WHITE, 0.8);
     EllipsePath(cr, cx, cy, 9, 6.5);
     PaintShaded(cr, HEN_WHITE_2, 0.9);
-    EllipsePath(cr, cx - 7, cy - 6, 4.2, 4.2);
+    CirclePath(cr, cx - 7, cy - 6, 4.2);
     PaintShaded(cr, HEN_WHITE_2, 0.9);
     EllipsePath(cr, cx - 7.5, cy - 10.5, 1.8, 1.6);
     PaintFlat(cr, HEN_RED);
@@ -186,7 +184,7 @@ void DrawHen(cairo_t* cr, double cx, double cy) {
     cairo_line_to(cr, cx - 14, cy - 5);
     cairo_line_to(cr, cx - 11, cy - 4);
     PaintFlat(cr, HEN_GOLD);
-    EllipsePath(cr, cx - 8, cy - 6.5, 0.8, 0.8);
+    CirclePath(cr, cx - 8, cy - 6.5, 0.8);
     PaintFlat(cr, HEN_BLACK);
 }
 
@@ -205,7 +203,7 @@ void DrawFence(cairo_t* cr, double railY) {
 // Round hay bale with its spiral.
 void DrawHayBale(cairo_t* cr, double cx, double cy, double r) {
     DropShadow(cr, cx, cy + r, r * 1.1, 2.5);
-    EllipsePath(cr, cx, cy, r, r);
+    CirclePath(cr, cx, cy, r);
     PaintShaded(cr, HAY_BALE_TAN, 1);
     cairo_arc(cr, cx, cy, r * 0.6, 0, 1.6 * M_PI);
     cairo_arc(cr, cx, cy, r * 0.3, 1.6 * M_PI, 3.2 * M_PI);
@@ -250,7 +248,7 @@ void DrawFarmScene(cairo_t* cr, bool altered) {
         const double spots[][2] = {{-15, -7}, {-5, 1}, {8, -8}, {15, 4}, {0, -8.5}, {-14, 6}, {5, 9}, {15, -5},
                                    {-6, -5}, {9, 2}};
         for (const auto& spot : spots) {
-            EllipsePath(cr, apples.cx + spot[0], apples.cy + spot[1], 4, 4);
+            CirclePath(cr, apples.cx + spot[0], apples.cy + spot[1], 4);
             PaintShaded(cr, APPLE_TREE_RED, 0.8);
         }
     }

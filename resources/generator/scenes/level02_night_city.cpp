@@ -104,9 +104,9 @@ void DrawCar(cairo_t* cr, double left, double groundY, double length, Rgb paint)
     RoundedRectPath(cr, left + 1, groundY - h * 0.5, 3, 3.5, 1);
     PaintFlat(cr, CAR_RED);
     for (double wx : {left + length * 0.22, left + length * 0.78}) {
-        EllipsePath(cr, wx, groundY - h * 0.18, h * 0.2, h * 0.2);
+        CirclePath(cr, wx, groundY - h * 0.18, h * 0.2);
         PaintFillThenOutline(cr, CAR_CHARCOAL, 1);
-        EllipsePath(cr, wx, groundY - h * 0.18, h * 0.09, h * 0.09);
+        CirclePath(cr, wx, groundY - h * 0.18, h * 0.09);
         PaintFlat(cr, CAR_SILVER);
     }
 }
@@ -124,10 +124,10 @@ void DrawTrafficLight(cairo_t* cr, const SceneArea& spot, bool green) {
         const bool on = (i == 0 && !green) || (i == 2 && green);
         const double y = top + step * (i + 0.5);
         if (on) {
-            EllipsePath(cr, cx, y, 5.5, 5.5);
+            CirclePath(cr, cx, y, 5.5);
             PaintFlat(cr, lamps[i], 0.35);
         }
-        EllipsePath(cr, cx, y, 3.6, 3.6);
+        CirclePath(cr, cx, y, 3.6);
         PaintFillThenOutline(cr, on ? lamps[i] : Darker(lamps[i], 0.72), 0.7);
     }
 }
@@ -154,7 +154,7 @@ void DrawShopDoor(cairo_t* cr, const SceneArea& spot, bool open) {
         PaintShaded(cr, SHOP_DOOR_BROWN, 1);
         RoundedRectPath(cr, l + 5, t + 5, w - 10, h * 0.4, 3);
         PaintShaded(cr, SHOP_DOOR_PEACH_2, 0.8);
-        EllipsePath(cr, l + w - 5, t + h * 0.6, 1.6, 1.6);
+        CirclePath(cr, l + w - 5, t + h * 0.6, 1.6);
         PaintFlat(cr, SHOP_DOOR_YELLOW);
     }
 }
@@ -170,25 +170,25 @@ void DrawNightCityScene(cairo_t* cr, bool altered) {
     for (int i = 0; i < 60; ++i) {
         const double x = NextRandom(&seed) * SCENE_WIDTH, y = NextRandom(&seed) * 120;
         const double r = 0.5 + NextRandom(&seed) * 0.9;
-        EllipsePath(cr, x, y, r, r);
+        CirclePath(cr, x, y, r);
         PaintFlat(cr, BACKDROP_CREAM, 0.5 + NextRandom(&seed) * 0.5);
     }
     // Moon: full, or a crescent in the changed copy.
-    EllipsePath(cr, moon.cx, moon.cy, 13, 13);
+    CirclePath(cr, moon.cx, moon.cy, 13);
     PaintFlat(cr, MOON_CREAM, 0.15);
     if (!altered) {
-        EllipsePath(cr, moon.cx, moon.cy, 10, 10);
+        CirclePath(cr, moon.cx, moon.cy, 10);
         PaintShaded(cr, MOON_CREAM_2, 0.8);
-        EllipsePath(cr, moon.cx - 3, moon.cy - 2, 2.5, 2.5);
-        EllipsePath(cr, moon.cx + 4, moon.cy + 3, 1.8, 1.8);
+        CirclePath(cr, moon.cx - 3, moon.cy - 2, 2.5);
+        CirclePath(cr, moon.cx + 4, moon.cy + 3, 1.8);
         PaintFlat(cr, MOON_SAND);
     } else {
         // Crescent: the disc with an offset disc cut away.
         cairo_push_group(cr);
-        EllipsePath(cr, moon.cx, moon.cy, 10, 10);
+        CirclePath(cr, moon.cx, moon.cy, 10);
         PaintShaded(cr, MOON_CREAM_2, 0);
         cairo_set_operator(cr, CAIRO_OPERATOR_CLEAR);
-        EllipsePath(cr, moon.cx + 5.5, moon.cy - 3.5, 9, 9);
+        CirclePath(cr, moon.cx + 5.5, moon.cy - 3.5, 9);
         cairo_fill(cr);
         cairo_pop_group_to_source(cr);
         cairo_paint(cr);
@@ -221,7 +221,7 @@ void DrawNightCityScene(cairo_t* cr, bool altered) {
     RectPath(cr, 112, 104, 116, 14);
     PaintFillThenOutline(cr, SHOP_CHARCOAL, 1);
     UseFont(cr, FONT_BOLD, 10);
-    DrawTextCentered(cr, "BAKERY", 170, 111.5, 255, 220, 140);
+    DrawTextCentered(cr, "BAKERY", 170, 111.5, {255, 220, 140});
     for (int i = 0; i < 8; ++i) {
         cairo_move_to(cr, 110 + i * 15, 126);
         cairo_line_to(cr, 125 + i * 15, 126);
@@ -253,9 +253,9 @@ void DrawNightCityScene(cairo_t* cr, bool altered) {
     PaintFlat(cr, STREET_LAMP_PEACH, 0.25);
     RectPath(cr, 18.5, 150, 3, 56);
     PaintShaded(cr, STREET_LAMP_CHARCOAL, 0.6);
-    EllipsePath(cr, 20, 146, 9, 9);
+    CirclePath(cr, 20, 146, 9);
     PaintFlat(cr, STREET_LAMP_SAND, 0.3);
-    EllipsePath(cr, 20, 147, 5, 5);
+    CirclePath(cr, 20, 147, 5);
     PaintShaded(cr, STREET_LAMP_SAND_2, 0.8);
     DrawTrafficLight(cr, light, altered);
     // The parked car is gone in the changed copy.

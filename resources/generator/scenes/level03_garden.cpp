@@ -97,7 +97,7 @@ void DrawBirdhouse(cairo_t* cr, const SceneArea& spot, Rgb roof) {
     PaintShaded(cr, BIRDHOUSE_BROWN, 0.8);
     RectPath(cr, cx - 12, spot.top + 15, 24, spot.bottom - spot.top - 20);
     PaintShaded(cr, BIRDHOUSE_SAND, 1);
-    EllipsePath(cr, cx, spot.top + 25, 4, 4);
+    CirclePath(cr, cx, spot.top + 25, 4);
     PaintFlat(cr, BIRDHOUSE_DARK_BROWN);
     LinePath(cr, cx, spot.top + 31, cx, spot.top + 35);
     PaintLine(cr, BIRDHOUSE_BROWN_2, 1.6);
@@ -121,7 +121,7 @@ void DrawLadybird(cairo_t* cr, double cx, double cy) {
     PaintLine(cr, LADYBIRD_BLACK, 0.6);
     const double spots[4][2] = {{-1.7, -1}, {1.7, -1}, {-1.5, 1.8}, {1.5, 1.8}};
     for (const auto& spot : spots) {
-        EllipsePath(cr, cx + spot[0], cy + spot[1], 0.8, 0.8);
+        CirclePath(cr, cx + spot[0], cy + spot[1], 0.8);
         PaintFlat(cr, LADYBIRD_BLACK);
     }
 }
@@ -139,7 +139,7 @@ void DrawSnail(cairo_t* cr, double cx, double baseY, double facing) {
     LinePath(cr, 11, -8, 13, -14);
     LinePath(cr, 12.5, -8, 16, -12.5);
     PaintLine(cr, SNAIL_GREY, 0.8);
-    EllipsePath(cr, -3, -8, 7.5, 7.5);
+    CirclePath(cr, -3, -8, 7.5);
     PaintShaded(cr, SNAIL_BROWN, 0.8);
     cairo_arc(cr, -3, -8, 4.6, 0, 1.5 * M_PI);
     cairo_arc(cr, -2.2, -8.6, 2, 1.5 * M_PI, 3 * M_PI);

@@ -89,7 +89,7 @@ void DrawTurtle(cairo_t* cr, double cx, double cy, Rgb shell) {
     }
     EllipsePath(cr, cx + 25, cy, 7, 5.5);
     PaintShaded(cr, skin, 0.8);
-    EllipsePath(cr, cx + 28, cy - 1.5, 1.2, 1.2);
+    CirclePath(cr, cx + 28, cy - 1.5, 1.2);
     PaintFlat(cr, TURTLE_BLACK);
     EllipsePath(cr, cx, cy, 20, 14);
     PaintShaded(cr, shell, 1.1);
@@ -134,13 +134,13 @@ void DrawEel(cairo_t* cr, double headX, double tailX, double midY, double phase)
     cairo_set_line_width(cr, 6.5);
     cairo_stroke(cr);
     for (double x = headX + 10; x < tailX - 4; x += 8) {
-        EllipsePath(cr, x, EelY(x, midY, phase) - 0.6, 1.1, 1.1);
+        CirclePath(cr, x, EelY(x, midY, phase) - 0.6, 1.1);
     }
     PaintFlat(cr, EEL_DARK_GREEN);
     const double headY = EelY(headX + 3, midY, phase);
     EllipsePath(cr, headX + 3, headY, 5.5, 4.5);
     PaintShaded(cr, body, 0.8);
-    EllipsePath(cr, headX + 2, headY - 1.2, 1, 1);
+    CirclePath(cr, headX + 2, headY - 1.2, 1);
     PaintFlat(cr, EEL_SAND);
 }
 
@@ -234,7 +234,7 @@ void DrawCrab(cairo_t* cr, double cx, double baseY) {
     for (double side : {-1.0, 1.0}) {
         EllipsePath(cr, cx + side * 11, baseY - 9, 3, 2.4);
         PaintShaded(cr, CRAB_RED, 0.6);
-        EllipsePath(cr, cx + side * 2.5, baseY - 11.5, 1, 1);
+        CirclePath(cr, cx + side * 2.5, baseY - 11.5, 1);
         PaintFlat(cr, TURTLE_BLACK);
     }
     EllipsePath(cr, cx, baseY - 5, 7, 4.5);
@@ -279,7 +279,7 @@ void DrawSeahorse(cairo_t* cr, double cx, double cy) {
     PaintShaded(cr, SEAHORSE_YELLOW, 0.6);
     EllipsePath(cr, cx, cy - 11, 3.6, 3.2);
     PaintShaded(cr, SEAHORSE_YELLOW, 0.7);
-    EllipsePath(cr, cx - 0.8, cy - 11.5, 0.9, 0.9);
+    CirclePath(cr, cx - 0.8, cy - 11.5, 0.9);
     PaintFlat(cr, TURTLE_BLACK);
 }
 
@@ -305,13 +305,13 @@ void DrawClownfish(cairo_t* cr, double cx, double cy, bool facingRight) {
 
 // Rising bubbles: open circles with a glint.
 void DrawBubble(cairo_t* cr, double cx, double cy, double r) {
-    EllipsePath(cr, cx, cy, r, r);
+    CirclePath(cr, cx, cy, r);
     PaintFlat(cr, BUBBLE_ICE, 0.25);
-    EllipsePath(cr, cx, cy, r, r);
-    SetColor(cr, 235, 252, 255, 0.8);
+    CirclePath(cr, cx, cy, r);
+    Use(cr, {235, 252, 255}, 0.8);
     cairo_set_line_width(cr, 0.8);
     cairo_stroke(cr);
-    EllipsePath(cr, cx - r * 0.35, cy - r * 0.35, r * 0.25, r * 0.25);
+    CirclePath(cr, cx - r * 0.35, cy - r * 0.35, r * 0.25);
     PaintFlat(cr, WHITE, 0.9);
 }
 

@@ -216,9 +216,9 @@ void DrawKitchenScene(cairo_t* cr, bool altered) {
     cairo_stroke(cr);
     LinePath(cr, 356, 80, 356, 96);
     PaintLine(cr, UTENSIL_CHARCOAL, 3);
-    EllipsePath(cr, 356, 112, 14, 14);
+    CirclePath(cr, 356, 112, 14);
     PaintShaded(cr, UTENSIL_ORANGE, 1);
-    EllipsePath(cr, 356, 112, 10, 10);
+    CirclePath(cr, 356, 112, 10);
     PaintFlat(cr, UTENSIL_BROWN);
     // Counter top with the spoon lying near its front.
     RectPath(cr, 58, 150, SCENE_WIDTH - 58, 13);
@@ -228,7 +228,7 @@ void DrawKitchenScene(cairo_t* cr, bool altered) {
     DrawWoodenSpoon(cr, spoon.cx, spoon.cy + 0.5, 44, altered ? -1 : 1);
     // Bowl of fruit and the sink on the counter.
     for (int i = 0; i < 4; ++i) {
-        EllipsePath(cr, 94 + i * 8, 142 - (i % 2) * 4, 5.5, 5.5);
+        CirclePath(cr, 94 + i * 8, 142 - (i % 2) * 4, 5.5);
         const Rgb fruit[4] = {FRUIT_BOWL_RED, FRUIT_BOWL_GOLD, FRUIT_BOWL_LEAF_GREEN, FRUIT_BOWL_ORANGE};
         PaintShaded(cr, fruit[i], 0.7);
     }
@@ -260,7 +260,7 @@ void DrawKitchenScene(cairo_t* cr, bool altered) {
         if (altered && i == 0) DrawClothOverHandle(cr, cloth.left + 2, cloth.top + 2, cloth.w - 3, cloth.h - 3);
         RectPath(cr, x - 25, 190, 50, 58);
         PaintShaded(cr, DRAWER_SILVER, 1);
-        EllipsePath(cr, x + 18, 204, 2.2, 2.2);
+        CirclePath(cr, x + 18, 204, 2.2);
         PaintShaded(cr, DRAWER_SILVER_2, 0.6);
     }
     // Chequered floor.

@@ -116,7 +116,7 @@ void DrawGarland(cairo_t* cr, double left, double right, double topY) {
     for (double t = 0.1; t < 1; t += 0.2) {
         const double x = left + (right - left) * t;
         const double y = topY + sag * std::sin(t * 2 * M_PI - M_PI / 2) * 0.5 + sag * 0.5;
-        EllipsePath(cr, x, y + 2, 2.4, 2.4);
+        CirclePath(cr, x, y + 2, 2.4);
         PaintShaded(cr, GARLAND_RED, 0.5);
     }
 }
@@ -131,7 +131,7 @@ void DrawSlippers(cairo_t* cr, double cx, double cy, double facing) {
         PaintShaded(cr, SLIPPERS_BLUE, 0.8);
         EllipsePath(cr, 7, y, 7, 4.6);
         PaintShaded(cr, SLIPPERS_BLUE_2, 0.6);
-        EllipsePath(cr, 13.5, y, 2.2, 2.2);
+        CirclePath(cr, 13.5, y, 2.2);
         PaintFlat(cr, SLIPPERS_WHITE);
     }
     cairo_restore(cr);
@@ -142,7 +142,7 @@ void DrawYarnBall(cairo_t* cr, double cx, double cy, double r) {
     cairo_move_to(cr, cx + r * 0.7, cy + r * 0.6);
     cairo_curve_to(cr, cx + r * 1.2, cy + r, cx + r * 1.3, cy + r * 0.6, cx + r * 1.5, cy + r * 0.9);
     PaintLine(cr, YARN_BALL_YELLOW, 0.9);
-    EllipsePath(cr, cx, cy, r, r);
+    CirclePath(cr, cx, cy, r);
     PaintShaded(cr, YARN_BALL_YELLOW_2, 0.8);
     for (double a = -0.6; a < 1.0; a += 0.5) {
         cairo_save(cr);
@@ -158,9 +158,9 @@ void DrawYarnBall(cairo_t* cr, double cx, double cy, double r) {
 
 // Round wall clock with its hands at ten past ten.
 void DrawWallClock(cairo_t* cr, double cx, double cy, double r) {
-    EllipsePath(cr, cx, cy, r, r);
+    CirclePath(cr, cx, cy, r);
     PaintShaded(cr, CLOCK_WOOD, 1);
-    EllipsePath(cr, cx, cy, r * 0.78, r * 0.78);
+    CirclePath(cr, cx, cy, r * 0.78);
     PaintFlat(cr, CLOCK_FACE);
     for (int i = 0; i < 12; i += 3) {
         const double a = i * M_PI / 6;
@@ -201,9 +201,9 @@ void DrawBookShelf(cairo_t* cr, double left, double boardY) {
 void DrawLogBasket(cairo_t* cr, double cx, double baseY) {
     DropShadow(cr, cx, baseY, 20, 3);
     for (double dx : {-8.0, 0.0, 8.0}) {
-        EllipsePath(cr, cx + dx, baseY - 17 - std::fabs(dx) * 0.2, 4.5, 4.5);
+        CirclePath(cr, cx + dx, baseY - 17 - std::fabs(dx) * 0.2, 4.5);
         PaintShaded(cr, LOG_BROWN, 0.7);
-        EllipsePath(cr, cx + dx, baseY - 17 - std::fabs(dx) * 0.2, 2.6, 2.6);
+        CirclePath(cr, cx + dx, baseY - 17 - std::fabs(dx) * 0.2, 2.6);
         PaintFlat(cr, LOG_CREAM);
     }
     cairo_move_to(cr, cx - 16, baseY - 14);
@@ -266,7 +266,7 @@ void DrawFiresideScene(cairo_t* cr, bool altered) {
     RectPath(cr, 26, 18, 76, 70);
     PaintFillThenOutline(cr, NIGHT_WINDOW_CREAM, 1);
     FillGradientRect(cr, 30, 22, 68, 62, NIGHT_WINDOW_NAVY, NIGHT_WINDOW_PLUM);
-    EllipsePath(cr, 80, 38, 7, 7);
+    CirclePath(cr, 80, 38, 7);
     PaintFlat(cr, NIGHT_WINDOW_CREAM_2);
     LinePath(cr, 64, 22, 64, 84);
     LinePath(cr, 30, 53, 98, 53);

@@ -123,13 +123,13 @@ void DrawCookieJar(cairo_t* cr, double cx, double baseY, double w, double h, boo
             const double x = cx - w / 2 + 7 + (i % 3) * ((w - 14) / 2), y = baseY - 6 - (i / 3) * 8 - (i % 2) * 1.5;
             EllipsePath(cr, x, y, 6, 4);
             PaintShaded(cr, COOKIE_JAR_TAN, 0.6);
-            EllipsePath(cr, x - 1.5, y - 0.8, 0.9, 0.9);
-            EllipsePath(cr, x + 2, y + 0.5, 0.9, 0.9);
+            CirclePath(cr, x - 1.5, y - 0.8, 0.9);
+            CirclePath(cr, x + 2, y + 0.5, 0.9);
             PaintFlat(cr, COOKIE_JAR_DARK_BROWN);
         }
     }
     RoundedRectPath(cr, cx - w / 2, baseY - h, w, h, 6);
-    SetColor(cr, 120, 150, 170, 0.9);
+    Use(cr, {120, 150, 170}, 0.9);
     cairo_set_line_width(cr, 1);
     cairo_stroke(cr);
     RoundedRectPath(cr, cx - w / 2 + 3, baseY - h + 4, 3, h - 10, 1.5);
@@ -159,7 +159,7 @@ void DrawTierCake(cairo_t* cr, double cx, double baseY, Rgb icing) {
         cairo_close_path(cr);
         PaintShaded(cr, icing, 0.7);
     }
-    EllipsePath(cr, cx, baseY - 41, 2.8, 2.8);
+    CirclePath(cr, cx, baseY - 41, 2.8);
     PaintShaded(cr, TIER_CAKE_RED, 0.6);
 }
 
@@ -195,7 +195,7 @@ void DrawFlourSack(cairo_t* cr, double cx, double baseY) {
     LinePath(cr, cx - 4, baseY - 20, cx + 4, baseY - 20);
     PaintLine(cr, SACK_TIE, 1.6);
     UseFont(cr, FONT_BOLD, 6);
-    DrawTextCentered(cr, "FLOUR", cx, baseY - 9, 150, 100, 64);
+    DrawTextCentered(cr, "FLOUR", cx, baseY - 9, {150, 100, 64});
 }
 
 }  // namespace
@@ -215,7 +215,7 @@ void DrawBakeryScene(cairo_t* cr, bool altered) {
     RoundedRectPath(cr, 150, 12, 128, 30, 8);
     PaintShaded(cr, SHOP_SIGN_BROWN, 1.2);
     UseFont(cr, FONT_BOLD, 17);
-    DrawTextCentered(cr, "CAKES", 214, 27, 255, 236, 200);
+    DrawTextCentered(cr, "CAKES", 214, 27, {255, 236, 200});
     DrawStar(cr, 164, 27, 5, STAR_YELLOW);
     DrawStar(cr, 264, 27, 5, STAR_YELLOW);
     DrawChalkboard(cr, 172, 50, 52, 38);
@@ -225,9 +225,7 @@ void DrawBakeryScene(cairo_t* cr, bool altered) {
         PaintLine(cr, HANGING_LAMPS_PLUM, 1);
         EllipsePath(cr, x, 72, 16, 10);
         PaintFlat(cr, HANGING_LAMPS_CREAM, 0.3);
-        cairo_new_sub_path(cr);
-        cairo_arc(cr, x, 70, 10, M_PI, 2 * M_PI);
-        cairo_close_path(cr);
+        DomePath(cr, x, 70, 10);
         PaintShaded(cr, HANGING_LAMPS_GREY, 0.8);
     }
     // Shelf unit on the left.
@@ -300,7 +298,7 @@ void DrawBakeryScene(cairo_t* cr, bool altered) {
         PaintFillThenOutline(cr, PRICE_TAG_WHITE, 0.5);
     }
     RectPath(cr, 124, pastry.top - 18, SCENE_WIDTH - 130, 52);
-    SetColor(cr, 255, 255, 255, 0.12);
+    Use(cr, WHITE, 0.12);
     cairo_fill(cr);
     LinePath(cr, 134, pastry.top - 14, 160, pastry.top - 14);
     PaintLine(cr, WHITE, 2);

@@ -67,7 +67,7 @@ void DrawRingedPlanet(cairo_t* cr, double cx, double cy, double r, double tilt) 
     cairo_arc(cr, 0, 0, 1, M_PI, 2 * M_PI);
     cairo_restore(cr);
     PaintLine(cr, RINGED_PLANET_SAND, 2.2);
-    EllipsePath(cr, 0, 0, r, r);
+    CirclePath(cr, 0, 0, r);
     PaintShaded(cr, RINGED_PLANET_TAN, 0.7);
     LinePath(cr, -r * 0.9, -r * 0.3, r * 0.9, -r * 0.3);
     PaintLine(cr, RINGED_PLANET_ORANGE, 1);
@@ -96,7 +96,7 @@ void DrawRocket(cairo_t* cr, double cx, double top, double bottom, Rgb body) {
     cairo_curve_to(cr, cx - w * 0.55, bottom - h * 0.2, cx - w * 0.75, top + h * 0.25, cx, top);
     cairo_close_path(cr);
     PaintShaded(cr, body, 0.8);
-    EllipsePath(cr, cx, top + h * 0.4, 3.2, 3.2);
+    CirclePath(cr, cx, top + h * 0.4, 3.2);
     PaintFillThenOutline(cr, ROCKET_SKY, 1.2);
 }
 
@@ -120,7 +120,7 @@ void DrawSaucer(cairo_t* cr, double cx, double cy, double beamLength) {
     EllipsePath(cr, cx, cy + 0.5, 7.2, 3.4);
     PaintShaded(cr, SAUCER_SILVER, 0.7);
     for (double x : {-4.5, -1.5, 1.5, 4.5}) {
-        EllipsePath(cr, cx + x, cy + 0.9, 1, 1);
+        CirclePath(cr, cx + x, cy + 0.9, 1);
     }
     PaintFlat(cr, SAUCER_YELLOW);
 }
@@ -151,7 +151,7 @@ void DrawAstronaut(cairo_t* cr, double cx, double baseY) {
     PaintLine(cr, suit, 5);
     RectPath(cr, cx - 4, baseY - 34, 8, 6);
     PaintFillThenOutline(cr, ASTRONAUT_BLUE, 0.6);
-    EllipsePath(cr, cx, baseY - 49, 10, 10);
+    CirclePath(cr, cx, baseY - 49, 10);
     PaintShaded(cr, suit, 0.9);
     EllipsePath(cr, cx + 1, baseY - 49, 7, 5.5);
     PaintShaded(cr, ASTRONAUT_GOLD, 0.7);
@@ -161,7 +161,7 @@ void DrawAstronaut(cairo_t* cr, double cx, double baseY) {
 
 // Small banded planet far away.
 void DrawFarPlanet(cairo_t* cr, double cx, double cy, double r, Rgb hue) {
-    EllipsePath(cr, cx, cy, r, r);
+    CirclePath(cr, cx, cy, r);
     PaintShaded(cr, hue, 0.6);
     for (double band : {-0.35, 0.25}) {
         LinePath(cr, cx - r * 0.85, cy + r * band, cx + r * 0.85, cy + r * band);
@@ -196,7 +196,7 @@ void DrawComet(cairo_t* cr, double cx, double cy) {
         cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
         cairo_stroke(cr);
     }
-    EllipsePath(cr, cx, cy, 2.6, 2.6);
+    CirclePath(cr, cx, cy, 2.6);
     PaintShaded(cr, COMET_ICE, 0.5);
 }
 
@@ -219,7 +219,7 @@ void DrawLander(cairo_t* cr, double cx, double baseY) {
     cairo_line_to(cr, cx + 8, baseY - 18);
     cairo_close_path(cr);
     PaintShaded(cr, SPACE_STATION_ICE, 0.8);
-    EllipsePath(cr, cx - 2, baseY - 23, 2, 2);
+    CirclePath(cr, cx - 2, baseY - 23, 2);
     PaintFillThenOutline(cr, ROCKET_SKY, 0.6);
     LinePath(cr, cx + 4, baseY - 28, cx + 6, baseY - 34);
     PaintLine(cr, SPACE_STATION_SILVER, 0.8);
@@ -234,19 +234,19 @@ void DrawRover(cairo_t* cr, double cx, double baseY) {
     EllipsePath(cr, cx + 7, baseY - 18, 3.2, 1.5, 0.3);
     PaintFillThenOutline(cr, SPACE_STATION_ICE, 0.6);
     for (double x : {-9.0, -3.0, 3.0, 9.0}) {
-        EllipsePath(cr, cx + x, baseY - 3, 2.6, 2.6);
+        CirclePath(cr, cx + x, baseY - 3, 2.6);
         PaintFillThenOutline(cr, ROVER_CHARCOAL, 0.6);
-        EllipsePath(cr, cx + x, baseY - 3, 0.9, 0.9);
+        CirclePath(cr, cx + x, baseY - 3, 0.9);
         PaintFlat(cr, ROVER_SILVER);
     }
 }
 
 // A big banded planet rising at the scene's right edge.
 void DrawGiantPlanet(cairo_t* cr, double cx, double cy, double r) {
-    EllipsePath(cr, cx, cy, r, r);
+    CirclePath(cr, cx, cy, r);
     PaintShaded(cr, GIANT_PLANET_PEACH, 1);
     cairo_save(cr);
-    EllipsePath(cr, cx, cy, r - 1, r - 1);
+    CirclePath(cr, cx, cy, r - 1);
     cairo_clip(cr);
     for (double band = -0.7; band < 0.8; band += 0.28) {
         cairo_move_to(cr, cx - r, cy + r * band);
@@ -264,9 +264,7 @@ void DrawMoonBase(cairo_t* cr, double cx, double baseY) {
     PaintShaded(cr, SPACE_STATION_SILVER, 0.8);
     RectPath(cr, cx + 16, baseY - 6, 3, 6);
     PaintFlat(cr, ROVER_CHARCOAL);
-    cairo_new_sub_path(cr);
-    cairo_arc(cr, cx, baseY - 2, 14, M_PI, 2 * M_PI);
-    cairo_close_path(cr);
+    DomePath(cr, cx, baseY - 2, 14);
     PaintShaded(cr, DOME_GLASS, 0.9);
     for (double a : {-2.4, -1.57, -0.74}) {
         LinePath(cr, cx, baseY - 2, cx + std::cos(a) * 14, baseY - 2 + std::sin(a) * 14);
@@ -308,7 +306,7 @@ void DrawSpaceScene(cairo_t* cr, bool altered) {
         const double alpha = 0.5 + NextRandom(&seed) * 0.5;
         // Keep the areas' sky clear so the changes there read cleanly.
         if (NearAnArea(x, y, 2)) continue;
-        EllipsePath(cr, x, y, r, r);
+        CirclePath(cr, x, y, r);
         PaintFlat(cr, STAR_WHITE, alpha);
         // Every so often a bright star with a twinkle cross.
         if (i % 9 == 0) {
@@ -318,7 +316,7 @@ void DrawSpaceScene(cairo_t* cr, bool altered) {
         }
     }
     // The Earth, half lit, with white cloud streaks.
-    EllipsePath(cr, 62, 56, 26, 26);
+    CirclePath(cr, 62, 56, 26);
     PaintShaded(cr, EARTH_BLUE, 1);
     const double lands[3][4] = {{54, 46, 9, 6}, {70, 62, 8, 9}, {50, 66, 5, 4}};
     for (const auto& land : lands) {
@@ -352,7 +350,7 @@ void DrawSpaceScene(cairo_t* cr, bool altered) {
         for (double y = 36; y < 54; y += 4) LinePath(cr, x, y, x + 8, y);
         PaintLine(cr, SPACE_STATION_ICE, 0.5);
     }
-    EllipsePath(cr, 199, 43, 6, 6);
+    CirclePath(cr, 199, 43, 6);
     PaintShaded(cr, SPACE_STATION_ICE, 0.6);
     if (altered) {
         // Dome top and beam's foot both just inside the area.

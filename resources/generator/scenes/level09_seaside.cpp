@@ -120,7 +120,7 @@ void DrawSteamer(cairo_t* cr, double cx, double waterY, double facing) {
     RectPath(cr, -3.5, -9.4, 2.6, 3);
     PaintShaded(cr, STEAMER_RED, 0.5);
     for (double x : {-3.5, -1.0, 1.5}) {
-        EllipsePath(cr, x, -5, 0.6, 0.6);
+        CirclePath(cr, x, -5, 0.6);
     }
     PaintFlat(cr, STEAMER_PLUM);
     cairo_restore(cr);
@@ -151,7 +151,7 @@ void DrawBeachHut(cairo_t* cr, double wallLeft, double wallTop, double wallRight
     PaintLine(cr, Darker(wall, 0.15), 0.6);
     RectPath(cr, cx - 3.5, wallTop + 5, 7, wallBottom - wallTop - 5);
     PaintFlat(cr, Darker(wall, 0.35));
-    EllipsePath(cr, cx + 2, wallTop + 10, 0.8, 0.8);
+    CirclePath(cr, cx + 2, wallTop + 10, 0.8);
     PaintFlat(cr, HUT_TRIM_WHITE);
     for (double x : {wallLeft - 3.6, wallRight + 0.6}) {
         RectPath(cr, x, wallTop - 1, 3, wallBottom - wallTop + 2);
@@ -223,11 +223,9 @@ void DrawChild(cairo_t* cr, double cx, double footY, Rgb suit) {
     PaintLine(cr, SKIN_PEACH, 1.8);
     RoundedRectPath(cr, cx - 4, footY - 19, 8, 11, 3);
     PaintOutlineThenShadedFill(cr, suit, footY - 19, footY - 8, 0.6);
-    EllipsePath(cr, cx, footY - 23, 4, 4);
+    CirclePath(cr, cx, footY - 23, 4);
     PaintOutlineThenShadedFill(cr, SKIN_PEACH, footY - 27, footY - 19, 0.6);
-    cairo_new_sub_path(cr);
-    cairo_arc(cr, cx, footY - 23.5, 4.2, M_PI, 2 * M_PI);
-    cairo_close_path(cr);
+    DomePath(cr, cx, footY - 23.5, 4.2);
     PaintFlat(cr, HAIR_BROWN);
 }
 
@@ -245,7 +243,7 @@ void DrawSunbather(cairo_t* cr, double left, double y) {
     PaintLine(cr, SKIN_PEACH, 3.4);
     RoundedRectPath(cr, left + 9, y - 3.5, 12, 7, 3);
     PaintOutlineThenShadedFill(cr, SWIMSUIT_PURPLE, y - 3.5, y + 3.5, 0.6);
-    EllipsePath(cr, left + 6, y, 3.6, 3.6);
+    CirclePath(cr, left + 6, y, 3.6);
     PaintOutlineThenShadedFill(cr, SKIN_PEACH, y - 3.6, y + 3.6, 0.6);
     EllipsePath(cr, left + 5, y - 1, 2.6, 1.2);
     PaintFlat(cr, GULL_CHARCOAL);
@@ -260,7 +258,7 @@ void DrawBeachBall(cairo_t* cr, double cx, double cy, double r) {
         cairo_close_path(cr);
         PaintFlat(cr, segments[i]);
     }
-    EllipsePath(cr, cx, cy, r, r);
+    CirclePath(cr, cx, cy, r);
     Use(cr, GULL_CHARCOAL);
     cairo_set_line_width(cr, 0.7);
     cairo_stroke(cr);
@@ -280,7 +278,7 @@ void DrawCrab(cairo_t* cr, double cx, double cy) {
     EllipsePath(cr, cx, cy, 5, 3.4);
     PaintShaded(cr, CRAB_RED, 0.7);
     for (double side : {-1.0, 1.0}) {
-        EllipsePath(cr, cx + side * 1.6, cy - 3.2, 0.8, 0.8);
+        CirclePath(cr, cx + side * 1.6, cy - 3.2, 0.8);
     }
     PaintFlat(cr, GULL_CHARCOAL);
 }
@@ -328,11 +326,9 @@ void DrawSwimmer(cairo_t* cr, double cx, double waterY) {
     PaintLine(cr, Darker(SKIN_PEACH, 0.35), 2.6);
     LinePath(cr, cx + 2.5, waterY, cx + 6, waterY - 7);
     PaintLine(cr, SKIN_PEACH, 1.6);
-    EllipsePath(cr, cx, waterY - 2.5, 3, 3);
+    CirclePath(cr, cx, waterY - 2.5, 3);
     PaintOutlineThenFill(cr, SKIN_PEACH, 0.6);
-    cairo_new_sub_path(cr);
-    cairo_arc(cr, cx, waterY - 3, 3.2, M_PI, 2 * M_PI);
-    cairo_close_path(cr);
+    DomePath(cr, cx, waterY - 3, 3.2);
     PaintFlat(cr, SANDCASTLE_RED);
 }
 
@@ -429,7 +425,7 @@ void DrawSeasideScene(cairo_t* cr, bool altered) {
     RectPath(cr, banner.left + 2, banner.top + 2, banner.w - 3, banner.h - 3);
     PaintOutlineThenFill(cr, altered ? BANNER_RED : BANNER_YELLOW, 0.5);
     UseFont(cr, FONT_BOLD, 8);
-    DrawTextCentered(cr, "SURF", banner.cx, banner.cy, 52, 36, 48);
+    DrawTextCentered(cr, "SURF", banner.cx, banner.cy, INK);
     // Sea with little wave marks, far boats, a lighthouse and a swimmer.
     FillGradientRect(cr, 0, horizon, SCENE_WIDTH, 160 - horizon, SEA_BLUE, SEA_SKY);
     unsigned seed = 5;
@@ -452,15 +448,13 @@ void DrawSeasideScene(cairo_t* cr, bool altered) {
     if (!altered) {
         EllipsePath(cr, buoy.cx, buoy.cy + 3.6, 5.4, 1.6);
         PaintFlat(cr, WHITE, 0.6);
-        cairo_new_sub_path(cr);
-        cairo_arc(cr, buoy.cx, buoy.cy + 3, 5.2, M_PI, 2 * M_PI);
-        cairo_close_path(cr);
+        DomePath(cr, buoy.cx, buoy.cy + 3, 5.2);
         PaintShaded(cr, SEA_RED, 0.7);
         RectPath(cr, buoy.cx - 4.8, buoy.cy - 0.6, 9.6, 1.8);
         PaintFlat(cr, WHITE);
         LinePath(cr, buoy.cx, buoy.cy - 2.4, buoy.cx, buoy.cy - 4.4);
         PaintLine(cr, SEA_CHARCOAL, 1.0);
-        EllipsePath(cr, buoy.cx, buoy.cy - 4.6, 1.3, 1.3);
+        CirclePath(cr, buoy.cx, buoy.cy - 4.6, 1.3);
         PaintFlat(cr, SANDCASTLE_YELLOW);
     }
     // Beach, foam line, wet sand and a scatter of sand.
@@ -576,7 +570,7 @@ void DrawSeasideScene(cairo_t* cr, bool altered) {
         PaintLine(cr, PALM_TREE_GREEN, 4);
     }
     for (double x : {335.0, 343.0}) {
-        EllipsePath(cr, x, 104, 3.5, 3.5);
+        CirclePath(cr, x, 104, 3.5);
         PaintShaded(cr, PALM_TREE_BROWN_2, 0.6);
     }
 }

@@ -105,12 +105,12 @@ void DrawRoadSign(cairo_t* cr, double cx, double cy, bool diamond) {
         cairo_line_to(cr, cx - 5.9, cy);
         cairo_close_path(cr);
         PaintShaded(cr, ROAD_SIGN_YELLOW, 0.6);
-        EllipsePath(cr, cx, cy + 2.2, 0.8, 0.8);
+        CirclePath(cr, cx, cy + 2.2, 0.8);
         PaintFlat(cr, ROAD_SIGN_CHARCOAL);
         LinePath(cr, cx, cy - 3, cx, cy + 0.6);
         PaintLine(cr, ROAD_SIGN_CHARCOAL, 1.3);
     } else {
-        EllipsePath(cr, cx, cy, 5.6, 5.6);
+        CirclePath(cr, cx, cy, 5.6);
         PaintShaded(cr, ROAD_SIGN_RED, 0.6);
         RectPath(cr, cx - 3.6, cy - 1.1, 7.2, 2.2);
         PaintFlat(cr, WHITE);
@@ -150,9 +150,9 @@ void DrawBus(cairo_t* cr, double left, double groundY, double length) {
     RectPath(cr, left, groundY - 14, length, 3);
     PaintFlat(cr, BUS_RED);
     for (double x : {left + 14, left + length - 16}) {
-        EllipsePath(cr, x, groundY - 4, 5, 5);
+        CirclePath(cr, x, groundY - 4, 5);
         PaintFillThenOutline(cr, BUS_CHARCOAL, 1);
-        EllipsePath(cr, x, groundY - 4, 2, 2);
+        CirclePath(cr, x, groundY - 4, 2);
         PaintFlat(cr, BUS_SILVER);
     }
 }
@@ -167,9 +167,9 @@ void DrawVan(cairo_t* cr, double left, double top, double right, double bottom, 
     LinePath(cr, right - 10, top + 1, right - 10, bottom - 1);
     PaintLine(cr, Darker(body, 0.3), 0.6);
     for (double x : {left + 7, right - 7}) {
-        EllipsePath(cr, x, bottom, 3.4, 3.4);
+        CirclePath(cr, x, bottom, 3.4);
         PaintFlat(cr, TYRE_BLACK);
-        EllipsePath(cr, x, bottom, 1.3, 1.3);
+        CirclePath(cr, x, bottom, 1.3);
         PaintFlat(cr, BUS_SILVER);
     }
 }
@@ -203,7 +203,7 @@ void DrawBookshop(cairo_t* cr, double left, double top, double right, double bot
     }
     RectPath(cr, right - 14, top, 12, bottom - top);
     PaintShaded(cr, CAFE_GREEN, 1);
-    EllipsePath(cr, right - 5, (top + bottom) / 2, 0.9, 0.9);
+    CirclePath(cr, right - 5, (top + bottom) / 2, 0.9);
     PaintFlat(cr, GREEN_HOUSE_YELLOW);
 }
 
@@ -223,9 +223,9 @@ void DrawTaxi(cairo_t* cr, double left, double groundY, double length) {
     RectPath(cr, left + length * 0.42, groundY - 17.5, 6, 2.5);
     PaintFillThenOutline(cr, TABLE_WHITE, 0.5);
     for (double x : {left + 6, left + length - 6}) {
-        EllipsePath(cr, x, groundY - 2, 3, 3);
+        CirclePath(cr, x, groundY - 2, 3);
         PaintFlat(cr, TYRE_BLACK);
-        EllipsePath(cr, x, groundY - 2, 1.1, 1.1);
+        CirclePath(cr, x, groundY - 2, 1.1);
         PaintFlat(cr, BUS_SILVER);
     }
 }
@@ -233,7 +233,7 @@ void DrawTaxi(cairo_t* cr, double left, double groundY, double length) {
 // Little box of red flowers under a window sill.
 void DrawSillFlowers(cairo_t* cr, double x, double y, double w) {
     for (double fx = x + 2; fx < x + w - 1; fx += 3) {
-        EllipsePath(cr, fx, y - 1.2, 1.3, 1.3);
+        CirclePath(cr, fx, y - 1.2, 1.3);
     }
     PaintFlat(cr, CAFE_RED_2);
     RectPath(cr, x, y, w, 2.5);
@@ -282,11 +282,9 @@ void DrawWalker(cairo_t* cr, double cx, double footY, Rgb coat) {
     PaintOutlineThenShadedFill(cr, coat, footY - 19, footY - 8, 0.6);
     LinePath(cr, cx + 2, footY - 16, cx + 4, footY - 10);
     PaintLine(cr, Darker(coat, 0.3), 1.6);
-    EllipsePath(cr, cx, footY - 22.5, 3.2, 3.2);
+    CirclePath(cr, cx, footY - 22.5, 3.2);
     PaintOutlineThenFill(cr, SKIN_PEACH, 0.6);
-    cairo_new_sub_path(cr);
-    cairo_arc(cr, cx, footY - 23, 3.4, M_PI, 2 * M_PI);
-    cairo_close_path(cr);
+    DomePath(cr, cx, footY - 23, 3.4);
     PaintFlat(cr, DOG_BROWN);
 }
 
@@ -304,7 +302,7 @@ void DrawDog(cairo_t* cr, double cx, double footY) {
 // Bicycle leaning at the kerb, wheels on footY.
 void DrawBicycle(cairo_t* cr, double cx, double footY) {
     for (double x : {-7.0, 7.0}) {
-        EllipsePath(cr, cx + x, footY - 5, 4.6, 4.6);
+        CirclePath(cr, cx + x, footY - 5, 4.6);
         Use(cr, TYRE_BLACK);
         cairo_set_line_width(cr, 1.1);
         cairo_stroke(cr);
@@ -329,7 +327,7 @@ void DrawTrafficLight(cairo_t* cr, double cx, double footY) {
     PaintShaded(cr, BUS_CHARCOAL, 0.6);
     const Rgb lamps[3] = {LIGHT_RED, LIGHT_AMBER, LIGHT_GREEN};
     for (int i = 0; i < 3; ++i) {
-        EllipsePath(cr, cx, footY - 58.5 + i * 6, 2.1, 2.1);
+        CirclePath(cr, cx, footY - 58.5 + i * 6, 2.1);
         PaintFlat(cr, i == 2 ? lamps[i] : Darker(lamps[i], 0.5));
     }
 }
@@ -404,7 +402,7 @@ void DrawStreetScene(cairo_t* cr, bool altered) {
     DrawBookshop(cr, 194, 178, 256, 205);
     RectPath(cr, 50, 180, 14, 25);
     PaintShaded(cr, CAFE_BROWN, 1);
-    EllipsePath(cr, 61, 193, 0.9, 0.9);
+    CirclePath(cr, 61, 193, 0.9);
     PaintFlat(cr, GREEN_HOUSE_YELLOW);
     // Bunting strung between the houses.
     cairo_move_to(cr, 0, 64);
@@ -424,7 +422,7 @@ void DrawStreetScene(cairo_t* cr, bool altered) {
     RoundedRectPath(cr, sign.cx - 17, sign.cy - 6.5, 34, 13, 3);
     PaintShaded(cr, altered ? CAFE_ORANGE : CAFE_GREEN, 0.8);
     UseFont(cr, FONT_BOLD, 9);
-    DrawTextCentered(cr, "CAFE", sign.cx, sign.cy, 255, 248, 220);
+    DrawTextCentered(cr, "CAFE", sign.cx, sign.cy, {255, 248, 220});
     for (int i = 0; i < 6; ++i) {
         RectPath(cr, sign.cx - 42 + i * 14, 140, 14, 10);
         PaintShaded(cr, i % 2 ? WINDOW_WHITE : CAFE_RED_2, 0.6);
@@ -436,7 +434,7 @@ void DrawStreetScene(cairo_t* cr, bool altered) {
         const double cx = sign.cx - 33 + i * 10;
         RectPath(cr, cx - 3.5, 178, 7, 6);
         PaintFillThenOutline(cr, i % 2 ? CURTAIN_ROSE : CURTAIN_GOLD, 0.6);
-        EllipsePath(cr, cx, 177, 1.2, 1.2);
+        CirclePath(cr, cx, 177, 1.2);
         PaintFlat(cr, CAFE_RED_2);
     }
     LinePath(cr, sign.cx - 38, 184.5, sign.cx + 6, 184.5);
@@ -457,7 +455,7 @@ void DrawStreetScene(cairo_t* cr, bool altered) {
         RectPath(cr, flowers.cx - 4.5, flowers.bottom - 7, 9, 4.5);
         PaintShaded(cr, GREEN_HOUSE_RED, 0.6);
         for (double x : {-3.0, 0.0, 3.0}) {
-            EllipsePath(cr, flowers.cx + x, flowers.bottom - 7.6, 1.6, 1.6);
+            CirclePath(cr, flowers.cx + x, flowers.bottom - 7.6, 1.6);
             PaintShaded(cr, x == 0 ? GREEN_HOUSE_YELLOW : GREEN_HOUSE_ROSE, 0.4);
         }
     }

@@ -94,7 +94,7 @@ void DrawBlock(cairo_t* cr, double cx, double baseY, double size, Rgb hue, const
     cairo_set_line_width(cr, 1);
     cairo_stroke(cr);
     UseFont(cr, FONT_BOLD, size * 0.6);
-    DrawTextCentered(cr, letter, cx, baseY - size / 2, 255, 255, 255);
+    DrawTextCentered(cr, letter, cx, baseY - size / 2, WHITE);
 }
 
 // Teddy bear sitting, its head tilted by headTilt radians about the neck.
@@ -114,9 +114,9 @@ void DrawTeddy(cairo_t* cr, double cx, double baseY, Rgb fur, double headTilt) {
     cairo_translate(cr, cx, baseY - 20);
     cairo_rotate(cr, headTilt);
     for (double side : {-1.0, 1.0}) {
-        EllipsePath(cr, side * 7.5, -11, 3.8, 3.8);
+        CirclePath(cr, side * 7.5, -11, 3.8);
         PaintShaded(cr, fur, 0.8);
-        EllipsePath(cr, side * 7.5, -11, 1.8, 1.8);
+        CirclePath(cr, side * 7.5, -11, 1.8);
         PaintFlat(cr, light);
     }
     EllipsePath(cr, 0, -6, 8, 7.5);
@@ -124,8 +124,8 @@ void DrawTeddy(cairo_t* cr, double cx, double baseY, Rgb fur, double headTilt) {
     EllipsePath(cr, 0, -3.5, 3.5, 2.6);
     PaintFlat(cr, light);
     EllipsePath(cr, 0, -4.5, 1.3, 0.9);
-    EllipsePath(cr, -3, -8, 1, 1);
-    EllipsePath(cr, 3, -8, 1, 1);
+    CirclePath(cr, -3, -8, 1);
+    CirclePath(cr, 3, -8, 1);
     PaintFlat(cr, TEDDY_BLACK);
     cairo_restore(cr);
     cairo_move_to(cr, cx - 4, baseY - 19);
@@ -148,7 +148,7 @@ void DrawToyLorry(cairo_t* cr, double cx, double baseY, double facing) {
     RectPath(cr, 4.6, -10.5, 2.8, 3);
     PaintFlat(cr, TOY_LORRY_SKY);
     for (double x : {-5.5, 5.0}) {
-        EllipsePath(cr, x, -2.3, 2.3, 2.3);
+        CirclePath(cr, x, -2.3, 2.3);
         PaintFillThenOutline(cr, TOY_LORRY_CHARCOAL, 0.6);
     }
     cairo_restore(cr);
@@ -157,7 +157,7 @@ void DrawToyLorry(cairo_t* cr, double cx, double baseY, double facing) {
 // Striped beach ball resting on baseY, with one to three stripes.
 void DrawStripedBall(cairo_t* cr, double cx, double baseY, double r, int stripeCount) {
     const double cy = baseY - r;
-    EllipsePath(cr, cx, cy, r, r);
+    CirclePath(cr, cx, cy, r);
     PaintShaded(cr, STRIPED_BALL_WHITE, 0.8);
     const Rgb stripes[3] = {STRIPED_BALL_ROSE, STRIPED_BALL_YELLOW, STRIPED_BALL_BLUE};
     for (int i = 0; i < stripeCount; ++i) {
@@ -168,7 +168,7 @@ void DrawStripedBall(cairo_t* cr, double cx, double baseY, double r, int stripeC
         cairo_restore(cr);
         PaintFlat(cr, stripes[i], 0.9);
     }
-    EllipsePath(cr, cx, cy, r, r);
+    CirclePath(cr, cx, cy, r);
     Use(cr, STRIPED_BALL_GREY);
     cairo_set_line_width(cr, 0.8);
     cairo_stroke(cr);
@@ -187,11 +187,11 @@ void DrawJackInTheBox(cairo_t* cr, double cx, double baseY, double size, bool op
         cairo_line_to(cr, cx + 8, headY - 4);
         cairo_close_path(cr);
         PaintShaded(cr, JACK_IN_THE_BOX_GREEN, 0.7);
-        EllipsePath(cr, cx, headY - 14, 1.5, 1.5);
+        CirclePath(cr, cx, headY - 14, 1.5);
         PaintShaded(cr, JACK_IN_THE_BOX_YELLOW, 0.5);
         EllipsePath(cr, cx, headY + 2, 8.5, 7.5);
         PaintShaded(cr, JACK_IN_THE_BOX_CREAM, 0.8);
-        EllipsePath(cr, cx, headY + 2.5, 2.4, 2.4);
+        CirclePath(cr, cx, headY + 2.5, 2.4);
         PaintFlat(cr, JACK_IN_THE_BOX_RED);
         EllipsePath(cr, cx - 3.2, headY - 0.5, 1, 1.2);
         EllipsePath(cr, cx + 3.2, headY - 0.5, 1, 1.2);
@@ -229,18 +229,18 @@ void DrawRobot(cairo_t* cr, double cx, double baseY) {
     RoundedRectPath(cr, cx - 6, baseY - 15, 12, 10, 1.5);
     PaintShaded(cr, ROBOT_SILVER, 0.7);
     for (double x : {-3.0, 0.0, 3.0}) {
-        EllipsePath(cr, cx + x, baseY - 10, 0.9, 0.9);
+        CirclePath(cr, cx + x, baseY - 10, 0.9);
         PaintFlat(cr, x == 0 ? ROBOT_RED : BOOK_BLUE);
     }
     RoundedRectPath(cr, cx - 4.5, baseY - 23, 9, 7, 1.5);
     PaintShaded(cr, ROBOT_SILVER, 0.7);
     for (double x : {-2.0, 2.0}) {
-        EllipsePath(cr, cx + x, baseY - 20, 1.2, 1.2);
+        CirclePath(cr, cx + x, baseY - 20, 1.2);
         PaintFlat(cr, TEDDY_BLACK);
     }
     LinePath(cr, cx, baseY - 23, cx, baseY - 27);
     PaintLine(cr, STRIPED_BALL_GREY, 0.7);
-    EllipsePath(cr, cx, baseY - 27.5, 1.2, 1.2);
+    CirclePath(cr, cx, baseY - 27.5, 1.2);
     PaintFlat(cr, ROBOT_RED);
 }
 
@@ -250,7 +250,7 @@ void DrawToySoldier(cairo_t* cr, double cx, double baseY) {
     PaintFlat(cr, SOLDIER_BLACK);
     RectPath(cr, cx - 3, baseY - 15, 6, 7);
     PaintFillThenOutline(cr, SOLDIER_RED, 0.5);
-    EllipsePath(cr, cx, baseY - 17, 2, 2);
+    CirclePath(cr, cx, baseY - 17, 2);
     PaintFlat(cr, JACK_IN_THE_BOX_CREAM);
     RoundedRectPath(cr, cx - 2.2, baseY - 24, 4.4, 6, 1.5);
     PaintFlat(cr, SOLDIER_BLACK);
@@ -264,7 +264,7 @@ void DrawRingStacker(cairo_t* cr, double cx, double baseY) {
         EllipsePath(cr, cx, baseY - 3 - i * 4.6, 9 - i * 1.4, 2.6);
         PaintShaded(cr, RING_COLOURS[i], 0.6);
     }
-    EllipsePath(cr, cx, baseY - 27, 2, 2);
+    CirclePath(cr, cx, baseY - 27, 2);
     PaintShaded(cr, BLOCK_RED, 0.5);
 }
 
@@ -279,13 +279,13 @@ void DrawFramedPicture(cairo_t* cr, double x, double y, double w, double h) {
     cairo_line_to(cr, x + w - 3, y + h - 3);
     cairo_close_path(cr);
     PaintFlat(cr, PICTURE_GRASS);
-    EllipsePath(cr, x + w * 0.72, y + h * 0.32, 3, 3);
+    CirclePath(cr, x + w * 0.72, y + h * 0.32, 3);
     PaintFlat(cr, STAR_YELLOW);
 }
 
 // Round wall clock showing a quarter past three.
 void DrawWallClock(cairo_t* cr, double cx, double cy, double r) {
-    EllipsePath(cr, cx, cy, r, r);
+    CirclePath(cr, cx, cy, r);
     PaintFillThenOutline(cr, CLOCK_FACE, 1.6);
     for (int i = 0; i < 12; ++i) {
         const double a = i * M_PI / 6;
@@ -348,8 +348,7 @@ void DrawMobile(cairo_t* cr, double cx, double topY) {
     PaintLine(cr, KITE_SLATE, 0.6);
     DrawStar(cr, cx - 16, topY + 13, 4, STAR_YELLOW);
     DrawStar(cr, cx + 16, topY + 13, 4, STAR_YELLOW, 0.3);
-    cairo_new_sub_path(cr);
-    cairo_arc(cr, cx, topY + 21, 5, 0, 2 * M_PI);
+    CirclePath(cr, cx, topY + 21, 5);
     cairo_new_sub_path(cr);
     cairo_arc_negative(cr, cx + 2.5, topY + 20, 4.2, 2 * M_PI, 0);
     cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
@@ -380,12 +379,12 @@ void DrawXylophone(cairo_t* cr, double left, double cy) {
         const double bx = left + 3 + i * 6.4, half = 7 - i * 0.8;
         RoundedRectPath(cr, bx, cy - half, 4.6, half * 2, 1.2);
         PaintFillThenOutline(cr, RING_COLOURS[i % 5], 0.5);
-        EllipsePath(cr, bx + 2.3, cy, 0.6, 0.6);
+        CirclePath(cr, bx + 2.3, cy, 0.6);
         PaintFlat(cr, WINDOW_FRAME_WHITE);
     }
     LinePath(cr, left + 30, cy + 12, left + 44, cy + 4);
     PaintLine(cr, XYLOPHONE_WOOD, 1);
-    EllipsePath(cr, left + 45, cy + 3.5, 1.8, 1.8);
+    CirclePath(cr, left + 45, cy + 3.5, 1.8);
     PaintFlat(cr, ROBOT_RED);
 }
 
@@ -417,7 +416,7 @@ void DrawTrain(cairo_t* cr, double left, double railY) {
     RoundedRectPath(cr, left, railY - 9, 16, 7, 1.5);
     PaintShaded(cr, TRAIN_GREEN, 0.6);
     for (double x = left + 3; x < left + 15; x += 4.5) {
-        EllipsePath(cr, x, railY - 5.5, 1.2, 1.2);
+        CirclePath(cr, x, railY - 5.5, 1.2);
     }
     PaintFlat(cr, STAR_YELLOW);
     RoundedRectPath(cr, left + 20, railY - 9, 14, 7, 1.5);
@@ -429,7 +428,7 @@ void DrawTrain(cairo_t* cr, double left, double railY) {
     LinePath(cr, left + 16, railY - 5, left + 20, railY - 5);
     PaintLine(cr, SOLDIER_BLACK, 0.8);
     for (double x : {left + 3, left + 13, left + 23, left + 31}) {
-        EllipsePath(cr, x, railY - 1.5, 2, 2);
+        CirclePath(cr, x, railY - 1.5, 2);
         PaintFillThenOutline(cr, SOLDIER_BLACK, 0.4);
     }
 }
@@ -508,13 +507,13 @@ void DrawToyShelfScene(cairo_t* cr, bool altered) {
     DrawRingStacker(cr, 76, 196);
     EllipsePath(cr, 110, 178, 10, 12);
     PaintShaded(cr, DRUM_AND_DOLL_PINK, 0.8);
-    EllipsePath(cr, 110, 160, 7, 7);
+    CirclePath(cr, 110, 160, 7);
     PaintShaded(cr, JACK_IN_THE_BOX_CREAM, 0.8);
     cairo_new_sub_path(cr);
     cairo_arc(cr, 110, 158, 7.5, M_PI, 2 * M_PI);
     PaintFlat(cr, DRUM_AND_DOLL_BROWN);
     for (double x : {107.5, 112.5}) {
-        EllipsePath(cr, x, 160, 0.9, 0.9);
+        CirclePath(cr, x, 160, 0.9);
     }
     PaintFlat(cr, TEDDY_BLACK);
     // Wall shelf with the teddy on the right.
@@ -558,7 +557,7 @@ void DrawToyShelfScene(cairo_t* cr, bool altered) {
     DrawXylophone(cr, 164, 246);
     const double marbles[][2] = {{150, 260}, {226, 258}, {236, 252}, {300, 244}, {222, 232}, {360, 250}};
     for (int i = 0; i < 6; ++i) {
-        EllipsePath(cr, marbles[i][0], marbles[i][1], 2.2, 2.2);
+        CirclePath(cr, marbles[i][0], marbles[i][1], 2.2);
         PaintFillThenOutline(cr, RING_COLOURS[i % 5], 0.5);
     }
     // Floor toys: the jack-in-the-box, a rocking horse, the lorry.
@@ -571,14 +570,14 @@ void DrawToyShelfScene(cairo_t* cr, bool altered) {
     RoundedRectPath(cr, 296, 186, 48, 16, 7);
     PaintShaded(cr, FLOOR_TOY_CREAM, 1);
     for (double x = 300; x < 342; x += 6) {
-        EllipsePath(cr, x, 193 + (static_cast<int>(x) % 4), 1.3, 1.3);
+        CirclePath(cr, x, 193 + (static_cast<int>(x) % 4), 1.3);
     }
     PaintFlat(cr, STRIPED_BALL_GREY);
     RoundedRectPath(cr, 312, 182, 16, 7, 3);
     PaintShaded(cr, ROBOT_RED, 0.7);
     EllipsePath(cr, 346, 176, 8, 12);
     PaintShaded(cr, FLOOR_TOY_CREAM, 1);
-    EllipsePath(cr, 349, 172, 1.2, 1.2);
+    CirclePath(cr, 349, 172, 1.2);
     PaintFlat(cr, FLOOR_TOY_CHARCOAL);
     LinePath(cr, 350, 182, 328, 186);
     PaintLine(cr, ROBOT_RED, 0.8);

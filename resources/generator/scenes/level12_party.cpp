@@ -132,11 +132,9 @@ void DrawPartyChild(cairo_t* cr, double cx, double footY, Rgb skin, Rgb hair, Rg
         RoundedRectPath(cr, cx - 4.5, footY - 22, 9, 12, 2.5);
     }
     PaintOutlineThenShadedFill(cr, shirt, footY - 22, footY - 9, 0.6);
-    EllipsePath(cr, cx, footY - 26.5, 4.5, 4.5);
+    CirclePath(cr, cx, footY - 26.5, 4.5);
     PaintOutlineThenFill(cr, skin, 0.6);
-    cairo_new_sub_path(cr);
-    cairo_arc(cr, cx, footY - 27, 4.7, M_PI, 2 * M_PI);
-    cairo_close_path(cr);
+    DomePath(cr, cx, footY - 27, 4.7);
     PaintFlat(cr, hair);
     for (double side : {-1.0, 1.0}) {
         EllipsePath(cr, cx + side * 1.7, footY - 26, 0.7, 0.8);
@@ -153,7 +151,7 @@ void DrawPartyChild(cairo_t* cr, double cx, double footY, Rgb skin, Rgb hair, Rg
         LinePath(cr, cx - 2.4 + (footY - 30 - y) * 0.33, y, cx + 2.6 - (footY - 30 - y) * 0.33, y);
     }
     PaintLine(cr, WHITE, 0.8);
-    EllipsePath(cr, cx + 0.5, footY - 39.5, 1.3, 1.3);
+    CirclePath(cr, cx + 0.5, footY - 39.5, 1.3);
     PaintFlat(cr, PRESENT_YELLOW);
 }
 
@@ -166,7 +164,7 @@ void DrawPartyHat(cairo_t* cr, double cx, double baseY, Rgb paper) {
     PaintFillThenOutline(cr, paper, 0.6);
     for (double t : {0.3, 0.6}) LinePath(cr, cx - 5 * (1 - t), baseY - 13 * t, cx + 5 * (1 - t), baseY - 13 * t);
     PaintLine(cr, WHITE, 0.8);
-    EllipsePath(cr, cx, baseY - 13.5, 1.4, 1.4);
+    CirclePath(cr, cx, baseY - 13.5, 1.4);
     PaintFlat(cr, PRESENT_YELLOW);
 }
 
@@ -181,7 +179,7 @@ void DrawStreamer(cairo_t* cr, double x0, double x1, double y, double sag, Rgb h
     }
     PaintLine(cr, hue, 2.4);
     for (int i = 0; i <= swags; ++i) {
-        EllipsePath(cr, x0 + i * step, y, 2.2, 2.2);
+        CirclePath(cr, x0 + i * step, y, 2.2);
     }
     PaintFillThenOutline(cr, hue, 0.6);
 }
@@ -204,14 +202,14 @@ void DrawJug(cairo_t* cr, double cx, double baseY) {
 
 // Small dog sitting, facing left.
 void DrawSittingDog(cairo_t* cr, double cx, double footY) {
-    EllipsePath(cr, cx + 2, footY - 6, 6, 6);
+    CirclePath(cr, cx + 2, footY - 6, 6);
     PaintOutlineThenFill(cr, DOG_TAN, 0.6);
     EllipsePath(cr, cx - 3, footY - 14, 4.5, 4);
     PaintOutlineThenFill(cr, DOG_TAN, 0.6);
     EllipsePath(cr, cx - 2, footY - 17, 1.8, 3.2, 0.4);
     PaintFlat(cr, Darker(DOG_TAN, 0.35));
-    EllipsePath(cr, cx - 7, footY - 13.5, 1, 1);
-    EllipsePath(cr, cx - 4, footY - 15, 0.7, 0.7);
+    CirclePath(cr, cx - 7, footY - 13.5, 1);
+    CirclePath(cr, cx - 4, footY - 15, 0.7);
     PaintFlat(cr, INK_DARK);
     cairo_move_to(cr, cx + 8, footY - 4);
     cairo_curve_to(cr, cx + 12, footY - 6, cx + 12, footY - 10, cx + 10, footY - 12);
@@ -224,7 +222,7 @@ void DrawPartyWindow(cairo_t* cr, double x, double y, double w, double h) {
     PaintFillThenOutline(cr, WINDOW_FRAME, 1);
     FillGradientRect(cr, x + 3, y + 3, w - 6, h - 6, WINDOW_NIGHT, Lighter(WINDOW_NIGHT, 0.4));
     for (int i = 0; i < 5; ++i) {
-        EllipsePath(cr, x + 8 + i * 9, y + 8 + (i % 2) * 7, 0.9, 0.9);
+        CirclePath(cr, x + 8 + i * 9, y + 8 + (i % 2) * 7, 0.9);
     }
     PaintFlat(cr, STAR_CREAM);
     LinePath(cr, x + w / 2, y + 2, x + w / 2, y + h - 2);
@@ -249,7 +247,7 @@ void DrawPartyScene(cairo_t* cr, bool altered) {
                     cupcake = AreaOf(12, 4);
     FillGradientRect(cr, 0, 0, SCENE_WIDTH, 200, BACKDROP_WHITE, BACKDROP_ICE);
     for (double y = 10; y < 200; y += 16) {
-        for (double x = (static_cast<int>(y) % 32 == 10 ? 6 : 14); x < SCENE_WIDTH; x += 16) EllipsePath(cr, x, y, 1.8, 1.8);
+        for (double x = (static_cast<int>(y) % 32 == 10 ? 6 : 14); x < SCENE_WIDTH; x += 16) CirclePath(cr, x, y, 1.8);
     }
     PaintFlat(cr, WALL_DOT_PINK);
     FillGradientRect(cr, 0, 200, SCENE_WIDTH, SCENE_HEIGHT - 200, BACKDROP_SILVER, BACKDROP_PURPLE);
@@ -299,7 +297,7 @@ void DrawPartyScene(cairo_t* cr, bool altered) {
         cairo_close_path(cr);
         PaintShaded(cr, altered ? flagsB[i] : flagsA[i], 0.8);
         UseFont(cr, FONT_BOLD, 14);
-        DrawTextCentered(cr, letters[i], x + flagW / 2, top + 11, 255, 255, 255);
+        DrawTextCentered(cr, letters[i], x + flagW / 2, top + 11, WHITE);
     }
     // Framed picture on the wall; it hangs crooked in the changed copy.
     cairo_save(cr);
@@ -310,7 +308,7 @@ void DrawPartyScene(cairo_t* cr, bool altered) {
     PaintShaded(cr, FRAMED_PICTURE_GOLD, 1);
     const double px = -frameW / 2 + 4, py = -frameH / 2 + 4, pw = frameW - 8, ph = frameH - 8;
     FillGradientRect(cr, px, py, pw, ph, FRAMED_PICTURE_SKY, FRAMED_PICTURE_ICE);
-    EllipsePath(cr, px + pw - 6, py + 4.5, 3, 3);
+    CirclePath(cr, px + pw - 6, py + 4.5, 3);
     PaintFlat(cr, FRAMED_PICTURE_YELLOW);
     cairo_move_to(cr, px, py + ph);
     cairo_curve_to(cr, px + 8, py + ph - 9, px + 16, py + ph - 4, px + pw, py + ph - 7);
@@ -352,7 +350,7 @@ void DrawPartyScene(cairo_t* cr, bool altered) {
     cairo_close_path(cr);
     PaintShaded(cr, TABLECLOTH_WHITE, 0.8);
     for (double x = cakeX - 22; x < cakeX + 24; x += 6) {
-        EllipsePath(cr, x, tableTop - 8, 1, 1);
+        CirclePath(cr, x, tableTop - 8, 1);
         PaintFlat(cr, CONFETTI[static_cast<int>(x) % 5]);
     }
     for (int i = 0; i < 5; ++i) {
@@ -375,7 +373,7 @@ void DrawPartyScene(cairo_t* cr, bool altered) {
         cairo_line_to(cr, plate.cx + 9, plate.bottom - 14.5);
         cairo_close_path(cr);
         PaintShaded(cr, TABLECLOTH_WHITE, 0.6);
-        EllipsePath(cr, plate.cx + 5, plate.bottom - 14.2, 1.8, 1.8);
+        CirclePath(cr, plate.cx + 5, plate.bottom - 14.2, 1.8);
         PaintShaded(cr, PLATE_SLICE_RED, 0.4);
     }
     EllipsePath(cr, 112, plate.bottom - 5, 12, 3);
@@ -419,7 +417,7 @@ void DrawPartyScene(cairo_t* cr, bool altered) {
         EllipsePath(cr, cupcake.cx, cupcake.top + 4.2, 1.6, 1.9);
         PaintFlat(cr, BUNTING_ORANGE);
     } else {
-        EllipsePath(cr, cupcake.cx, cupcake.top + 8.3, 2.6, 2.6);
+        CirclePath(cr, cupcake.cx, cupcake.top + 8.3, 2.6);
         PaintShaded(cr, PLATE_SLICE_RED, 0.4);
     }
     // Presents on the floor, children, the dog, and the sweets.

@@ -108,7 +108,7 @@ void DrawRobin(cairo_t* cr, double cx, double baseY, bool lookingBack) {
     cairo_line_to(cr, 6, 0.2);
     cairo_line_to(cr, 3.5, 1);
     PaintFlat(cr, ROBIN_GOLD);
-    EllipsePath(cr, 1, -1, 0.8, 0.8);
+    CirclePath(cr, 1, -1, 0.8);
     PaintFlat(cr, ROBIN_BLACK);
     cairo_restore(cr);
 }
@@ -126,16 +126,16 @@ void DrawSnowman(cairo_t* cr, double cx, double baseY, double scale) {
     PaintLine(cr, SNOWMAN_BROWN, 1.3);
     const double balls[3][2] = {{12, baseY - 12}, {8.5, baseY - 30}, {5.8, baseY - 41.5}};
     for (const auto& ball : balls) {
-        EllipsePath(cr, cx, ball[1], ball[0], ball[0]);
+        CirclePath(cr, cx, ball[1], ball[0]);
         PaintShaded(cr, COTTAGE_WHITE, 0.8);
     }
     RoundedRectPath(cr, cx - 7, baseY - 37.5, 14, 3.5, 1.5);
     RectPath(cr, cx + 2, baseY - 36.5, 3.5, 9);
     PaintShaded(cr, SNOWMAN_RED, 0.5);
-    EllipsePath(cr, cx - 2.2, baseY - 43.5, 0.9, 0.9);
-    EllipsePath(cr, cx + 2.2, baseY - 43.5, 0.9, 0.9);
+    CirclePath(cr, cx - 2.2, baseY - 43.5, 0.9);
+    CirclePath(cr, cx + 2.2, baseY - 43.5, 0.9);
     for (double y : {baseY - 30, baseY - 25, baseY - 16})
-        EllipsePath(cr, cx, y, 1, 1);
+        CirclePath(cr, cx, y, 1);
     PaintFlat(cr, SNOWMAN_CHARCOAL);
     cairo_move_to(cr, cx, baseY - 42);
     cairo_line_to(cr, cx + 6, baseY - 41);
@@ -227,13 +227,11 @@ void DrawWinterWalker(cairo_t* cr, double cx, double footY, Rgb coat, Rgb hat) {
     PaintOutlineThenShadedFill(cr, coat, footY - 19, footY - 7, 0.6);
     LinePath(cr, cx - 4, footY - 16, cx + 4, footY - 16);
     PaintLine(cr, hat, 1.6);
-    EllipsePath(cr, cx, footY - 22, 3, 3);
+    CirclePath(cr, cx, footY - 22, 3);
     PaintOutlineThenFill(cr, SKIN_PEACH, 0.6);
-    cairo_new_sub_path(cr);
-    cairo_arc(cr, cx, footY - 22.5, 3.3, M_PI, 2 * M_PI);
-    cairo_close_path(cr);
+    DomePath(cr, cx, footY - 22.5, 3.3);
     PaintFlat(cr, hat);
-    EllipsePath(cr, cx, footY - 26.3, 1.3, 1.3);
+    CirclePath(cr, cx, footY - 26.3, 1.3);
     PaintFlat(cr, COTTAGE_WHITE);
 }
 
@@ -251,11 +249,9 @@ void DrawSledge(cairo_t* cr, double left, double baseY) {
     PaintOutlineThenShadedFill(cr, COAT_GREEN, baseY - 15, baseY - 5, 0.6);
     LinePath(cr, left + 12, baseY - 8, left + 19, baseY - 6);
     PaintLine(cr, COAT_GREEN, 2);
-    EllipsePath(cr, left + 10, baseY - 18, 3, 3);
+    CirclePath(cr, left + 10, baseY - 18, 3);
     PaintOutlineThenFill(cr, SKIN_PEACH, 0.6);
-    cairo_new_sub_path(cr);
-    cairo_arc(cr, left + 10, baseY - 18.5, 3.3, M_PI, 2 * M_PI);
-    cairo_close_path(cr);
+    DomePath(cr, left + 10, baseY - 18.5, 3.3);
     PaintFlat(cr, COAT_RED);
 }
 
@@ -285,7 +281,7 @@ void DrawChurch(cairo_t* cr, double left, double baseY) {
     LinePath(cr, left + 15, baseY - 104, left + 15, baseY - 111);
     LinePath(cr, left + 12.5, baseY - 108, left + 17.5, baseY - 108);
     PaintLine(cr, LAMP_BLACK, 0.9);
-    EllipsePath(cr, left + 15, baseY - 68, 3.2, 3.2);
+    CirclePath(cr, left + 15, baseY - 68, 3.2);
     PaintFillThenOutline(cr, WINDOW_CREAM, 0.8);
     cairo_new_sub_path(cr);
     cairo_arc(cr, left + 15, baseY - 30, 6, M_PI, 2 * M_PI);
@@ -312,7 +308,7 @@ void DrawFarHouse(cairo_t* cr, double left, double baseY, double w, Rgb wall) {
 void DrawLamp(cairo_t* cr, double x, double baseY) {
     RectPath(cr, x - 1.2, baseY - 44, 2.4, 44);
     PaintShaded(cr, LAMP_BLACK, 0.5);
-    EllipsePath(cr, x, baseY - 48, 7, 7);
+    CirclePath(cr, x, baseY - 48, 7);
     PaintFlat(cr, WINDOW_YELLOW, 0.35);
     RoundedRectPath(cr, x - 3.5, baseY - 53, 7, 9, 1.5);
     PaintFillThenOutline(cr, WINDOW_YELLOW, 0.8);
@@ -402,7 +398,7 @@ void DrawWinterScene(cairo_t* cr, bool altered) {
     PaintShaded(cr, SECOND_COTTAGE_SLATE, 1);
     for (double x : {wreath.cx - 5.5, wreath.cx + 5.5}) LinePath(cr, x, wreath.top + 4, x, 190);
     PaintLine(cr, Darker(SECOND_COTTAGE_SLATE, 0.3), 0.7);
-    EllipsePath(cr, wreath.cx + 7, 166, 1.5, 1.5);
+    CirclePath(cr, wreath.cx + 7, 166, 1.5);
     PaintFlat(cr, SECOND_COTTAGE_YELLOW);
     for (double x : {wreath.cx - 32, wreath.cx + 18}) {
         DrawWindow(cr, x, 120, 14, 18, WINDOW_CREAM, WINDOW_YELLOW);
@@ -411,12 +407,11 @@ void DrawWinterScene(cairo_t* cr, bool altered) {
     }
     if (altered) {
         const double wx = wreath.cx, wy = wreath.cy + 0.5;
-        cairo_new_sub_path(cr);
-        cairo_arc(cr, wx, wy, 5.8, 0, 2 * M_PI);
+        CirclePath(cr, wx, wy, 5.8);
         PaintLine(cr, SECOND_COTTAGE_DARK_GREEN, 4.2);
         for (int i = 0; i < 6; ++i) {
             const double a = i * M_PI / 3;
-            EllipsePath(cr, wx + std::cos(a) * 5.8, wy + std::sin(a) * 5.8, 1.2, 1.2);
+            CirclePath(cr, wx + std::cos(a) * 5.8, wy + std::sin(a) * 5.8, 1.2);
         }
         PaintFlat(cr, SECOND_COTTAGE_RED);
         cairo_move_to(cr, wx, wy + 5.8);
@@ -460,7 +455,7 @@ void DrawWinterScene(cairo_t* cr, bool altered) {
     }
     DrawSledge(cr, 40, 250);
     for (int i = 0; i < 6; ++i) {
-        EllipsePath(cr, 150 + (i % 3) * 6 + (i > 2 ? 3 : 0), 246 - (i > 2 ? 5 : 0), 3, 3);
+        CirclePath(cr, 150 + (i % 3) * 6 + (i > 2 ? 3 : 0), 246 - (i > 2 ? 5 : 0), 3);
     }
     PaintShaded(cr, COTTAGE_WHITE, 0.6);
     for (int i = 0; i < 5; ++i) {
@@ -490,7 +485,7 @@ void DrawWinterScene(cairo_t* cr, bool altered) {
             inArea = inArea || (x > a.left - 3 && x < a.right + 3 && y > a.top - 3 && y < a.bottom + 3);
         }
         if (inArea) continue;
-        EllipsePath(cr, x, y, r, r);
+        CirclePath(cr, x, y, r);
         PaintFlat(cr, WHITE, 0.9);
     }
 }

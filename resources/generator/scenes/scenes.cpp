@@ -30,7 +30,7 @@ void DrawScene(cairo_t* cr, int level, bool altered) {
     static_assert(sizeof drawers / sizeof drawers[0] == LEVEL_COUNT, "one scene a level");
     cairo_save(cr);
     // Opaque base first, so no scene can leave a see-through pixel.
-    SetColor(cr, 255, 255, 255);
+    Use(cr, WHITE);
     cairo_paint(cr);
     drawers[level - 1](cr, altered);
     cairo_restore(cr);

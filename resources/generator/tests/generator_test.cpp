@@ -1,7 +1,9 @@
 // Generator checks: exact file formats and sizes, and that drawing twice
 // gives the same bytes.
 #include "draw/canvas.h"
-#include "draw/toolkit.h"
+#include "draw/colour.h"
+#include "draw/painting.h"
+#include "draw/paths.h"
 #include "formats/file_formats.h"
 #include "pictures/pictures.h"
 #include "sounds/sounds.h"
