@@ -5,6 +5,16 @@
 #include <algorithm>
 #include <cmath>
 
+namespace {
+
+// The flat frame every window stands in.
+void DrawWindowFrame(cairo_t* cr, double x, double y, double w, double h, Rgb frame) {
+    RectPath(cr, x, y, w, h);
+    PaintFillThenOutline(cr, frame, 1.0);
+}
+
+}  // namespace
+
 // Translucent ellipse: grounds an object without a hard edge.
 void DropShadow(cairo_t* cr, double cx, double cy, double rx, double ry) {
     EllipsePath(cr, cx, cy, rx, ry);
@@ -105,8 +115,7 @@ void DrawStar(cairo_t* cr, double cx, double cy, double r, Rgb hue, double rotat
 
 // Frame, glass and a cross bar.
 void DrawWindow(cairo_t* cr, double x, double y, double w, double h, Rgb frame, Rgb glass) {
-    RectPath(cr, x, y, w, h);
-    PaintFillThenOutline(cr, frame, 1.0);
+    DrawWindowFrame(cr, x, y, w, h, frame);
     RectPath(cr, x + 2.5, y + 2.5, w - 5, h - 5);
     PaintShaded(cr, glass, 0);
     LinePath(cr, x + w / 2, y + 2, x + w / 2, y + h - 2);
@@ -116,3 +125,15 @@ void DrawWindow(cairo_t* cr, double x, double y, double w, double h, Rgb frame, 
     cairo_stroke(cr);
 }
 
+void DrawSkyWindow(cairo_t* cr, double x, double y, double w, double h, Rgb frame, Rgb skyTop, Rgb skyBottom,
+                   double glassInset) {
+    DrawWindowFrame(cr, x, y, w, h, frame);
+    FillGradientRect(cr, x + glassInset, y + glassInset, w - 2 * glassInset, h - 2 * glassInset, skyTop, skyBottom);
+}
+
+void DrawWindowBars(cairo_t* cr, double x, double y, double w, double h, Rgb frame, double barInset,
+                    double barWidth) {
+    LinePath(cr, x + w / 2, y + barInset, x + w / 2, y + h - barInset);
+    LinePath(cr, x + barInset, y + h / 2, x + w - barInset, y + h / 2);
+    PaintLine(cr, frame, barWidth);
+}

@@ -23,3 +23,11 @@ void DrawFish(cairo_t* cr, double cx, double cy, double len, Rgb hue, bool facin
 void DrawStar(cairo_t* cr, double cx, double cy, double r, Rgb hue, double rotation = 0);
 // A window pane with a cross bar, lit or dark glass.
 void DrawWindow(cairo_t* cr, double x, double y, double w, double h, Rgb frame, Rgb glass);
+// A window looking out: its frame and the sky through the glass, which is
+// glassInset in from the frame's edge. The scene draws what is outside, then
+// DrawWindowBars.
+void DrawSkyWindow(cairo_t* cr, double x, double y, double w, double h, Rgb frame, Rgb skyTop, Rgb skyBottom,
+                   double glassInset);
+// The round-capped cross bars of a window, barInset in from its frame's edge.
+void DrawWindowBars(cairo_t* cr, double x, double y, double w, double h, Rgb frame, double barInset,
+                    double barWidth);
