@@ -285,15 +285,6 @@ void DrawMoonRock(cairo_t* cr, double cx, double cy, double r) {
     PaintShaded(cr, MOON_ROCK_GREY, 0.8);
 }
 
-// True when (x, y) lies within margin of one of the level's areas.
-bool NearAnArea(double x, double y, double margin) {
-    for (int k = 0; k < AREAS_PER_LEVEL; ++k) {
-        const SceneArea a = AreaOf(8, k);
-        if (x > a.left - margin && x < a.right + margin && y > a.top - margin && y < a.bottom + margin) return true;
-    }
-    return false;
-}
-
 // Black sky and its stars, the areas' sky kept clear so the changes there
 // read cleanly; every so often a bright star with a twinkle cross.
 void DrawStarrySky(cairo_t* cr) {
@@ -303,7 +294,7 @@ void DrawStarrySky(cairo_t* cr) {
         const double x = NextRandom(&seed) * SCENE_WIDTH, y = NextRandom(&seed) * 200;
         const double r = 0.4 + NextRandom(&seed);
         const double alpha = 0.5 + NextRandom(&seed) * 0.5;
-        if (NearAnArea(x, y, 2)) continue;
+        if (NearAnArea(8, x, y, 2)) continue;
         CirclePath(cr, x, y, r);
         PaintFlat(cr, STAR_WHITE, alpha);
         if (i % 9 == 0) {
@@ -401,7 +392,7 @@ void DrawMoonGround(cairo_t* cr) {
     for (int i = 0; i < 380; ++i) {
         const double x = NextRandom(&groundSeed) * SCENE_WIDTH, y = 214 + NextRandom(&groundSeed) * 54;
         const double r = 1 + NextRandom(&groundSeed) * 2.2;
-        if (NearAnArea(x, y, 3)) continue;
+        if (NearAnArea(8, x, y, 3)) continue;
         EllipsePath(cr, x, y, r, r * 0.4);
         PaintFlat(cr, MOON_GROUND_GREY);
     }

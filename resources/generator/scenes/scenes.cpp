@@ -20,6 +20,14 @@ SceneArea AreaOf(int level, int k) {
     return a;
 }
 
+bool NearAnArea(int level, double x, double y, double margin) {
+    for (int k = 0; k < AREAS_PER_LEVEL; ++k) {
+        const SceneArea a = AreaOf(level, k);
+        if (x > a.left - margin && x < a.right + margin && y > a.top - margin && y < a.bottom + margin) return true;
+    }
+    return false;
+}
+
 // Draws the scene of level (1 to LEVEL_COUNT) on an opaque white base.
 void DrawScene(cairo_t* cr, int level, bool altered) {
     // One scene a LEVEL row of the catalogue, level 1 first.

@@ -15,6 +15,9 @@ struct SceneArea {
 
 // Area k (0-4) of level (1-13), moved into scene coordinates.
 SceneArea AreaOf(int level, int k);
+// True when (x, y) lies within margin of one of the level's five areas: a
+// scatter of small things keeps clear of them so the changes read cleanly.
+bool NearAnArea(int level, double x, double y, double margin);
 
 // Every level's scene (scenes/levelNN_*.cpp), as the catalogue names it.
 #define LEVEL(number, name, width, height, background, shirt, scene) void scene(cairo_t* cr, bool altered);
