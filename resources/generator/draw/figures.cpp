@@ -109,7 +109,7 @@ void DrawFace(cairo_t* cr, double cx, double cy, double r, Expression expression
             CirclePath(cr, ex - 0.03 * r, ey - 0.02 * r, 0.03 * r);
             Use(cr, WHITE);
             cairo_fill(cr);
-            // Brows raised high in astonishment.
+            // Brows raised high in astonishment: real arcs.
             cairo_arc(cr, ex, ey - 0.2 * r, 0.17 * r, M_PI * 1.2, M_PI * 1.8);
             Use(cr, INK);
             cairo_set_line_width(cr, line * 1.3);
@@ -212,8 +212,7 @@ void DrawBackHair(cairo_t* cr, double cx, double cy, double r, const KidLook& lo
 void DrawFrontHair(cairo_t* cr, double cx, double cy, double r, const KidLook& look, double outline) {
     cairo_new_path(cr);
     if (look.hairStyle == HAIR_CAP) {
-        cairo_arc(cr, cx, cy - 0.32 * r, 0.98 * r, M_PI * 1.0, M_PI * 2.0);
-        cairo_close_path(cr);
+        DomePath(cr, cx, cy - 0.32 * r, 0.98 * r);
         PaintOutlineThenShadedFill(cr, look.hair, cy - 1.3 * r, cy - 0.3 * r, outline);
         EllipsePath(cr, cx + 0.12 * r, cy - 0.36 * r, 1.1 * r, 0.17 * r);
         PaintOutlineThenFill(cr, Darker(look.hair, 0.25), outline);
@@ -221,7 +220,7 @@ void DrawFrontHair(cairo_t* cr, double cx, double cy, double r, const KidLook& l
         PaintOutlineThenFill(cr, WHITE, outline * 0.8);
         return;
     }
-    // A cap of hair from ear to ear with a scalloped fringe.
+    // A cap of hair from ear to ear (a real arc) with a scalloped fringe.
     cairo_arc(cr, cx, cy, 1.05 * r, M_PI * 1.05, M_PI * 1.95);
     const int scallops = 5;
     const double fringeY = cy - 0.36 * r;
@@ -241,7 +240,7 @@ void DrawFrontHair(cairo_t* cr, double cx, double cy, double r, const KidLook& l
         }
     }
     PaintOutlineThenShadedFill(cr, look.hair, cy - 1.3 * r, cy - 0.2 * r, outline);
-    // A glossy streak.
+    // A glossy streak: a real arc.
     cairo_arc(cr, cx, cy, 0.8 * r, M_PI * 1.25, M_PI * 1.45);
     Use(cr, WHITE, 0.45);
     cairo_set_line_width(cr, 0.1 * r);
@@ -364,7 +363,7 @@ void DrawMascotFace(cairo_t* cr, double cx, double cy, double r, Expression expr
     EllipsePath(cr, cx + 0.22 * r, cy - 1.27 * r, 0.26 * r, 0.13 * r, 0.45);
     PaintOutlineThenShadedFill(cr, SPROUT_GREEN, cy - 1.42 * r, cy - 1.1 * r, outline);
     DrawHeadDisc(cr, cx, cy, r, MASCOT_YELLOW, outline);
-    // Rim light along the upper left.
+    // Rim light along the upper left: a real arc.
     if (r > 6) {
         cairo_arc(cr, cx, cy, 0.8 * r, M_PI * 1.1, M_PI * 1.4);
         Use(cr, WHITE, 0.7);
@@ -501,13 +500,7 @@ void DrawKid(cairo_t* cr, double cx, double groundY, double height, const KidLoo
 // Planks of warm wood, wavy grain, a few knots and a bevelled edge.
 void FillWoodGrain(cairo_t* cr, double w, double h) {
     cairo_save(cr);
-    cairo_pattern_t* base = cairo_pattern_create_linear(0, 0, 0, h);
-    AddStop(base, 0, {212, 150, 88});
-    AddStop(base, 1, {176, 112, 60});
-    cairo_rectangle(cr, 0, 0, w, h);
-    cairo_set_source(cr, base);
-    cairo_fill(cr);
-    cairo_pattern_destroy(base);
+    FillGradientRect(cr, 0, 0, w, h, {212, 150, 88}, {176, 112, 60});
 
     unsigned seed = 20240611u;
     const int planks = 4;

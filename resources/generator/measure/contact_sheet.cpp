@@ -137,13 +137,7 @@ void DrawSectionTitle(cairo_t* cr, const char* title, double y, int firstColour)
 
 // Sky-blue banner with the title lettering and mascots.
 void DrawHeader(cairo_t* cr) {
-    cairo_pattern_t* sky = cairo_pattern_create_linear(0, 0, 0, HEADER_HEIGHT);
-    AddStop(sky, 0, {140, 200, 250});
-    AddStop(sky, 1, {200, 234, 255});
-    cairo_rectangle(cr, 0, 0, SHEET_WIDTH, HEADER_HEIGHT);
-    cairo_set_source(cr, sky);
-    cairo_fill(cr);
-    cairo_pattern_destroy(sky);
+    FillGradientRect(cr, 0, 0, SHEET_WIDTH, HEADER_HEIGHT, {140, 200, 250}, {200, 234, 255});
     // Cloud bank along the banner's bottom edge.
     for (int i = 0; i < 26; ++i) {
         const double x = i * 84.0, r = 40 + 14 * (i % 3);

@@ -58,6 +58,7 @@ void DrawIconPicture(Canvas& canvas) {
     EllipsePath(cr, 16.8, 15.2, 1.8, 2.6);
     Use(cr, BLACK);
     cairo_fill(cr);
+    // The smile: a real arc.
     cairo_arc(cr, 13.1, 18.6, 4.4, 0.22 * M_PI, 0.78 * M_PI);
     cairo_set_line_width(cr, canvas.width <= 16 ? 2.0 : 1.6);
     cairo_stroke(cr);

@@ -142,6 +142,7 @@ void DrawMagnifier(cairo_t* cr, double cx, double cy, double r) {
     Use(cr, {255, 196, 40});
     cairo_set_line_width(cr, 0.3 * r);
     cairo_stroke(cr);
+    // The glint on the glass: a real arc.
     cairo_arc(cr, cx, cy, 0.62 * r, M_PI * 1.1, M_PI * 1.45);
     Use(cr, WHITE);
     cairo_set_line_width(cr, 0.14 * r);
