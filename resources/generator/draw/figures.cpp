@@ -55,124 +55,147 @@ void StrokeLimb(cairo_t* cr, Rgb color, double width, double outlineWidth) {
     cairo_restore(cr);
 }
 
+// Rosy cheeks, drawn first so the eyes and tears sit on them.
+void DrawCheeks(cairo_t* cr, double cx, double cy, double r) {
+    for (int side = -1; side <= 1; side += 2) {
+        EllipsePath(cr, cx + side * 0.58 * r, cy + 0.22 * r, 0.16 * r, 0.1 * r);
+        Use(cr, CHEEK_PINK, 0.6);
+        cairo_fill(cr);
+    }
+}
+
+// Shining eyes and an open smile with a tongue; line is the outline width.
+void DrawHappyFace(cairo_t* cr, double cx, double cy, double r, double line) {
+    for (int side = -1; side <= 1; side += 2) {
+        EllipsePath(cr, cx + side * 0.33 * r, cy - 0.08 * r, 0.11 * r, 0.16 * r);
+        Use(cr, INK);
+        cairo_fill(cr);
+        if (r > 8) {
+            CirclePath(cr, cx + side * 0.33 * r - 0.035 * r, cy - 0.14 * r, 0.05 * r);
+            Use(cr, WHITE);
+            cairo_fill(cr);
+        }
+    }
+    cairo_move_to(cr, cx - 0.27 * r, cy + 0.18 * r);
+    cairo_curve_to(cr, cx - 0.2 * r, cy + 0.58 * r, cx + 0.2 * r, cy + 0.58 * r, cx + 0.27 * r,
+                   cy + 0.18 * r);
+    cairo_close_path(cr);
+    Use(cr, MOUTH_RED);
+    cairo_fill_preserve(cr);
+    if (r > 8) {
+        cairo_save(cr);
+        cairo_clip_preserve(cr);
+        EllipsePath(cr, cx, cy + 0.5 * r, 0.16 * r, 0.11 * r);
+        Use(cr, TONGUE_PINK);
+        cairo_fill(cr);
+        cairo_restore(cr);
+    }
+    Use(cr, INK);
+    cairo_set_line_width(cr, line);
+    cairo_stroke(cr);
+}
+
+// Wide eyes, raised brows and a round open mouth.
+void DrawSurprisedFace(cairo_t* cr, double cx, double cy, double r, double line) {
+    for (int side = -1; side <= 1; side += 2) {
+        const double ex = cx + side * 0.33 * r, ey = cy - 0.1 * r;
+        EllipsePath(cr, ex, ey, 0.17 * r, 0.2 * r);
+        Use(cr, WHITE);
+        cairo_fill_preserve(cr);
+        Use(cr, INK);
+        cairo_set_line_width(cr, line);
+        cairo_stroke(cr);
+        CirclePath(cr, ex, ey + 0.02 * r, 0.085 * r);
+        cairo_fill(cr);
+        CirclePath(cr, ex - 0.03 * r, ey - 0.02 * r, 0.03 * r);
+        Use(cr, WHITE);
+        cairo_fill(cr);
+        // Brows raised high in astonishment: real arcs.
+        cairo_arc(cr, ex, ey - 0.2 * r, 0.17 * r, M_PI * 1.2, M_PI * 1.8);
+        Use(cr, INK);
+        cairo_set_line_width(cr, line * 1.3);
+        cairo_stroke(cr);
+    }
+    EllipsePath(cr, cx, cy + 0.38 * r, 0.13 * r, 0.18 * r);
+    Use(cr, MOUTH_RED);
+    cairo_fill_preserve(cr);
+    Use(cr, INK);
+    cairo_set_line_width(cr, line);
+    cairo_stroke(cr);
+}
+
+// Squeezed-shut eyes, sad brows and a wailing mouth.
+void DrawCryingFace(cairo_t* cr, double cx, double cy, double r, double line) {
+    for (int side = -1; side <= 1; side += 2) {
+        const double ex = cx + side * 0.33 * r, ey = cy - 0.06 * r;
+        cairo_move_to(cr, ex - side * 0.14 * r, ey - 0.1 * r);
+        cairo_line_to(cr, ex + side * 0.1 * r, ey);
+        cairo_line_to(cr, ex - side * 0.14 * r, ey + 0.1 * r);
+        Use(cr, INK);
+        cairo_set_line_width(cr, line * 1.4);
+        cairo_stroke(cr);
+        cairo_move_to(cr, ex - side * 0.18 * r, ey - 0.36 * r);
+        cairo_line_to(cr, ex + side * 0.1 * r, ey - 0.26 * r);
+        cairo_stroke(cr);
+    }
+    cairo_move_to(cr, cx - 0.3 * r, cy + 0.5 * r);
+    cairo_curve_to(cr, cx - 0.25 * r, cy + 0.12 * r, cx + 0.25 * r, cy + 0.12 * r, cx + 0.3 * r,
+                   cy + 0.5 * r);
+    cairo_curve_to(cr, cx + 0.15 * r, cy + 0.6 * r, cx - 0.15 * r, cy + 0.6 * r, cx - 0.3 * r,
+                   cy + 0.5 * r);
+    cairo_close_path(cr);
+    Use(cr, MOUTH_RED);
+    cairo_fill_preserve(cr);
+    cairo_save(cr);
+    cairo_clip_preserve(cr);
+    EllipsePath(cr, cx, cy + 0.56 * r, 0.17 * r, 0.1 * r);
+    Use(cr, TONGUE_PINK);
+    cairo_fill(cr);
+    cairo_restore(cr);
+    Use(cr, INK);
+    cairo_set_line_width(cr, line);
+    cairo_stroke(cr);
+}
+
+// Two streams of tears, and drops flying off sideways.
+void DrawTears(cairo_t* cr, double cx, double cy, double r, double line) {
+    for (int side = -1; side <= 1; side += 2) {
+        const double tx = cx + side * 0.3 * r;
+        cairo_move_to(cr, tx, cy + 0.06 * r);
+        cairo_curve_to(cr, tx + side * 0.05 * r, cy + 0.4 * r, tx - side * 0.04 * r, cy + 0.6 * r,
+                       tx + side * 0.06 * r, cy + 0.95 * r);
+        Use(cr, TEAR_BLUE, 0.9);
+        cairo_set_line_width(cr, 0.12 * r);
+        cairo_stroke(cr);
+        // Drops flying off sideways.
+        for (int drop = 0; drop < 2; ++drop) {
+            const double dx = tx + side * (0.55 + 0.3 * drop) * r, dy = cy - (0.15 - 0.25 * drop) * r;
+            cairo_move_to(cr, dx, dy - 0.12 * r);
+            cairo_curve_to(cr, dx + 0.09 * r, dy, dx + 0.07 * r, dy + 0.08 * r, dx, dy + 0.08 * r);
+            cairo_curve_to(cr, dx - 0.07 * r, dy + 0.08 * r, dx - 0.09 * r, dy, dx, dy - 0.12 * r);
+            Use(cr, TEAR_BLUE);
+            cairo_fill_preserve(cr);
+            Use(cr, INK);
+            cairo_set_line_width(cr, line * 0.6);
+            cairo_stroke(cr);
+        }
+    }
+}
+
 // Eyes, cheeks and mouth on a head centred on (cx, cy) of radius r.
 void DrawFace(cairo_t* cr, double cx, double cy, double r, Expression expression) {
     const double line = std::max(0.8, r * 0.065);
     cairo_save(cr);
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
     cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-    // Rosy cheeks first so the eyes and tears sit on them.
-    for (int side = -1; side <= 1; side += 2) {
-        EllipsePath(cr, cx + side * 0.58 * r, cy + 0.22 * r, 0.16 * r, 0.1 * r);
-        Use(cr, CHEEK_PINK, 0.6);
-        cairo_fill(cr);
-    }
+    DrawCheeks(cr, cx, cy, r);
     if (expression == FACE_HAPPY) {
-        for (int side = -1; side <= 1; side += 2) {
-            EllipsePath(cr, cx + side * 0.33 * r, cy - 0.08 * r, 0.11 * r, 0.16 * r);
-            Use(cr, INK);
-            cairo_fill(cr);
-            if (r > 8) {
-                CirclePath(cr, cx + side * 0.33 * r - 0.035 * r, cy - 0.14 * r, 0.05 * r);
-                Use(cr, WHITE);
-                cairo_fill(cr);
-            }
-        }
-        cairo_move_to(cr, cx - 0.27 * r, cy + 0.18 * r);
-        cairo_curve_to(cr, cx - 0.2 * r, cy + 0.58 * r, cx + 0.2 * r, cy + 0.58 * r, cx + 0.27 * r,
-                       cy + 0.18 * r);
-        cairo_close_path(cr);
-        Use(cr, MOUTH_RED);
-        cairo_fill_preserve(cr);
-        if (r > 8) {
-            cairo_save(cr);
-            cairo_clip_preserve(cr);
-            EllipsePath(cr, cx, cy + 0.5 * r, 0.16 * r, 0.11 * r);
-            Use(cr, TONGUE_PINK);
-            cairo_fill(cr);
-            cairo_restore(cr);
-        }
-        Use(cr, INK);
-        cairo_set_line_width(cr, line);
-        cairo_stroke(cr);
+        DrawHappyFace(cr, cx, cy, r, line);
     } else if (expression == FACE_SURPRISED) {
-        for (int side = -1; side <= 1; side += 2) {
-            const double ex = cx + side * 0.33 * r, ey = cy - 0.1 * r;
-            EllipsePath(cr, ex, ey, 0.17 * r, 0.2 * r);
-            Use(cr, WHITE);
-            cairo_fill_preserve(cr);
-            Use(cr, INK);
-            cairo_set_line_width(cr, line);
-            cairo_stroke(cr);
-            CirclePath(cr, ex, ey + 0.02 * r, 0.085 * r);
-            cairo_fill(cr);
-            CirclePath(cr, ex - 0.03 * r, ey - 0.02 * r, 0.03 * r);
-            Use(cr, WHITE);
-            cairo_fill(cr);
-            // Brows raised high in astonishment: real arcs.
-            cairo_arc(cr, ex, ey - 0.2 * r, 0.17 * r, M_PI * 1.2, M_PI * 1.8);
-            Use(cr, INK);
-            cairo_set_line_width(cr, line * 1.3);
-            cairo_stroke(cr);
-        }
-        EllipsePath(cr, cx, cy + 0.38 * r, 0.13 * r, 0.18 * r);
-        Use(cr, MOUTH_RED);
-        cairo_fill_preserve(cr);
-        Use(cr, INK);
-        cairo_set_line_width(cr, line);
-        cairo_stroke(cr);
+        DrawSurprisedFace(cr, cx, cy, r, line);
     } else {
-        // Squeezed-shut eyes, sad brows, a wailing mouth and two streams.
-        for (int side = -1; side <= 1; side += 2) {
-            const double ex = cx + side * 0.33 * r, ey = cy - 0.06 * r;
-            cairo_move_to(cr, ex - side * 0.14 * r, ey - 0.1 * r);
-            cairo_line_to(cr, ex + side * 0.1 * r, ey);
-            cairo_line_to(cr, ex - side * 0.14 * r, ey + 0.1 * r);
-            Use(cr, INK);
-            cairo_set_line_width(cr, line * 1.4);
-            cairo_stroke(cr);
-            cairo_move_to(cr, ex - side * 0.18 * r, ey - 0.36 * r);
-            cairo_line_to(cr, ex + side * 0.1 * r, ey - 0.26 * r);
-            cairo_stroke(cr);
-        }
-        cairo_move_to(cr, cx - 0.3 * r, cy + 0.5 * r);
-        cairo_curve_to(cr, cx - 0.25 * r, cy + 0.12 * r, cx + 0.25 * r, cy + 0.12 * r, cx + 0.3 * r,
-                       cy + 0.5 * r);
-        cairo_curve_to(cr, cx + 0.15 * r, cy + 0.6 * r, cx - 0.15 * r, cy + 0.6 * r, cx - 0.3 * r,
-                       cy + 0.5 * r);
-        cairo_close_path(cr);
-        Use(cr, MOUTH_RED);
-        cairo_fill_preserve(cr);
-        cairo_save(cr);
-        cairo_clip_preserve(cr);
-        EllipsePath(cr, cx, cy + 0.56 * r, 0.17 * r, 0.1 * r);
-        Use(cr, TONGUE_PINK);
-        cairo_fill(cr);
-        cairo_restore(cr);
-        Use(cr, INK);
-        cairo_set_line_width(cr, line);
-        cairo_stroke(cr);
-        for (int side = -1; side <= 1; side += 2) {
-            const double tx = cx + side * 0.3 * r;
-            cairo_move_to(cr, tx, cy + 0.06 * r);
-            cairo_curve_to(cr, tx + side * 0.05 * r, cy + 0.4 * r, tx - side * 0.04 * r, cy + 0.6 * r,
-                           tx + side * 0.06 * r, cy + 0.95 * r);
-            Use(cr, TEAR_BLUE, 0.9);
-            cairo_set_line_width(cr, 0.12 * r);
-            cairo_stroke(cr);
-            // Drops flying off sideways.
-            for (int drop = 0; drop < 2; ++drop) {
-                const double dx = tx + side * (0.55 + 0.3 * drop) * r, dy = cy - (0.15 - 0.25 * drop) * r;
-                cairo_move_to(cr, dx, dy - 0.12 * r);
-                cairo_curve_to(cr, dx + 0.09 * r, dy, dx + 0.07 * r, dy + 0.08 * r, dx, dy + 0.08 * r);
-                cairo_curve_to(cr, dx - 0.07 * r, dy + 0.08 * r, dx - 0.09 * r, dy, dx, dy - 0.12 * r);
-                Use(cr, TEAR_BLUE);
-                cairo_fill_preserve(cr);
-                Use(cr, INK);
-                cairo_set_line_width(cr, line * 0.6);
-                cairo_stroke(cr);
-            }
-        }
+        DrawCryingFace(cr, cx, cy, r, line);
+        DrawTears(cr, cx, cy, r, line);
     }
     cairo_restore(cr);
 }
@@ -383,23 +406,11 @@ void DrawTitleLettering(cairo_t* cr, double cx, double cy, double width) {
     DrawCandyText(cr, "Tumblewit~來找碴！", cx, cy, width / 6, width, 0);
 }
 
-// A chibi kid built in units of a tenth of its height, feet at the origin.
-void DrawKid(cairo_t* cr, double cx, double groundY, double height, const KidLook& look, KidPose pose,
-             bool mirrored, const char* shirtText) {
-    const double u = height / 10;
-    const double ow = std::clamp(height * 0.014, 0.9, 3.0) / u;  // outline, in units
-    cairo_save(cr);
-    cairo_translate(cr, cx, groundY);
-    cairo_scale(cr, mirrored ? -u : u, u);
-    cairo_new_path(cr);
+namespace {
 
-    // Soft shadow on the ground.
-    EllipsePath(cr, 0, 0, 2.2, 0.35);
-    Use(cr, BLACK, 0.15);
-    cairo_fill(cr);
-
-    // Legs and shoes; the running kid lifts one knee towards us.
-    const bool running = pose == POSE_RUN;
+// A kid's legs and shoes, in units of a tenth of its height with the feet at
+// the origin; the running kid lifts one knee towards us. ow is the outline.
+void DrawKidLegs(cairo_t* cr, const KidLook& look, bool running, double ow) {
     cairo_move_to(cr, -0.75, -2.4);
     cairo_line_to(cr, -0.8, -0.45);
     StrokeLimb(cr, look.skin, 0.85, ow);
@@ -421,8 +432,10 @@ void DrawKid(cairo_t* cr, double cx, double groundY, double height, const KidLoo
         EllipsePath(cr, 0.9, -0.32, 0.68, 0.38);
         PaintOutlineThenShadedFill(cr, SHOE_RED, -0.7, 0, ow);
     }
+}
 
-    // Shorts, then the shirt over their waistband.
+// Shorts, then the shirt over their waistband, in the kid's units.
+void DrawKidClothes(cairo_t* cr, const KidLook& look, double ow) {
     cairo_move_to(cr, -1.55, -3.4);
     cairo_line_to(cr, 1.55, -3.4);
     cairo_line_to(cr, 1.6, -2.05);
@@ -439,12 +452,29 @@ void DrawKid(cairo_t* cr, double cx, double groundY, double height, const KidLoo
     cairo_curve_to(cr, -1.75, -4.2, -1.55, -5.7, -1.2, -6.0);
     cairo_close_path(cr);
     PaintOutlineThenShadedFill(cr, look.shirt, -6, -3, ow);
+}
 
-    // Arms: shoulder, elbow, hand for each side, by pose.
-    struct Arm {
-        double ex, ey, hx, hy;
-    };
-    Arm left = {-2.0, -4.6, -2.1, -3.4}, right = {2.0, -4.6, 2.1, -3.4};
+// Where an arm bends and ends, in the kid's units.
+struct KidArm {
+    double ex, ey, hx, hy;  // elbow, hand
+};
+
+// One arm from the shoulder at x sx: skin, a shirt sleeve, the hand.
+void DrawKidArm(cairo_t* cr, const KidLook& look, double sx, const KidArm& arm, double ow) {
+    cairo_move_to(cr, sx, -5.6);
+    cairo_line_to(cr, arm.ex, arm.ey);
+    cairo_line_to(cr, arm.hx, arm.hy);
+    StrokeLimb(cr, look.skin, 0.75, ow);
+    cairo_move_to(cr, sx, -5.6);
+    cairo_line_to(cr, sx + (arm.ex - sx) * 0.32, -5.6 + (arm.ey + 5.6) * 0.32);
+    StrokeLimb(cr, look.shirt, 1.0, ow);
+    CirclePath(cr, arm.hx, arm.hy, 0.45);
+    PaintOutlineThenFill(cr, look.skin, ow);
+}
+
+// Both arms, bent as the pose has them.
+void DrawKidArms(cairo_t* cr, const KidLook& look, KidPose pose, double ow) {
+    KidArm left = {-2.0, -4.6, -2.1, -3.4}, right = {2.0, -4.6, 2.1, -3.4};
     switch (pose) {
         case POSE_RUN: left = {-2.4, -4.7, -1.6, -5.8}; right = {2.5, -4.6, 2.9, -3.5}; break;
         case POSE_WAVE: right = {2.5, -6.4, 2.6, -8.0}; break;
@@ -452,26 +482,44 @@ void DrawKid(cairo_t* cr, double cx, double groundY, double height, const KidLoo
         case POSE_CRY: left = {-2.3, -5.3, -1.55, -7.55}; right = {2.3, -5.3, 1.55, -7.55}; break;
         case POSE_STAND: break;
     }
-    const bool armsOverFace = pose == POSE_CRY;
-    auto drawArm = [&](double sx, const Arm& arm) {
-        cairo_move_to(cr, sx, -5.6);
-        cairo_line_to(cr, arm.ex, arm.ey);
-        cairo_line_to(cr, arm.hx, arm.hy);
-        StrokeLimb(cr, look.skin, 0.75, ow);
-        cairo_move_to(cr, sx, -5.6);
-        cairo_line_to(cr, sx + (arm.ex - sx) * 0.32, -5.6 + (arm.ey + 5.6) * 0.32);
-        StrokeLimb(cr, look.shirt, 1.0, ow);
-        CirclePath(cr, arm.hx, arm.hy, 0.45);
-        PaintOutlineThenFill(cr, look.skin, ow);
-    };
-    if (!armsOverFace) {
-        drawArm(-1.3, left);
-        drawArm(1.3, right);
-    }
+    DrawKidArm(cr, look, -1.3, left, ow);
+    DrawKidArm(cr, look, 1.3, right, ow);
+}
 
+// Lettering on the shirt, shrunk to fit its front.
+void DrawShirtText(cairo_t* cr, const char* text, double cx, double groundY, double u) {
+    cairo_save(cr);
+    UseFont(cr, FONT_BOLD, 1.9 * u);
+    double textWidth = 0, textHeight = 0;
+    MeasureText(cr, text, &textWidth, &textHeight);
+    if (textWidth > 2.7 * u) UseFont(cr, FONT_BOLD, 1.9 * u * 2.7 * u / textWidth);
+    DrawTextCentered(cr, text, cx, groundY - 4.45 * u, WHITE, 0.55 * u, INK);
+    cairo_restore(cr);
+}
+
+}  // namespace
+
+// A chibi kid built in units of a tenth of its height, feet at the origin;
+// the head is drawn in pixels, so the face keeps its proportions and fine
+// detail. A crying kid's arms go over its face.
+void DrawKid(cairo_t* cr, double cx, double groundY, double height, const KidLook& look, KidPose pose,
+             bool mirrored, const char* shirtText) {
+    const double u = height / 10;
+    const double ow = std::clamp(height * 0.014, 0.9, 3.0) / u;  // outline, in units
+    const bool armsOverFace = pose == POSE_CRY;
+    cairo_save(cr);
+    cairo_translate(cr, cx, groundY);
+    cairo_scale(cr, mirrored ? -u : u, u);
+    cairo_new_path(cr);
+    // Soft shadow on the ground.
+    EllipsePath(cr, 0, 0, 2.2, 0.35);
+    Use(cr, BLACK, 0.15);
+    cairo_fill(cr);
+    DrawKidLegs(cr, look, pose == POSE_RUN, ow);
+    DrawKidClothes(cr, look, ow);
+    if (!armsOverFace) DrawKidArms(cr, look, pose, ow);
     cairo_restore(cr);
 
-    // Head in pixels, so the face keeps its proportions and fine detail.
     const double headX = cx, headY = groundY - 7.9 * u, headR = 2.1 * u, outline = ow * u;
     DrawBackHair(cr, headX, headY, headR, look, outline);
     DrawHeadDisc(cr, headX, headY, headR, look.skin, outline);
@@ -481,20 +529,10 @@ void DrawKid(cairo_t* cr, double cx, double groundY, double height, const KidLoo
         cairo_save(cr);
         cairo_translate(cr, cx, groundY);
         cairo_scale(cr, mirrored ? -u : u, u);
-        drawArm(-1.3, left);
-        drawArm(1.3, right);
+        DrawKidArms(cr, look, pose, ow);
         cairo_restore(cr);
     }
-
-    if (shirtText) {
-        cairo_save(cr);
-        UseFont(cr, FONT_BOLD, 1.9 * u);
-        double textWidth = 0, textHeight = 0;
-        MeasureText(cr, shirtText, &textWidth, &textHeight);
-        if (textWidth > 2.7 * u) UseFont(cr, FONT_BOLD, 1.9 * u * 2.7 * u / textWidth);
-        DrawTextCentered(cr, shirtText, cx, groundY - 4.45 * u, WHITE, 0.55 * u, INK);
-        cairo_restore(cr);
-    }
+    if (shirtText) DrawShirtText(cr, shirtText, cx, groundY, u);
 }
 
 // Planks of warm wood, wavy grain, a few knots and a bevelled edge.
