@@ -54,15 +54,8 @@ void DrawSmallTitle(cairo_t* cr, double right, double bottom) {
     DrawTitleLettering(cr, right - 150, bottom - 32, 270);
 }
 
-}  // namespace
-
-// Title: friends racing towards us on a winding path, the name in a blue cloud.
-void DrawTitlePicture(Canvas& canvas) {
-    cairo_t* cr = canvas.cr;
-    FillBackground(canvas, TITLE_BACKGROUND);
-    const Rgb deeperPink = {234, 196, 196};
-
-    // Polka dots over the top left, fading out towards the buttons.
+// Polka dots over the top left, fading out towards the buttons.
+void DrawPolkaDots(cairo_t* cr) {
     for (int row = 0; row < 9; ++row) {
         for (int column = 0; column < 12; ++column) {
             const double x = 24 + column * 46 + (row % 2) * 23, y = 20 + row * 44;
@@ -70,20 +63,22 @@ void DrawTitlePicture(Canvas& canvas) {
             CirclePath(cr, x, y, 5);
         }
     }
-    Use(cr, deeperPink, 0.6);
+    Use(cr, {234, 196, 196}, 0.6);
     cairo_fill(cr);
+}
 
-    // The path, narrow far away and wide at our feet.
+// The path, narrow far away and wide at our feet, reaching down to height.
+void DrawWindingPath(cairo_t* cr, double height) {
     cairo_new_path(cr);
     cairo_move_to(cr, 250, 210);
     cairo_curve_to(cr, 330, 220, 380, 300, 420, 380);
-    cairo_curve_to(cr, 470, 480, 520, 560, 580, canvas.height);
-    cairo_line_to(cr, 0, canvas.height);
+    cairo_curve_to(cr, 470, 480, 520, 560, 580, height);
+    cairo_line_to(cr, 0, height);
     cairo_line_to(cr, 0, 560);
     cairo_curve_to(cr, 80, 470, 150, 380, 190, 300);
     cairo_curve_to(cr, 210, 250, 220, 215, 250, 210);
     cairo_close_path(cr);
-    cairo_pattern_t* road = cairo_pattern_create_linear(0, 210, 0, canvas.height);
+    cairo_pattern_t* road = cairo_pattern_create_linear(0, 210, 0, height);
     AddStop(road, 0, {250, 236, 226});
     AddStop(road, 1, {255, 246, 238});
     cairo_set_source(cr, road);
@@ -93,8 +88,10 @@ void DrawTitlePicture(Canvas& canvas) {
     cairo_set_line_width(cr, 3);
     cairo_set_dash(cr, nullptr, 0, 0);
     cairo_stroke(cr);
+}
 
-    // Flowers along the verges.
+// Flowers along the verges.
+void DrawVergeFlowers(cairo_t* cr) {
     const double flowers[][2] = {{180, 330}, {140, 410}, {70, 500}, {430, 400}, {470, 470}, {530, 560}};
     for (int i = 0; i < 6; ++i) {
         const double fx = flowers[i][0], fy = flowers[i][1];
@@ -109,9 +106,11 @@ void DrawTitlePicture(Canvas& canvas) {
         CirclePath(cr, fx, fy, 4);
         PaintOutlineThenFill(cr, {255, 206, 36}, 1);
     }
+}
 
-
-    // Far runners first, the nearest last.
+// Friends running along the path, far ones first, the nearest last, and the
+// mascot bounding along beside them.
+void DrawRunners(cairo_t* cr) {
     DrawDustPuffs(cr, 210, 312, 14);
     DrawKid(cr, 225, 300, 118, KID_LOOKS[3], POSE_RUN, false);
     DrawDustPuffs(cr, 335, 300, 13);
@@ -122,10 +121,11 @@ void DrawTitlePicture(Canvas& canvas) {
     DrawKid(cr, 420, 430, 170, KID_LOOKS[2], POSE_RUN, false);
     DrawDustPuffs(cr, 280, 615, 30);
     DrawKid(cr, 280, 612, 248, KID_LOOKS[0], POSE_RUN, false);
-    // The mascot bounds along beside them.
     DrawMascotHead(cr, 500, 560, 42);
+}
 
-    // Title cloud in the upper right, with sparkles round it.
+// Title cloud in the upper right, with sparkles and hearts round it.
+void DrawTitleCloud(cairo_t* cr) {
     DrawOutlinedCloud(cr, 485, 34, 445, 236, 14, {196, 228, 250});
     DrawTitleLettering(cr, 706, 154, 396);
     DrawMascotHead(cr, 870, 72, 30);
@@ -134,6 +134,19 @@ void DrawTitlePicture(Canvas& canvas) {
     DrawSparkle(cr, 610, 300, 10, {255, 190, 60});
     DrawHeart(cr, 520, 330, 26, {240, 100, 140});
     DrawHeart(cr, 900, 330, 22, {255, 150, 190});
+}
+
+}  // namespace
+
+// Title: friends racing towards us on a winding path, the name in a blue cloud.
+void DrawTitlePicture(Canvas& canvas) {
+    cairo_t* cr = canvas.cr;
+    FillBackground(canvas, TITLE_BACKGROUND);
+    DrawPolkaDots(cr);
+    DrawWindingPath(cr, canvas.height);
+    DrawVergeFlowers(cr);
+    DrawRunners(cr);
+    DrawTitleCloud(cr);
 }
 
 // Level cleared: a rainbow sweep, the astonished mascot and "GOOD JOB!".
@@ -239,10 +252,10 @@ void DrawGameOverPicture(Canvas& canvas) {
     DrawSmallTitle(cr, w - 14, h - 6);
 }
 
-// Finale: a sunburst and the whole gang in a round golden frame, "END".
-void DrawFinalPicture(Canvas& canvas) {
-    cairo_t* cr = canvas.cr;
-    const double w = canvas.width, h = canvas.height, cx = w / 2, cy = h / 2 - 10;
+namespace {
+
+// A pink sunburst on yellow about (cx, cy), with a soft glow at its heart.
+void DrawSunburst(cairo_t* cr, double cx, double cy) {
     Use(cr, {255, 226, 110});
     cairo_paint(cr);
     for (int i = 0; i < 32; ++i) {
@@ -261,14 +274,11 @@ void DrawFinalPicture(Canvas& canvas) {
     cairo_set_source(cr, glow);
     cairo_paint(cr);
     cairo_pattern_destroy(glow);
+}
 
-    const PixelRect keepClear[] = {{static_cast<int>(cx) - 250, static_cast<int>(cy) - 250,
-                                    static_cast<int>(cx) + 250, static_cast<int>(cy) + 250},
-                                   {690, 470, 941, 626}};
-    DrawConfetti(cr, w, h, 120, 31u, keepClear, 2);
-
-    // Round frame: shadow, gold ring, sky inside.
-    const double frameR = 232;
+// The round frame's shadow, its gold ring of radius frameR + 16 and the
+// studs around it.
+void DrawGoldRing(cairo_t* cr, double cx, double cy, double frameR) {
     CirclePath(cr, cx + 6, cy + 10, frameR + 16);
     Use(cr, BLACK, 0.18);
     cairo_fill(cr);
@@ -290,6 +300,11 @@ void DrawFinalPicture(Canvas& canvas) {
         Use(cr, {255, 248, 210});
         cairo_fill(cr);
     }
+}
+
+// Inside the ring: a sky over a meadow, clouds, the friends in two rows and
+// the mascot; then the ring's inner edge.
+void DrawGangPortrait(cairo_t* cr, double cx, double cy, double frameR) {
     CirclePath(cr, cx, cy, frameR);
     cairo_save(cr);
     cairo_clip_preserve(cr);
@@ -301,7 +316,6 @@ void DrawFinalPicture(Canvas& canvas) {
     cairo_set_source(cr, sky);
     cairo_fill(cr);
     cairo_pattern_destroy(sky);
-    // Clouds in the portrait's sky, then the friends in two rows.
     CloudPath(cr, cx - 200, cy - 190, 150, 60, 7);
     CloudPath(cr, cx + 60, cy - 170, 130, 54, 7);
     Use(cr, WHITE, 0.9);
@@ -316,7 +330,22 @@ void DrawFinalPicture(Canvas& canvas) {
     Use(cr, INK);
     cairo_set_line_width(cr, 4);
     cairo_stroke(cr);
+}
 
+}  // namespace
+
+// Finale: a sunburst and the whole gang in a round golden frame, "END".
+void DrawFinalPicture(Canvas& canvas) {
+    cairo_t* cr = canvas.cr;
+    const double w = canvas.width, h = canvas.height, cx = w / 2, cy = h / 2 - 10;
+    const double frameR = 232;
+    DrawSunburst(cr, cx, cy);
+    const PixelRect keepClear[] = {{static_cast<int>(cx) - 250, static_cast<int>(cy) - 250,
+                                    static_cast<int>(cx) + 250, static_cast<int>(cy) + 250},
+                                   {690, 470, 941, 626}};
+    DrawConfetti(cr, w, h, 120, 31u, keepClear, 2);
+    DrawGoldRing(cr, cx, cy, frameR);
+    DrawGangPortrait(cr, cx, cy, frameR);
     DrawSparkle(cr, cx - 250, cy - 200, 22, WHITE);
     DrawSparkle(cr, cx + 260, cy - 180, 18, WHITE);
     DrawCandyText(cr, "END", 810, 548, 130, 260, 0);
