@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -156,58 +158,64 @@ void DrawHeader(cairo_t* cr) {
     DrawTextCentered(cr, "pictures · buttons · icon", SHEET_WIDTH / 2.0, 158, {70, 90, 130});
 }
 
-}  // namespace
+// The cards of the sheet, row by row: screens four across, levels five
+// across, buttons full size with the icon beside the hint buttons.
+struct SheetRows {
+    std::vector<Card> screens;
+    std::vector<std::vector<Card>> levels, buttons;
+};
 
-// Lays out screens, levels, buttons and the icon in labelled sections.
-void WriteContactSheet(const char* path, const Canvas* pictures, const Canvas* buttons,
-                       const std::vector<std::string>& levelFigures) {
-    std::vector<Card> screens, levels, buttonCards;
+// The tallest card of a row.
+double RowHeight(const std::vector<Card>& row) {
+    double tallest = 0;
+    for (const Card& card : row) tallest = std::max(tallest, CardHeight(card));
+    return tallest;
+}
+
+// Cards for every picture and button, and for the icon as the game ships it,
+// 1:1, and its figures magnified (icon16 and icon32 drawn by the caller).
+SheetRows ArrangeCards(const Canvas* pictures, const Canvas* buttons, const std::vector<std::string>& levelFigures,
+                       const Canvas& icon16, const Canvas& icon32) {
+    SheetRows rows;
+    std::vector<Card> levels, buttonCards;
     for (int i = 0; i < PICTURE_COUNT; ++i) {
         const bool isScreen = i < FIRST_LEVEL_PICTURE;
         Card card = {&pictures[i], PICTURES[i].name, PictureCaption(i), isScreen ? 0.48 : 0.36, false};
         const size_t level = static_cast<size_t>(i - FIRST_LEVEL_PICTURE);
         if (!isScreen && level < levelFigures.size()) card.figure = levelFigures[level];
-        (isScreen ? screens : levels).push_back(card);
+        (isScreen ? rows.screens : levels).push_back(card);
     }
     for (int i = 0; i < BUTTON_BITMAP_COUNT; ++i)
         buttonCards.push_back({&buttons[i], BUTTON_BITMAPS[i].name, ButtonCaption(i), 1.0, false});
-
-    // The icon as the game ships it, 1:1, and its 32-pixel figure magnified.
-    Canvas icon16 = NewCanvas(16, 16), icon32 = NewCanvas(32, 32);
-    DrawIconPicture(icon16);
-    DrawIconPicture(icon32);
     const std::vector<Card> icons = {
         {&icon16, "icon", "16 px", 1.0, false},
         {&icon32, "icon", "32 px", 1.0, false},
         {&icon16, "icon", "16 px x6", 6.0, true},
         {&icon32, "icon", "32 px x4", 4.0, true},
     };
-
-    // Rows: screens four across, levels five across, buttons full size with
-    // the icon beside the hint buttons.
-    std::vector<std::vector<Card>> levelRows;
     for (size_t i = 0; i < levels.size(); i += 5)
-        levelRows.emplace_back(levels.begin() + i, levels.begin() + std::min(levels.size(), i + 5));
-    std::vector<std::vector<Card>> buttonRows;
+        rows.levels.emplace_back(levels.begin() + i, levels.begin() + std::min(levels.size(), i + 5));
     const size_t firstRow = std::min<size_t>(6, buttonCards.size());
-    buttonRows.emplace_back(buttonCards.begin(), buttonCards.begin() + firstRow);
-    buttonRows.emplace_back(buttonCards.begin() + firstRow, buttonCards.end());
-    buttonRows.back().insert(buttonRows.back().end(), icons.begin(), icons.end());
+    rows.buttons.emplace_back(buttonCards.begin(), buttonCards.begin() + firstRow);
+    rows.buttons.emplace_back(buttonCards.begin() + firstRow, buttonCards.end());
+    rows.buttons.back().insert(rows.buttons.back().end(), icons.begin(), icons.end());
+    return rows;
+}
 
-    auto rowHeight = [](const std::vector<Card>& row) {
-        double tallest = 0;
-        for (const Card& card : row) tallest = std::max(tallest, CardHeight(card));
-        return tallest;
-    };
+// The sheet's height: header, three section titles and the rows.
+double SheetHeight(const SheetRows& rows) {
     double height = HEADER_HEIGHT + 20;
-    height += SECTION_TITLE_HEIGHT + rowHeight(screens) + GAP;
+    height += SECTION_TITLE_HEIGHT + RowHeight(rows.screens) + GAP;
     height += SECTION_TITLE_HEIGHT;
-    for (const auto& row : levelRows) height += rowHeight(row) + GAP;
+    for (const auto& row : rows.levels) height += RowHeight(row) + GAP;
     height += SECTION_TITLE_HEIGHT;
-    for (const auto& row : buttonRows) height += rowHeight(row) + GAP;
+    for (const auto& row : rows.buttons) height += RowHeight(row) + GAP;
     height += MARGIN - GAP;
+    return height;
+}
 
-    Canvas sheet = NewCanvas(SHEET_WIDTH, static_cast<int>(std::ceil(height)));
+// Warm paper with faint polka dots below the header.
+void DrawPaper(const Canvas& sheet) {
     cairo_t* cr = sheet.cr;
     cairo_pattern_t* paper = cairo_pattern_create_linear(0, 0, 0, sheet.height);
     AddStop(paper, 0, {255, 249, 238});
@@ -215,7 +223,6 @@ void WriteContactSheet(const char* path, const Canvas* pictures, const Canvas* b
     cairo_set_source(cr, paper);
     cairo_paint(cr);
     cairo_pattern_destroy(paper);
-    // Faint polka dots on the paper.
     for (int y = HEADER_HEIGHT + 30; y < sheet.height; y += 40) {
         for (int x = 20 + (y / 40 % 2) * 20; x < SHEET_WIDTH; x += 40) {
             CirclePath(cr, x, y, 3);
@@ -223,21 +230,41 @@ void WriteContactSheet(const char* path, const Canvas* pictures, const Canvas* b
     }
     Use(cr, {240, 190, 200}, 0.35);
     cairo_fill(cr);
-    DrawHeader(cr);
+}
 
+// The three sections, each a title over its rows.
+void DrawSections(cairo_t* cr, const SheetRows& rows) {
     double y = HEADER_HEIGHT + 20;
     DrawSectionTitle(cr, "Screens", y, 0);
     y += SECTION_TITLE_HEIGHT;
-    y += DrawCardRow(cr, screens, y) + GAP;
+    y += DrawCardRow(cr, rows.screens, y) + GAP;
     DrawSectionTitle(cr, "Levels", y, 2);
     y += SECTION_TITLE_HEIGHT;
-    for (const auto& row : levelRows) y += DrawCardRow(cr, row, y) + GAP;
+    for (const auto& row : rows.levels) y += DrawCardRow(cr, row, y) + GAP;
     DrawSectionTitle(cr, "Buttons & icon", y, 4);
     y += SECTION_TITLE_HEIGHT;
-    for (const auto& row : buttonRows) y += DrawCardRow(cr, row, y) + GAP;
+    for (const auto& row : rows.buttons) y += DrawCardRow(cr, row, y) + GAP;
+}
 
-    cairo_surface_write_to_png(sheet.surface, path);
+}  // namespace
+
+// Lays out screens, levels, buttons and the icon in labelled sections.
+void WriteContactSheet(const char* path, const Canvas* pictures, const Canvas* buttons,
+                       const std::vector<std::string>& levelFigures) {
+    Canvas icon16 = NewCanvas(16, 16), icon32 = NewCanvas(32, 32);
+    DrawIconPicture(icon16);
+    DrawIconPicture(icon32);
+    const SheetRows rows = ArrangeCards(pictures, buttons, levelFigures, icon16, icon32);
+    Canvas sheet = NewCanvas(SHEET_WIDTH, static_cast<int>(std::ceil(SheetHeight(rows))));
+    DrawPaper(sheet);
+    DrawHeader(sheet.cr);
+    DrawSections(sheet.cr, rows);
+    const cairo_status_t status = cairo_surface_write_to_png(sheet.surface, path);
     FreeCanvas(icon16);
     FreeCanvas(icon32);
     FreeCanvas(sheet);
+    if (status != CAIRO_STATUS_SUCCESS) {
+        std::fprintf(stderr, "generator: cannot write %s: %s\n", path, cairo_status_to_string(status));
+        std::exit(2);
+    }
 }
