@@ -282,77 +282,111 @@ void FillBackground(Canvas& canvas, Rgb color) {
     cairo_restore(canvas.cr);
 }
 
-// Each character in its own colour; outline and rim are laid for the whole
-// word first so no letter's outline cuts into its neighbour.
-void DrawCandyText(cairo_t* cr, const char* utf8, double cx, double cy, double sizePx, double maxWidth,
-                   int firstColour) {
-    cairo_save(cr);
-    UseFont(cr, FONT_BOLD, sizePx);
-    cairo_text_extents_t whole;
-    cairo_text_extents(cr, utf8, &whole);
-    if (maxWidth > 0 && whole.width + sizePx * 0.17 > maxWidth) {
-        sizePx *= maxWidth / (whole.width + sizePx * 0.17);
-        UseFont(cr, FONT_BOLD, sizePx);
-        cairo_text_extents(cr, utf8, &whole);
-    }
-    const std::vector<std::string> characters = SplitCharacters(utf8);
-    const double originX = cx - whole.x_bearing - whole.width / 2;
-    const double originY = cy - whole.y_bearing - whole.height / 2;
-    // Pen position of each character; letters bob gently up and down.
+namespace {
+
+// Candy lettering laid out: its characters, the pen position of each, the
+// baseline, the size and the ink box of the whole word.
+struct CandyLetters {
+    std::vector<std::string> characters;
     std::vector<double> penX;
+    double originY, sizePx;
+    cairo_text_extents_t whole;
+};
+
+// Sets the bold face at the size that fits maxWidth (0: no limit) and places
+// each character so the word's ink box is centred on (cx, cy).
+CandyLetters LayOutCandyLetters(cairo_t* cr, const char* utf8, double cx, double cy, double sizePx,
+                                double maxWidth) {
+    CandyLetters letters;
+    UseFont(cr, FONT_BOLD, sizePx);
+    cairo_text_extents(cr, utf8, &letters.whole);
+    if (maxWidth > 0 && letters.whole.width + sizePx * 0.17 > maxWidth) {
+        sizePx *= maxWidth / (letters.whole.width + sizePx * 0.17);
+        UseFont(cr, FONT_BOLD, sizePx);
+        cairo_text_extents(cr, utf8, &letters.whole);
+    }
+    letters.sizePx = sizePx;
+    letters.characters = SplitCharacters(utf8);
+    const double originX = cx - letters.whole.x_bearing - letters.whole.width / 2;
+    letters.originY = cy - letters.whole.y_bearing - letters.whole.height / 2;
     double x = originX;
-    for (const std::string& character : characters) {
-        penX.push_back(x);
+    for (const std::string& character : letters.characters) {
+        letters.penX.push_back(x);
         cairo_text_extents_t extents;
         cairo_text_extents(cr, character.c_str(), &extents);
         x += extents.x_advance;
     }
-    auto characterPath = [&](size_t i) {
-        const double bob = (i % 2 == 0 ? -1 : 1) * sizePx * 0.03;
-        cairo_move_to(cr, penX[i], originY + bob);
-        cairo_text_path(cr, characters[i].c_str());
-    };
+    return letters;
+}
+
+// The path of character i; letters bob gently up and down.
+void CandyCharacterPath(cairo_t* cr, const CandyLetters& letters, size_t i) {
+    const double bob = (i % 2 == 0 ? -1 : 1) * letters.sizePx * 0.03;
+    cairo_move_to(cr, letters.penX[i], letters.originY + bob);
+    cairo_text_path(cr, letters.characters[i].c_str());
+}
+
+// Soft drop shadow, then the dark outer outline, then the white rim, each
+// laid for the whole word.
+void DrawCandyRims(cairo_t* cr, const CandyLetters& letters) {
+    const double sizePx = letters.sizePx;
     cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-    // Soft drop shadow, then the dark outer outline, then the white rim.
     cairo_new_path(cr);
     cairo_save(cr);
     cairo_translate(cr, sizePx * 0.03, sizePx * 0.07);
-    for (size_t i = 0; i < characters.size(); ++i) characterPath(i);
+    for (size_t i = 0; i < letters.characters.size(); ++i) CandyCharacterPath(cr, letters, i);
     cairo_restore(cr);
     Use(cr, BLACK, 0.28);
     cairo_set_line_width(cr, sizePx * 0.17);
     cairo_stroke_preserve(cr);
     cairo_fill(cr);
-    for (size_t i = 0; i < characters.size(); ++i) characterPath(i);
+    for (size_t i = 0; i < letters.characters.size(); ++i) CandyCharacterPath(cr, letters, i);
     Use(cr, INK);
     cairo_set_line_width(cr, sizePx * 0.17);
     cairo_stroke(cr);
-    for (size_t i = 0; i < characters.size(); ++i) characterPath(i);
+    for (size_t i = 0; i < letters.characters.size(); ++i) CandyCharacterPath(cr, letters, i);
     Use(cr, WHITE);
     cairo_set_line_width(cr, sizePx * 0.085);
     cairo_stroke(cr);
+}
+
+// Each character but spaces in the next candy colour, top-lit, with a glossy
+// band over its upper part; cy is the word's centre line.
+void DrawCandyFills(cairo_t* cr, const CandyLetters& letters, double cy, int firstColour) {
+    const double sizePx = letters.sizePx;
     int colour = firstColour;
-    for (size_t i = 0; i < characters.size(); ++i) {
-        if (characters[i] == " ") continue;
+    for (size_t i = 0; i < letters.characters.size(); ++i) {
+        if (letters.characters[i] == " ") continue;
         const Rgb fill = CANDY_COLOURS[((colour++ % CANDY_COLOUR_COUNT) + CANDY_COLOUR_COUNT) % CANDY_COLOUR_COUNT];
         const Rgb light = Lighter(fill, 0.35), dark = Darker(fill, 0.12);
-        const double top = cy - whole.height / 2, bottom = cy + whole.height / 2;
+        const double top = cy - letters.whole.height / 2, bottom = cy + letters.whole.height / 2;
         cairo_pattern_t* gradient = cairo_pattern_create_linear(0, top, 0, bottom);
         AddStop(gradient, 0, light);
         AddStop(gradient, 0.5, fill);
         AddStop(gradient, 1, dark);
-        characterPath(i);
+        CandyCharacterPath(cr, letters, i);
         cairo_set_source(cr, gradient);
         cairo_fill_preserve(cr);
         cairo_pattern_destroy(gradient);
-        // Glossy band over the upper part of the letter.
         cairo_save(cr);
         cairo_clip(cr);
-        cairo_rectangle(cr, penX[i] - sizePx, top - sizePx, 3 * sizePx, sizePx + whole.height * 0.38);
+        cairo_rectangle(cr, letters.penX[i] - sizePx, top - sizePx, 3 * sizePx, sizePx + letters.whole.height * 0.38);
         Use(cr, WHITE, 0.28);
         cairo_fill(cr);
         cairo_restore(cr);
     }
+}
+
+}  // namespace
+
+// Each character in its own colour; outline and rim are laid for the whole
+// word first so no letter's outline cuts into its neighbour.
+void DrawCandyText(cairo_t* cr, const char* utf8, double cx, double cy, double sizePx, double maxWidth,
+                   int firstColour) {
+    cairo_save(cr);
+    const CandyLetters letters = LayOutCandyLetters(cr, utf8, cx, cy, sizePx, maxWidth);
+    DrawCandyRims(cr, letters);
+    DrawCandyFills(cr, letters, cy, firstColour);
     cairo_restore(cr);
 }
 
