@@ -138,6 +138,8 @@ void DrawLeaveButton(Canvas& canvas) {
     PaintOutlineThenShadedFill(cr, {150, 94, 50}, top - 6, bottom, 2.5);
     cairo_rectangle(cr, left, top, right - left, bottom - top);
     cairo_pattern_t* light = cairo_pattern_create_linear(0, top, 0, bottom);
+    // Stops in fractions, not Rgb: these colours fall between 0-255 steps,
+    // so an AddStop here would change the picture.
     cairo_pattern_add_color_stop_rgb(light, 0, 1, 0.98, 0.8);
     cairo_pattern_add_color_stop_rgb(light, 1, 1, 0.82, 0.45);
     cairo_set_source(cr, light);

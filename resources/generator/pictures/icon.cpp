@@ -48,6 +48,8 @@ void DrawIconPicture(Canvas& canvas) {
     cairo_set_line_width(cr, 2 * outline);
     cairo_stroke_preserve(cr);
     cairo_pattern_t* shade = cairo_pattern_create_radial(9.5, 12.5, 1, 13.6, 17.2, 12.2);
+    // Stops in fractions, not Rgb: these colours fall between 0-255 steps,
+    // so an AddStop here would change the picture.
     cairo_pattern_add_color_stop_rgb(shade, 0, 1, 1, 0.45);
     cairo_pattern_add_color_stop_rgb(shade, 1, 1, 0.82, 0);
     cairo_set_source(cr, shade);

@@ -132,6 +132,8 @@ void DrawMagnifier(cairo_t* cr, double cx, double cy, double r) {
     CirclePath(cr, cx, cy, r);
     cairo_pattern_t* glass = cairo_pattern_create_radial(cx - 0.3 * r, cy - 0.3 * r, 0, cx, cy, r);
     AddStop(glass, 0, WHITE);
+    // The outer stop in fractions, not Rgb: its colour falls between 0-255
+    // steps, so an AddStop here would change the picture.
     cairo_pattern_add_color_stop_rgb(glass, 1, 0.68, 0.86, 1);
     cairo_set_source(cr, glass);
     cairo_fill_preserve(cr);
