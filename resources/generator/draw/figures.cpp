@@ -64,6 +64,24 @@ void DrawCheeks(cairo_t* cr, double cx, double cy, double r) {
     }
 }
 
+// Paints the mouth's path red, with a tongue (the ellipse at tx, ty) clipped
+// inside it when tongue is set, then outlines it in INK.
+void PaintMouth(cairo_t* cr, bool tongue, double tx, double ty, double rx, double ry, double line) {
+    Use(cr, MOUTH_RED);
+    cairo_fill_preserve(cr);
+    if (tongue) {
+        cairo_save(cr);
+        cairo_clip_preserve(cr);
+        EllipsePath(cr, tx, ty, rx, ry);
+        Use(cr, TONGUE_PINK);
+        cairo_fill(cr);
+        cairo_restore(cr);
+    }
+    Use(cr, INK);
+    cairo_set_line_width(cr, line);
+    cairo_stroke(cr);
+}
+
 // Shining eyes and an open smile with a tongue; line is the outline width.
 void DrawHappyFace(cairo_t* cr, double cx, double cy, double r, double line) {
     for (int side = -1; side <= 1; side += 2) {
@@ -80,19 +98,7 @@ void DrawHappyFace(cairo_t* cr, double cx, double cy, double r, double line) {
     cairo_curve_to(cr, cx - 0.2 * r, cy + 0.58 * r, cx + 0.2 * r, cy + 0.58 * r, cx + 0.27 * r,
                    cy + 0.18 * r);
     cairo_close_path(cr);
-    Use(cr, MOUTH_RED);
-    cairo_fill_preserve(cr);
-    if (r > 8) {
-        cairo_save(cr);
-        cairo_clip_preserve(cr);
-        EllipsePath(cr, cx, cy + 0.5 * r, 0.16 * r, 0.11 * r);
-        Use(cr, TONGUE_PINK);
-        cairo_fill(cr);
-        cairo_restore(cr);
-    }
-    Use(cr, INK);
-    cairo_set_line_width(cr, line);
-    cairo_stroke(cr);
+    PaintMouth(cr, r > 8, cx, cy + 0.5 * r, 0.16 * r, 0.11 * r, line);
 }
 
 // Wide eyes, raised brows and a round open mouth.
@@ -144,17 +150,7 @@ void DrawCryingFace(cairo_t* cr, double cx, double cy, double r, double line) {
     cairo_curve_to(cr, cx + 0.15 * r, cy + 0.6 * r, cx - 0.15 * r, cy + 0.6 * r, cx - 0.3 * r,
                    cy + 0.5 * r);
     cairo_close_path(cr);
-    Use(cr, MOUTH_RED);
-    cairo_fill_preserve(cr);
-    cairo_save(cr);
-    cairo_clip_preserve(cr);
-    EllipsePath(cr, cx, cy + 0.56 * r, 0.17 * r, 0.1 * r);
-    Use(cr, TONGUE_PINK);
-    cairo_fill(cr);
-    cairo_restore(cr);
-    Use(cr, INK);
-    cairo_set_line_width(cr, line);
-    cairo_stroke(cr);
+    PaintMouth(cr, true, cx, cy + 0.56 * r, 0.17 * r, 0.1 * r, line);
 }
 
 // Two streams of tears, and drops flying off sideways.

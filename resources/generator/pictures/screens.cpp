@@ -15,6 +15,18 @@ constexpr KidLook KID_LOOKS[] = {
     {{214, 160, 120}, {40, 32, 36}, {170, 100, 220}, {60, 130, 120}, HAIR_SPIKY},
 };
 
+// Rays from (cx, cy): count wedges with gaps as wide as themselves, reaching
+// out by length.
+void RaysPath(cairo_t* cr, double cx, double cy, int count, double length) {
+    for (int i = 0; i < count; ++i) {
+        const double a0 = i * 2 * M_PI / count, a1 = a0 + M_PI / count;
+        cairo_move_to(cr, cx, cy);
+        cairo_line_to(cr, cx + length * std::cos(a0), cy + length * std::sin(a0));
+        cairo_line_to(cr, cx + length * std::cos(a1), cy + length * std::sin(a1));
+        cairo_close_path(cr);
+    }
+}
+
 // A cloud with an INK outline, a top-lit fill and a soft shadow below.
 void DrawOutlinedCloud(cairo_t* cr, double x, double y, double w, double h, int bumps, Rgb fill) {
     cairo_save(cr);
@@ -164,13 +176,7 @@ void DrawClearedPicture(Canvas& canvas) {
 
     // Sun rays behind the face.
     const double faceX = 250, faceY = 340;
-    for (int i = 0; i < 24; ++i) {
-        const double a0 = i * 2 * M_PI / 24, a1 = a0 + M_PI / 24;
-        cairo_move_to(cr, faceX, faceY);
-        cairo_line_to(cr, faceX + 900 * std::cos(a0), faceY + 900 * std::sin(a0));
-        cairo_line_to(cr, faceX + 900 * std::cos(a1), faceY + 900 * std::sin(a1));
-        cairo_close_path(cr);
-    }
+    RaysPath(cr, faceX, faceY, 24, 900);
     cairo_pattern_t* glow = cairo_pattern_create_radial(faceX, faceY, 100, faceX, faceY, 560);
     AddStop(glow, 0, WHITE, 0.45);
     AddStop(glow, 1, WHITE, 0);
@@ -258,13 +264,7 @@ namespace {
 void DrawSunburst(cairo_t* cr, double cx, double cy) {
     Use(cr, {255, 226, 110});
     cairo_paint(cr);
-    for (int i = 0; i < 32; ++i) {
-        const double a0 = i * 2 * M_PI / 32, a1 = a0 + M_PI / 32;
-        cairo_move_to(cr, cx, cy);
-        cairo_line_to(cr, cx + 1200 * std::cos(a0), cy + 1200 * std::sin(a0));
-        cairo_line_to(cr, cx + 1200 * std::cos(a1), cy + 1200 * std::sin(a1));
-        cairo_close_path(cr);
-    }
+    RaysPath(cr, cx, cy, 32, 1200);
     Use(cr, {255, 160, 190});
     cairo_fill(cr);
     cairo_pattern_t* glow = cairo_pattern_create_radial(cx, cy, 150, cx, cy, 620);
