@@ -7,9 +7,12 @@
 //                                          level pictures already in DIR
 //
 // The same generator and fonts always produce the same bytes.
-#include "art.h"
-#include "difficulty.h"
-#include "file_formats.h"
+#include "draw/canvas.h"
+#include "formats/file_formats.h"
+#include "measure/contact_sheet.h"
+#include "measure/difficulty.h"
+#include "pictures/pictures.h"
+#include "sounds/sounds.h"
 
 #include <chrono>
 #include <cstdio>
@@ -54,6 +57,67 @@ int PrintDifficulty(const std::string& dir) {
     return 0;
 }
 
+// Draws and writes every full-window picture into pictures[], and measures
+// each level picture on the very bytes written, as --difficulty reads them.
+// False when a written picture cannot be read back.
+bool WritePictures(const std::string& outDir, Canvas* pictures, std::vector<LevelFigures>* difficulty) {
+    for (int i = 0; i < PICTURE_COUNT; ++i) {
+        const PictureEntry& item = PICTURES[i];
+        std::printf("  picture %-6s %d x %d\n", item.name, item.width, item.height);
+        std::fflush(stdout);
+        pictures[i] = NewCanvas(item.width, item.height);
+        DrawPicture(pictures[i], i);
+        const Bytes bmp = EncodeBmp24(pictures[i]);
+        WriteBytes(outDir + "/" + item.name + ".bmp", bmp);
+        if (i < FIRST_LEVEL_PICTURE) continue;
+        RgbImage picture;
+        std::string error;
+        if (!DecodeBmp24(bmp, &picture, &error)) {
+            std::fprintf(stderr, "tumblewit-generator: %s.bmp: %s\n", item.name, error.c_str());
+            return false;
+        }
+        difficulty->push_back(MeasureLevel(picture, i - FIRST_LEVEL_PICTURE + 1));
+    }
+    return true;
+}
+
+// Draws and writes every button face into buttons[].
+void WriteButtons(const std::string& outDir, Canvas* buttons) {
+    for (int i = 0; i < BUTTON_BITMAP_COUNT; ++i) {
+        const PictureEntry& item = BUTTON_BITMAPS[i];
+        buttons[i] = NewCanvas(item.width, item.height);
+        DrawButtonFace(buttons[i], i);
+        WriteBytes(outDir + "/" + item.name + ".bmp", EncodeBmp24(buttons[i]));
+    }
+    std::printf("  %d button faces\n", BUTTON_BITMAP_COUNT);
+}
+
+void WriteIcon(const std::string& outDir) {
+    Canvas icons[ICON_IMAGE_COUNT];
+    MakeIconImages(icons);
+    WriteBytes(outDir + "/tumblewit.ico", EncodeIco(icons));
+    std::printf("  icon, %d images\n", ICON_IMAGE_COUNT);
+    for (Canvas& canvas : icons) FreeCanvas(canvas);
+}
+
+void WriteSounds(const std::string& outDir) {
+    for (const SoundEntry& item : SOUNDS) {
+        std::printf("  sound %d %s\n", item.id, item.file);
+        std::fflush(stdout);
+        WriteBytes(outDir + "/" + item.file, EncodeWav(item, MakeSoundData(item)));
+    }
+}
+
+// The files for people: the difficulty table and the contact sheet.
+void WriteTableAndSheet(const std::string& outDir, const Canvas* pictures, const Canvas* buttons,
+                        const std::vector<LevelFigures>& difficulty) {
+    const std::string table = DifficultyTable(difficulty);
+    WriteBytes(outDir + "/difficulty.txt", Bytes(table.begin(), table.end()));
+    std::vector<std::string> levelFigures;
+    for (const LevelFigures& level : difficulty) levelFigures.push_back(DifficultyCaption(level));
+    WriteContactSheet((outDir + "/contact-sheet.png").c_str(), pictures, buttons, levelFigures);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -73,58 +137,16 @@ int main(int argc, char** argv) {
     }
     const auto start = std::chrono::steady_clock::now();
     LoadFonts(fontDir);
-
     Canvas pictures[PICTURE_COUNT];
     Canvas buttons[BUTTON_BITMAP_COUNT];
     std::vector<LevelFigures> difficulty;
-
-    for (int i = 0; i < PICTURE_COUNT; ++i) {
-        const PictureEntry& item = PICTURES[i];
-        std::printf("  picture %-6s %d x %d\n", item.name, item.width, item.height);
-        std::fflush(stdout);
-        pictures[i] = NewCanvas(item.width, item.height);
-        DrawPicture(pictures[i], i);
-        const Bytes bmp = EncodeBmp24(pictures[i]);
-        WriteBytes(outDir + "/" + item.name + ".bmp", bmp);
-        if (i >= FIRST_LEVEL_PICTURE) {
-            // Measured on the very bytes written, as --difficulty reads them.
-            RgbImage picture;
-            std::string error;
-            if (!DecodeBmp24(bmp, &picture, &error)) {
-                std::fprintf(stderr, "tumblewit-generator: %s.bmp: %s\n", item.name, error.c_str());
-                return 1;
-            }
-            difficulty.push_back(MeasureLevel(picture, i - FIRST_LEVEL_PICTURE + 1));
-        }
-    }
-    for (int i = 0; i < BUTTON_BITMAP_COUNT; ++i) {
-        const PictureEntry& item = BUTTON_BITMAPS[i];
-        buttons[i] = NewCanvas(item.width, item.height);
-        DrawButtonFace(buttons[i], i);
-        WriteBytes(outDir + "/" + item.name + ".bmp", EncodeBmp24(buttons[i]));
-    }
-    std::printf("  %d button faces\n", BUTTON_BITMAP_COUNT);
-
-    Canvas icons[ICON_IMAGE_COUNT];
-    MakeIconImages(icons);
-    WriteBytes(outDir + "/tumblewit.ico", EncodeIco(icons));
-    std::printf("  icon, %d images\n", ICON_IMAGE_COUNT);
-
-    for (const SoundEntry& item : SOUNDS) {
-        std::printf("  sound %d %s\n", item.id, item.file);
-        std::fflush(stdout);
-        WriteBytes(outDir + "/" + item.file, EncodeWav(item, MakeSoundData(item)));
-    }
-
-    const std::string table = DifficultyTable(difficulty);
-    WriteBytes(outDir + "/difficulty.txt", Bytes(table.begin(), table.end()));
-    std::vector<std::string> levelFigures;
-    for (const LevelFigures& level : difficulty) levelFigures.push_back(DifficultyCaption(level));
-    WriteContactSheet((outDir + "/contact-sheet.png").c_str(), pictures, buttons, levelFigures);
-
+    if (!WritePictures(outDir, pictures, &difficulty)) return 1;
+    WriteButtons(outDir, buttons);
+    WriteIcon(outDir);
+    WriteSounds(outDir);
+    WriteTableAndSheet(outDir, pictures, buttons, difficulty);
     for (Canvas& canvas : pictures) FreeCanvas(canvas);
     for (Canvas& canvas : buttons) FreeCanvas(canvas);
-    for (Canvas& canvas : icons) FreeCanvas(canvas);
     std::printf("  resources written to %s in %.2f s\n", outDir.c_str(), SecondsSince(start));
     return 0;
 }

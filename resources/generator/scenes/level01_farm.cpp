@@ -6,7 +6,7 @@
 //   2. silo (colour): the silo turns from light grey to deep blue.
 //   3. pig (orientation): the pig turns to face right.
 //   4. sun (added): a cloud drifts over the sun and hides it.
-#include "scene_kit.h"
+#include "scenes/scenes.h"
 
 #include <cmath>
 
@@ -17,14 +17,14 @@ constexpr Rgb PIG_PINK = {246, 172, 178};
 constexpr Rgb PIG_PLUM = {120, 60, 70};
 constexpr Rgb PIG_CHARCOAL = {30, 25, 30};
 constexpr Rgb SILO_CHARCOAL = {70, 70, 76};
-constexpr Rgb SILO_SILVER = {196, 200, 206};
+constexpr Rgb SILO_DOME_SILVER = {196, 200, 206};
 constexpr Rgb BARN_RED = {186, 52, 44};
 constexpr Rgb BARN_CREAM = {246, 242, 232};
 constexpr Rgb BARN_DARK_BROWN = {58, 34, 26};
 constexpr Rgb BARN_YELLOW = {236, 196, 84};
 constexpr Rgb HEN_ORANGE = {230, 150, 40};
-constexpr Rgb HEN_WHITE = {250, 250, 246};
-constexpr Rgb HEN_WHITE_2 = {252, 252, 248};
+constexpr Rgb HEN_TAIL_WHITE = {250, 250, 246};
+constexpr Rgb HEN_BODY_WHITE = {252, 252, 248};
 constexpr Rgb HEN_RED = {220, 40, 40};
 constexpr Rgb HEN_GOLD = {240, 170, 40};
 constexpr Rgb HEN_BLACK = {20, 20, 20};
@@ -33,12 +33,12 @@ constexpr Rgb HAY_BALE_TAN = {232, 196, 96};
 constexpr Rgb HAY_BALE_OLIVE = {180, 140, 60};
 constexpr Rgb BACKDROP_SKY = {170, 212, 232};
 constexpr Rgb BACKDROP_CREAM = {236, 236, 208};
-constexpr Rgb HILLS_LEAF_GREEN = {150, 186, 96};
-constexpr Rgb HILLS_LEAF_GREEN_2 = {160, 196, 96};
-constexpr Rgb HILLS_OLIVE = {116, 160, 70};
+constexpr Rgb HILLS_GREEN = {150, 186, 96};
+constexpr Rgb MEADOW_GREEN = {160, 196, 96};
+constexpr Rgb MEADOW_OLIVE = {116, 160, 70};
 constexpr Rgb PATH_TAN = {204, 176, 124};
 constexpr Rgb SILO_BLUE = {36, 86, 160};
-constexpr Rgb SILO_SILVER_2 = {176, 182, 188};
+constexpr Rgb SILO_BODY_SILVER = {176, 182, 188};
 constexpr Rgb TREE_GREEN = {82, 150, 64};
 constexpr Rgb APPLE_TREE_RED = {222, 40, 36};
 constexpr Rgb FLOWER_WHITE = {250, 250, 250};
@@ -85,9 +85,9 @@ void DrawSilo(cairo_t* cr, double left, double top, double right, double bottom,
     DropShadow(cr, cx + 4, bottom, w * 0.62, 4);
     cairo_pattern_t* shade = cairo_pattern_create_linear(left, 0, right, 0);
     const Rgb lit = Lighter(body, 0.35), dark = Darker(body, 0.3);
-    cairo_pattern_add_color_stop_rgb(shade, 0, dark.r / 255.0, dark.g / 255.0, dark.b / 255.0);
-    cairo_pattern_add_color_stop_rgb(shade, 0.35, lit.r / 255.0, lit.g / 255.0, lit.b / 255.0);
-    cairo_pattern_add_color_stop_rgb(shade, 1, dark.r / 255.0, dark.g / 255.0, dark.b / 255.0);
+    AddStop(shade, 0, dark);
+    AddStop(shade, 0.35, lit);
+    AddStop(shade, 1, dark);
     RectPath(cr, left, top + domeH, w, bottom - top - domeH);
     cairo_set_source(cr, shade);
     cairo_fill_preserve(cr);
@@ -104,10 +104,8 @@ void DrawSilo(cairo_t* cr, double left, double top, double right, double bottom,
     LinePath(cr, right - 4, top + domeH + 4, right - 4, bottom);
     for (double y = top + domeH + 8; y < bottom; y += 8) LinePath(cr, right - 9, y, right - 4, y);
     PaintLine(cr, SILO_CHARCOAL, 0.9);
-    cairo_new_sub_path(cr);
-    cairo_arc(cr, cx, top + domeH, w / 2, M_PI, 2 * M_PI);
-    cairo_close_path(cr);
-    PaintShaded(cr, SILO_SILVER, 1.0);
+    DomePath(cr, cx, top + domeH, w / 2);
+    PaintShaded(cr, SILO_DOME_SILVER, 1.0);
 }
 
 // Red barn: gable roof, hayloft opening (or its shut doors), big door.
@@ -175,18 +173,18 @@ void DrawHen(cairo_t* cr, double cx, double cy) {
     cairo_line_to(cr, cx + 12, cy - 8);
     cairo_line_to(cr, cx + 10, cy + 1);
     cairo_close_path(cr);
-    PaintFillThenOutline(cr, HEN_WHITE, 0.8);
+    PaintFillThenOutline(cr, HEN_TAIL_WHITE, 0.8);
     EllipsePath(cr, cx, cy, 9, 6.5);
-    PaintShaded(cr, HEN_WHITE_2, 0.9);
-    EllipsePath(cr, cx - 7, cy - 6, 4.2, 4.2);
-    PaintShaded(cr, HEN_WHITE_2, 0.9);
+    PaintShaded(cr, HEN_BODY_WHITE, 0.9);
+    CirclePath(cr, cx - 7, cy - 6, 4.2);
+    PaintShaded(cr, HEN_BODY_WHITE, 0.9);
     EllipsePath(cr, cx - 7.5, cy - 10.5, 1.8, 1.6);
     PaintFlat(cr, HEN_RED);
     cairo_move_to(cr, cx - 11, cy - 6.5);
     cairo_line_to(cr, cx - 14, cy - 5);
     cairo_line_to(cr, cx - 11, cy - 4);
     PaintFlat(cr, HEN_GOLD);
-    EllipsePath(cr, cx - 8, cy - 6.5, 0.8, 0.8);
+    CirclePath(cr, cx - 8, cy - 6.5, 0.8);
     PaintFlat(cr, HEN_BLACK);
 }
 
@@ -205,11 +203,60 @@ void DrawFence(cairo_t* cr, double railY) {
 // Round hay bale with its spiral.
 void DrawHayBale(cairo_t* cr, double cx, double cy, double r) {
     DropShadow(cr, cx, cy + r, r * 1.1, 2.5);
-    EllipsePath(cr, cx, cy, r, r);
+    CirclePath(cr, cx, cy, r);
     PaintShaded(cr, HAY_BALE_TAN, 1);
+    // The spiral: two real arcs, the inner one carrying on from the outer.
     cairo_arc(cr, cx, cy, r * 0.6, 0, 1.6 * M_PI);
     cairo_arc(cr, cx, cy, r * 0.3, 1.6 * M_PI, 3.2 * M_PI);
     PaintLine(cr, HAY_BALE_OLIVE, 0.9);
+}
+
+// Sky, clouds and the sun, and the cloud that drifts over it.
+void DrawSkyAndSun(cairo_t* cr, const SceneArea& sun, bool altered) {
+    FillGradientRect(cr, 0, 0, SCENE_WIDTH, 170, BACKDROP_SKY, BACKDROP_CREAM);
+    DrawCloud(cr, 86, 14, 62, 24);
+    DrawCloud(cr, 190, 40, 44, 16);
+    DrawSun(cr, sun.cx, sun.cy, 8.5);
+    if (altered) DrawCloud(cr, sun.cx - 19, sun.cy - 12, 38, 25);
+}
+
+// Rolling hills behind the yard, the meadow and the dirt path from the barn door.
+void DrawHillsAndPath(cairo_t* cr) {
+    cairo_move_to(cr, 0, 150);
+    cairo_curve_to(cr, 80, 120, 160, 160, 240, 140);
+    cairo_curve_to(cr, 300, 125, 340, 140, SCENE_WIDTH, 132);
+    cairo_line_to(cr, SCENE_WIDTH, SCENE_HEIGHT);
+    cairo_line_to(cr, 0, SCENE_HEIGHT);
+    cairo_close_path(cr);
+    PaintShaded(cr, HILLS_GREEN, 0);
+    FillGradientRect(cr, 0, 172, SCENE_WIDTH, SCENE_HEIGHT - 172, MEADOW_GREEN, MEADOW_OLIVE);
+    cairo_move_to(cr, 108, 190);
+    cairo_curve_to(cr, 100, 220, 60, 240, 40, SCENE_HEIGHT);
+    cairo_line_to(cr, 150, SCENE_HEIGHT);
+    cairo_curve_to(cr, 150, 240, 140, 215, 142, 190);
+    cairo_close_path(cr);
+    PaintFlat(cr, PATH_TAN);
+}
+
+// Apple tree by the field; the apples grow in the changed copy.
+void DrawAppleTree(cairo_t* cr, const SceneArea& apples, bool altered) {
+    DrawTree(cr, apples.cx, 178, 112, TREE_GREEN);
+    if (!altered) return;
+    const double spots[][2] = {{-15, -7}, {-5, 1}, {8, -8}, {15, 4}, {0, -8.5}, {-14, 6}, {5, 9}, {15, -5},
+                               {-6, -5}, {9, 2}};
+    for (const auto& spot : spots) {
+        CirclePath(cr, apples.cx + spot[0], apples.cy + spot[1], 4);
+        PaintShaded(cr, APPLE_TREE_RED, 0.8);
+    }
+}
+
+// Flowers in the foreground grass, clear of the pig's area.
+void DrawGrassFlowers(cairo_t* cr, const SceneArea& pig) {
+    for (int i = 0; i < 9; ++i) {
+        const double x = 12 + i * 41.0, y = 248 + (i % 3) * 6;
+        if (x > pig.left - 6 && x < pig.right + 6) continue;
+        DrawFlower(cr, x, y, 4, i % 2 ? FLOWER_WHITE : FLOWER_YELLOW);
+    }
 }
 
 }  // namespace
@@ -218,51 +265,16 @@ void DrawHayBale(cairo_t* cr, double cx, double cy, double r) {
 void DrawFarmScene(cairo_t* cr, bool altered) {
     const SceneArea loft = AreaOf(1, 0), apples = AreaOf(1, 1), silo = AreaOf(1, 2), pig = AreaOf(1, 3),
                     sun = AreaOf(1, 4);
-    FillGradientRect(cr, 0, 0, SCENE_WIDTH, 170, BACKDROP_SKY, BACKDROP_CREAM);
-    DrawCloud(cr, 86, 14, 62, 24);
-    DrawCloud(cr, 190, 40, 44, 16);
-    // Sun, and the cloud that drifts over it.
-    DrawSun(cr, sun.cx, sun.cy, 8.5);
-    if (altered) DrawCloud(cr, sun.cx - 19, sun.cy - 12, 38, 25);
-    // Rolling hills behind the yard.
-    cairo_move_to(cr, 0, 150);
-    cairo_curve_to(cr, 80, 120, 160, 160, 240, 140);
-    cairo_curve_to(cr, 300, 125, 340, 140, SCENE_WIDTH, 132);
-    cairo_line_to(cr, SCENE_WIDTH, SCENE_HEIGHT);
-    cairo_line_to(cr, 0, SCENE_HEIGHT);
-    cairo_close_path(cr);
-    PaintShaded(cr, HILLS_LEAF_GREEN, 0);
-    FillGradientRect(cr, 0, 172, SCENE_WIDTH, SCENE_HEIGHT - 172, HILLS_LEAF_GREEN_2, HILLS_OLIVE);
-    // Dirt path from the barn door.
-    cairo_move_to(cr, 108, 190);
-    cairo_curve_to(cr, 100, 220, 60, 240, 40, SCENE_HEIGHT);
-    cairo_line_to(cr, 150, SCENE_HEIGHT);
-    cairo_curve_to(cr, 150, 240, 140, 215, 142, 190);
-    cairo_close_path(cr);
-    PaintFlat(cr, PATH_TAN);
-
+    DrawSkyAndSun(cr, sun, altered);
+    DrawHillsAndPath(cr);
     DrawSilo(cr, silo.left + 8, silo.top + 6, silo.right - 8, silo.bottom - 6,
-             altered ? SILO_BLUE : SILO_SILVER_2);
+             altered ? SILO_BLUE : SILO_BODY_SILVER);
     DrawBarn(cr, loft, altered);
-    // Apple tree by the field; apples appear in the changed copy.
-    DrawTree(cr, apples.cx, 178, 112, TREE_GREEN);
-    if (altered) {
-        const double spots[][2] = {{-15, -7}, {-5, 1}, {8, -8}, {15, 4}, {0, -8.5}, {-14, 6}, {5, 9}, {15, -5},
-                                   {-6, -5}, {9, 2}};
-        for (const auto& spot : spots) {
-            EllipsePath(cr, apples.cx + spot[0], apples.cy + spot[1], 4, 4);
-            PaintShaded(cr, APPLE_TREE_RED, 0.8);
-        }
-    }
+    DrawAppleTree(cr, apples, altered);
     DrawHayBale(cr, 236, 178, 12);
     DrawHayBale(cr, 262, 182, 10);
     DrawFence(cr, 196);
-    // Flowers and tufts in the foreground grass.
-    for (int i = 0; i < 9; ++i) {
-        const double x = 12 + i * 41.0, y = 248 + (i % 3) * 6;
-        if (x > pig.left - 6 && x < pig.right + 6) continue;
-        DrawFlower(cr, x, y, 4, i % 2 ? FLOWER_WHITE : FLOWER_YELLOW);
-    }
+    DrawGrassFlowers(cr, pig);
     DrawHen(cr, 80, 232);
     DrawHen(cr, 122, 246);
     DrawHen(cr, 300, 240);

@@ -5,7 +5,7 @@
 //   2. snail (orientation): the snail turns back.
 //   3. ladybird (missing): the ladybird on the picket is gone.
 //   4. can (shape): the watering can gives way to a bucket.
-#include "scene_kit.h"
+#include "scenes/scenes.h"
 
 #include <cmath>
 
@@ -13,16 +13,16 @@ namespace {
 
 // The scene's palette.
 constexpr Rgb PEG_TAN = {214, 180, 120};
-constexpr Rgb BIRDHOUSE_BROWN = {140, 100, 64};
+constexpr Rgb BIRDHOUSE_POST_BROWN = {140, 100, 64};
 constexpr Rgb BIRDHOUSE_SAND = {226, 196, 140};
 constexpr Rgb BIRDHOUSE_DARK_BROWN = {50, 34, 24};
-constexpr Rgb BIRDHOUSE_BROWN_2 = {120, 84, 50};
+constexpr Rgb BIRDHOUSE_PERCH_BROWN = {120, 84, 50};
 constexpr Rgb LADYBIRD_BLACK = {30, 24, 24};
 constexpr Rgb LADYBIRD_RED = {226, 36, 30};
 constexpr Rgb SNAIL_KHAKI = {214, 194, 160};
 constexpr Rgb SNAIL_GREY = {150, 130, 100};
-constexpr Rgb SNAIL_BROWN = {190, 112, 60};
-constexpr Rgb SNAIL_BROWN_2 = {120, 66, 34};
+constexpr Rgb SNAIL_SHELL_BROWN = {190, 112, 60};
+constexpr Rgb SNAIL_SPIRAL_BROWN = {120, 66, 34};
 constexpr Rgb BUCKET_SLATE = {90, 90, 96};
 constexpr Rgb BUCKET_RED = {220, 60, 60};
 constexpr Rgb BUCKET_CREAM = {250, 220, 210};
@@ -31,8 +31,8 @@ constexpr Rgb BACKDROP_SKY = {176, 216, 240};
 constexpr Rgb BACKDROP_ICE = {226, 240, 236};
 constexpr Rgb HEDGE_GREEN = {96, 150, 84};
 constexpr Rgb TREE_GREEN = {74, 140, 70};
-constexpr Rgb PICKET_FENCE_CREAM = {240, 236, 224};
-constexpr Rgb PICKET_FENCE_CREAM_2 = {248, 246, 236};
+constexpr Rgb FENCE_RAIL_CREAM = {240, 236, 224};
+constexpr Rgb PICKET_CREAM = {248, 246, 236};
 constexpr Rgb LAWN_LEAF_GREEN = {150, 200, 100};
 constexpr Rgb LAWN_GREEN = {110, 170, 76};
 constexpr Rgb LAWN_BROWN = {136, 96, 66};
@@ -40,7 +40,7 @@ constexpr Rgb LAWN_RED = {236, 70, 90};
 constexpr Rgb LAWN_YELLOW = {250, 200, 60};
 constexpr Rgb LAWN_PURPLE = {170, 110, 220};
 constexpr Rgb LAWN_WHITE = {250, 250, 250};
-constexpr Rgb LAWN_GREEN_2 = {70, 130, 60};
+constexpr Rgb FLOWER_STEM_GREEN = {70, 130, 60};
 constexpr Rgb LAWN_SILVER = {180, 176, 168};
 constexpr Rgb WASHING_LINE_SLATE = {110, 110, 110};
 constexpr Rgb WASHING_LINE_TAN = {170, 140, 100};
@@ -94,13 +94,13 @@ void DrawPeg(cairo_t* cr, double x, double y) {
 void DrawBirdhouse(cairo_t* cr, const SceneArea& spot, Rgb roof) {
     const double cx = spot.cx;
     RectPath(cr, cx - 2.5, spot.bottom - 6, 5, 200 - spot.bottom + 6);
-    PaintShaded(cr, BIRDHOUSE_BROWN, 0.8);
+    PaintShaded(cr, BIRDHOUSE_POST_BROWN, 0.8);
     RectPath(cr, cx - 12, spot.top + 15, 24, spot.bottom - spot.top - 20);
     PaintShaded(cr, BIRDHOUSE_SAND, 1);
-    EllipsePath(cr, cx, spot.top + 25, 4, 4);
+    CirclePath(cr, cx, spot.top + 25, 4);
     PaintFlat(cr, BIRDHOUSE_DARK_BROWN);
     LinePath(cr, cx, spot.top + 31, cx, spot.top + 35);
-    PaintLine(cr, BIRDHOUSE_BROWN_2, 1.6);
+    PaintLine(cr, BIRDHOUSE_PERCH_BROWN, 1.6);
     cairo_move_to(cr, cx - 22, spot.top + 16);
     cairo_line_to(cr, cx, spot.top + 4);
     cairo_line_to(cr, cx + 22, spot.top + 16);
@@ -121,7 +121,7 @@ void DrawLadybird(cairo_t* cr, double cx, double cy) {
     PaintLine(cr, LADYBIRD_BLACK, 0.6);
     const double spots[4][2] = {{-1.7, -1}, {1.7, -1}, {-1.5, 1.8}, {1.5, 1.8}};
     for (const auto& spot : spots) {
-        EllipsePath(cr, cx + spot[0], cy + spot[1], 0.8, 0.8);
+        CirclePath(cr, cx + spot[0], cy + spot[1], 0.8);
         PaintFlat(cr, LADYBIRD_BLACK);
     }
 }
@@ -139,17 +139,19 @@ void DrawSnail(cairo_t* cr, double cx, double baseY, double facing) {
     LinePath(cr, 11, -8, 13, -14);
     LinePath(cr, 12.5, -8, 16, -12.5);
     PaintLine(cr, SNAIL_GREY, 0.8);
-    EllipsePath(cr, -3, -8, 7.5, 7.5);
-    PaintShaded(cr, SNAIL_BROWN, 0.8);
+    CirclePath(cr, -3, -8, 7.5);
+    PaintShaded(cr, SNAIL_SHELL_BROWN, 0.8);
+    // The spiral: two real arcs, the inner one carrying on from the outer.
     cairo_arc(cr, -3, -8, 4.6, 0, 1.5 * M_PI);
     cairo_arc(cr, -2.2, -8.6, 2, 1.5 * M_PI, 3 * M_PI);
-    PaintLine(cr, SNAIL_BROWN_2, 0.9);
+    PaintLine(cr, SNAIL_SPIRAL_BROWN, 0.9);
     cairo_restore(cr);
 }
 
 // Red tin bucket with its wire handle.
 void DrawBucket(cairo_t* cr, double cx, double baseY) {
     DropShadow(cr, cx, baseY, 16, 3);
+    // The handle: a real arc, stroked.
     cairo_new_sub_path(cr);
     cairo_arc(cr, cx, baseY - 18, 10, M_PI, 2 * M_PI);
     PaintLine(cr, BUCKET_SLATE, 1.2);
@@ -178,6 +180,7 @@ void DrawWateringCan(cairo_t* cr, double cx, double baseY, double facing) {
     PaintShaded(cr, green, 0.8);
     RoundedRectPath(cr, 19.5, -24, 6, 4, 1);
     PaintShaded(cr, Darker(green, 0.1), 0.7);
+    // The handle: a real arc, stroked.
     cairo_new_sub_path(cr);
     cairo_arc(cr, -6, -20, 8, M_PI, 2 * M_PI);
     PaintLine(cr, Darker(green, 0.3), 2.4);
@@ -188,27 +191,25 @@ void DrawWateringCan(cairo_t* cr, double cx, double baseY, double facing) {
     cairo_restore(cr);
 }
 
-}  // namespace
-
-// Draws the scene; the changes only when altered is set.
-void DrawGardenScene(cairo_t* cr, bool altered) {
-    const SceneArea line = AreaOf(3, 0), house = AreaOf(3, 1), snail = AreaOf(3, 2), ladybird = AreaOf(3, 3),
-                    can = AreaOf(3, 4);
+// Sky, clouds, and the hedge and tree behind the fence.
+void DrawSkyAndHedge(cairo_t* cr) {
     FillGradientRect(cr, 0, 0, SCENE_WIDTH, 150, BACKDROP_SKY, BACKDROP_ICE);
     DrawCloud(cr, 180, 14, 70, 26);
     DrawCloud(cr, 300, 36, 50, 18);
-    // Hedge and trees behind the fence.
     for (int i = 0; i < 9; ++i) {
         EllipsePath(cr, 10 + i * 46, 124 + (i % 2) * 6, 30, 22);
     }
     PaintShaded(cr, HEDGE_GREEN, 0);
     DrawTree(cr, 344, 150, 150, TREE_GREEN);
-    // Picket fence; one picket stands at the ladybird's spot.
+}
+
+// Picket fence; one picket stands at the ladybird's spot.
+void DrawPicketFence(cairo_t* cr, const SceneArea& ladybird) {
     const double picketStep = 17, picketHalf = 6;
     const double firstPicket = std::fmod(ladybird.cx, picketStep) - picketStep;
     RectPath(cr, 0, 152, SCENE_WIDTH, 4);
     RectPath(cr, 0, 176, SCENE_WIDTH, 4);
-    PaintShaded(cr, PICKET_FENCE_CREAM, 0.7);
+    PaintShaded(cr, FENCE_RAIL_CREAM, 0.7);
     for (double x = firstPicket; x < SCENE_WIDTH + picketStep; x += picketStep) {
         cairo_move_to(cr, x - picketHalf, 196);
         cairo_line_to(cr, x - picketHalf, 143);
@@ -216,9 +217,12 @@ void DrawGardenScene(cairo_t* cr, bool altered) {
         cairo_line_to(cr, x + picketHalf, 143);
         cairo_line_to(cr, x + picketHalf, 196);
         cairo_close_path(cr);
-        PaintShaded(cr, PICKET_FENCE_CREAM_2, 0.8);
+        PaintShaded(cr, PICKET_CREAM, 0.8);
     }
-    // Lawn, bed and stepping stones.
+}
+
+// Lawn, the flower bed (clear of the birdhouse) and stepping stones.
+void DrawLawn(cairo_t* cr, const SceneArea& house) {
     FillGradientRect(cr, 0, 190, SCENE_WIDTH, SCENE_HEIGHT - 190, LAWN_LEAF_GREEN, LAWN_GREEN);
     RectPath(cr, 0, 186, SCENE_WIDTH, 9);
     PaintShaded(cr, LAWN_BROWN, 0);
@@ -227,7 +231,7 @@ void DrawGardenScene(cairo_t* cr, bool altered) {
         const double x = 10 + i * 31.5;
         if (x > house.left - 4 && x < house.right + 4) continue;
         LinePath(cr, x, 190, x + (i % 3) - 1, 170 - (i % 2) * 6);
-        PaintLine(cr, LAWN_GREEN_2, 1.2);
+        PaintLine(cr, FLOWER_STEM_GREEN, 1.2);
         DrawFlower(cr, x + (i % 3) - 1, 170 - (i % 2) * 6, 6, bloom[i % 4]);
     }
     const double stones[][2] = {{150, 240}, {178, 226}, {213, 214}, {246, 204}, {120, 258}};
@@ -235,7 +239,10 @@ void DrawGardenScene(cairo_t* cr, bool altered) {
         EllipsePath(cr, stone[0], stone[1], 17, 6);
         PaintShaded(cr, LAWN_SILVER, 0.8);
     }
-    // Washing line along the top; the red towel hangs only in the changed copy.
+}
+
+// Washing line along the top; the red towel hangs only in the changed copy.
+void DrawWashingLine(cairo_t* cr, const SceneArea& line, bool towel) {
     cairo_move_to(cr, -2, WashingLineY(-2));
     for (double x = 0; x <= 152; x += 4) cairo_line_to(cr, x, WashingLineY(x));
     PaintLine(cr, WASHING_LINE_SLATE, 0.9);
@@ -246,23 +253,37 @@ void DrawGardenScene(cairo_t* cr, bool altered) {
     DrawPeg(cr, line.cx - 32, WashingLineY(line.cx - 32));
     DrawSock(cr, line.cx + 26, WashingLineY(line.cx + 26) - 0.5, LAWN_YELLOW);
     DrawSock(cr, line.cx + 38, WashingLineY(line.cx + 38) - 0.5, LAWN_YELLOW);
-    if (altered) {
-        const double towelY = WashingLineY(line.cx) - 0.5;
-        RectPath(cr, line.cx - 15, towelY, 30, 16);
-        PaintShaded(cr, WASHING_LINE_RED, 0.8);
-        for (double y : {towelY + 11, towelY + 13.5}) LinePath(cr, line.cx - 15, y, line.cx + 15, y);
-        PaintLine(cr, WASHING_LINE_CREAM, 1);
-        DrawPeg(cr, line.cx - 10, towelY + 1);
-        DrawPeg(cr, line.cx + 10, towelY + 1);
-    }
+    if (!towel) return;
+    const double towelY = WashingLineY(line.cx) - 0.5;
+    RectPath(cr, line.cx - 15, towelY, 30, 16);
+    PaintShaded(cr, WASHING_LINE_RED, 0.8);
+    for (double y : {towelY + 11, towelY + 13.5}) LinePath(cr, line.cx - 15, y, line.cx + 15, y);
+    PaintLine(cr, WASHING_LINE_CREAM, 1);
+    DrawPeg(cr, line.cx - 10, towelY + 1);
+    DrawPeg(cr, line.cx + 10, towelY + 1);
+}
+
+// The ladybird on its picket, a touch smaller than usual: its area is tiny.
+void DrawLadybirdOnPicket(cairo_t* cr, const SceneArea& ladybird) {
+    cairo_save(cr);
+    cairo_translate(cr, ladybird.cx, ladybird.cy + 0.6);
+    cairo_scale(cr, 0.88, 0.88);
+    DrawLadybird(cr, 0, 0);
+    cairo_restore(cr);
+}
+
+}  // namespace
+
+// Draws the scene; the changes only when altered is set.
+void DrawGardenScene(cairo_t* cr, bool altered) {
+    const SceneArea line = AreaOf(3, 0), house = AreaOf(3, 1), snail = AreaOf(3, 2), ladybird = AreaOf(3, 3),
+                    can = AreaOf(3, 4);
+    DrawSkyAndHedge(cr);
+    DrawPicketFence(cr, ladybird);
+    DrawLawn(cr, house);
+    DrawWashingLine(cr, line, altered);
     DrawBirdhouse(cr, house, altered ? BIRDHOUSE_BLUE : BIRDHOUSE_RED);
-    if (!altered) {
-        cairo_save(cr);
-        cairo_translate(cr, ladybird.cx, ladybird.cy + 0.6);
-        cairo_scale(cr, 0.88, 0.88);  // a touch smaller than usual: its area is tiny
-        DrawLadybird(cr, 0, 0);
-        cairo_restore(cr);
-    }
+    if (!altered) DrawLadybirdOnPicket(cr, ladybird);
     // The snail turns back; the watering can gives way to a bucket.
     DrawSnail(cr, snail.cx + (altered ? 1 : -1), snail.cy + 8, altered ? -1 : 1);
     if (altered)

@@ -7,7 +7,7 @@
 //   2. turtle (colour): the turtle's shell turns from dark green to light orange.
 //   3. jelly (missing): the jellyfish by the bubbles is gone.
 //   4. eel (position): the eel swims a little way right.
-#include "scene_kit.h"
+#include "scenes/scenes.h"
 
 #include <cmath>
 
@@ -15,19 +15,19 @@ namespace {
 
 // The scene's palette.
 constexpr Rgb TURTLE_LEAF_GREEN = {150, 190, 110};
-constexpr Rgb TURTLE_BLACK = {20, 20, 20};
-constexpr Rgb JELLYFISH_PINK = {230, 130, 190};
-constexpr Rgb JELLYFISH_PINK_2 = {248, 160, 210};
+constexpr Rgb EYE_BLACK = {20, 20, 20};
+constexpr Rgb JELLYFISH_TENTACLE_PINK = {230, 130, 190};
+constexpr Rgb JELLYFISH_DOME_PINK = {248, 160, 210};
 constexpr Rgb EEL_OLIVE = {120, 150, 60};
 constexpr Rgb EEL_DARK_GREEN = {60, 80, 30};
 constexpr Rgb EEL_SAND = {250, 240, 120};
 constexpr Rgb CASTLE_TAN = {200, 170, 130};
 constexpr Rgb CASTLE_RED = {190, 80, 70};
-constexpr Rgb CASTLE_CHARCOAL = {50, 40, 40};
-constexpr Rgb CASTLE_CHARCOAL_2 = {60, 50, 50};
+constexpr Rgb CASTLE_DOOR_CHARCOAL = {50, 40, 40};
+constexpr Rgb CASTLE_WINDOW_CHARCOAL = {60, 50, 50};
 constexpr Rgb CHEST_BROWN = {150, 92, 50};
-constexpr Rgb CHEST_YELLOW = {250, 206, 60};
-constexpr Rgb CHEST_YELLOW_2 = {240, 200, 70};
+constexpr Rgb CHEST_GOLD_YELLOW = {250, 206, 60};
+constexpr Rgb CHEST_LOCK_YELLOW = {240, 200, 70};
 constexpr Rgb CHEST_DARK_BROWN = {90, 60, 36};
 constexpr Rgb BUBBLE_ICE = {220, 250, 255};
 constexpr Rgb BACKDROP_SKY = {120, 210, 222};
@@ -38,15 +38,15 @@ constexpr Rgb SEABED_SAND = {236, 214, 160};
 constexpr Rgb SEABED_TAN = {230, 150, 130};
 constexpr Rgb SEABED_SILVER = {170, 180, 190};
 constexpr Rgb SEABED_GREY = {120, 126, 140};
-constexpr Rgb SEAWEED_GREEN = {60, 170, 90};
-constexpr Rgb SEAWEED_GREEN_2 = {90, 190, 80};
-constexpr Rgb SEAWEED_GREEN_3 = {100, 196, 90};
+constexpr Rgb SEAWEED_DARK_GREEN = {60, 170, 90};
+constexpr Rgb SEAWEED_LEAF_GREEN = {90, 190, 80};
+constexpr Rgb SEAWEED_LIGHT_GREEN = {100, 196, 90};
 constexpr Rgb CORAL_ROSE = {240, 110, 110};
 constexpr Rgb FISH_YELLOW = {250, 200, 60};
 constexpr Rgb FISH_PURPLE = {120, 130, 240};
 constexpr Rgb FISH_PINK = {250, 120, 170};
 constexpr Rgb TINY_FISH_RED = {206, 64, 36};  // darker than the water, so it shows in grey
-constexpr Rgb FISH_ORANGE_2 = {250, 120, 30};
+constexpr Rgb CLOWNFISH_ORANGE = {250, 120, 30};
 constexpr Rgb TURTLE_ORANGE = {240, 166, 60};
 constexpr Rgb TURTLE_GREEN = {70, 130, 80};
 constexpr Rgb RIPPLE_TAN = {196, 168, 112};
@@ -63,6 +63,7 @@ constexpr Rgb CRAB_RED = {220, 70, 50};
 constexpr Rgb ANEMONE_PURPLE = {190, 110, 210};
 constexpr Rgb SEAHORSE_YELLOW = {246, 190, 70};
 constexpr Rgb ANGELFISH_BLUE = {90, 150, 230};
+constexpr Rgb LITTLE_FISH_GREEN = {100, 196, 90};
 
 // Swaying seaweed frond from its foot upwards.
 void DrawSeaweed(cairo_t* cr, double x, double footY, double height, double sway, Rgb hue) {
@@ -89,8 +90,8 @@ void DrawTurtle(cairo_t* cr, double cx, double cy, Rgb shell) {
     }
     EllipsePath(cr, cx + 25, cy, 7, 5.5);
     PaintShaded(cr, skin, 0.8);
-    EllipsePath(cr, cx + 28, cy - 1.5, 1.2, 1.2);
-    PaintFlat(cr, TURTLE_BLACK);
+    CirclePath(cr, cx + 28, cy - 1.5, 1.2);
+    PaintFlat(cr, EYE_BLACK);
     EllipsePath(cr, cx, cy, 20, 14);
     PaintShaded(cr, shell, 1.1);
     // Shell plates.
@@ -108,12 +109,13 @@ void DrawJellyfish(cairo_t* cr, double cx, double cy) {
         cairo_move_to(cr, x, cy + 1);
         cairo_curve_to(cr, x - 2, cy + 5, x + 2, cy + 7, x, cy + 10);
     }
-    PaintLine(cr, JELLYFISH_PINK, 1);
+    PaintLine(cr, JELLYFISH_TENTACLE_PINK, 1);
+    // The bell: a real arc closed by a curve under it.
     cairo_new_sub_path(cr);
     cairo_arc(cr, cx, cy + 1, 8, M_PI, 2 * M_PI);
     cairo_curve_to(cr, cx + 6, cy + 3, cx - 6, cy + 3, cx - 8, cy + 1);
     cairo_close_path(cr);
-    PaintShaded(cr, JELLYFISH_PINK_2, 0.8);
+    PaintShaded(cr, JELLYFISH_DOME_PINK, 0.8);
     EllipsePath(cr, cx - 3, cy - 3, 2, 1.4);
     PaintFlat(cr, WHITE, 0.7);
 }
@@ -134,13 +136,13 @@ void DrawEel(cairo_t* cr, double headX, double tailX, double midY, double phase)
     cairo_set_line_width(cr, 6.5);
     cairo_stroke(cr);
     for (double x = headX + 10; x < tailX - 4; x += 8) {
-        EllipsePath(cr, x, EelY(x, midY, phase) - 0.6, 1.1, 1.1);
+        CirclePath(cr, x, EelY(x, midY, phase) - 0.6, 1.1);
     }
     PaintFlat(cr, EEL_DARK_GREEN);
     const double headY = EelY(headX + 3, midY, phase);
     EllipsePath(cr, headX + 3, headY, 5.5, 4.5);
     PaintShaded(cr, body, 0.8);
-    EllipsePath(cr, headX + 2, headY - 1.2, 1, 1);
+    CirclePath(cr, headX + 2, headY - 1.2, 1);
     PaintFlat(cr, EEL_SAND);
 }
 
@@ -162,15 +164,16 @@ void DrawCastle(cairo_t* cr, double cx, double baseY) {
         RectPath(cr, x, baseY - 43, 5, 5);
     }
     PaintShaded(cr, stone, 0.8);
+    // The door: a real arc over straight jambs.
     cairo_new_sub_path(cr);
     cairo_arc(cr, cx, baseY - 14, 6, M_PI, 2 * M_PI);
     cairo_line_to(cr, cx + 6, baseY);
     cairo_line_to(cr, cx - 6, baseY);
     cairo_close_path(cr);
-    PaintFlat(cr, CASTLE_CHARCOAL);
+    PaintFlat(cr, CASTLE_DOOR_CHARCOAL);
     for (double tx : {cx - 22, cx + 22}) {
         RoundedRectPath(cr, tx - 2.5, baseY - 42, 5, 8, 2.5);
-        PaintFlat(cr, CASTLE_CHARCOAL_2);
+        PaintFlat(cr, CASTLE_WINDOW_CHARCOAL);
     }
 }
 
@@ -180,7 +183,7 @@ void DrawChest(cairo_t* cr, double cx, double baseY) {
     RectPath(cr, cx - 20, baseY - 20, 40, 20);
     PaintShaded(cr, CHEST_BROWN, 1);
     EllipsePath(cr, cx, baseY - 21, 17, 4);
-    PaintShaded(cr, CHEST_YELLOW, 0.7);
+    PaintShaded(cr, CHEST_GOLD_YELLOW, 0.7);
     cairo_move_to(cr, cx - 21, baseY - 22);
     cairo_line_to(cr, cx - 18, baseY - 34);
     cairo_line_to(cr, cx + 18, baseY - 34);
@@ -190,13 +193,14 @@ void DrawChest(cairo_t* cr, double cx, double baseY) {
     cairo_close_path(cr);
     PaintShaded(cr, CHEST_BROWN, 1);
     RectPath(cr, cx - 3, baseY - 14, 6, 7);
-    PaintShaded(cr, CHEST_YELLOW_2, 0.7);
+    PaintShaded(cr, CHEST_LOCK_YELLOW, 0.7);
     for (double x : {cx - 14, cx + 14}) LinePath(cr, x, baseY - 20, x, baseY);
     PaintLine(cr, CHEST_DARK_BROWN, 1.4);
 }
 
 // Scallop shell: a fan with ridges, hinge down.
 void DrawShell(cairo_t* cr, double cx, double baseY, double r) {
+    // The fan: a real arc from the hinge.
     cairo_move_to(cr, cx, baseY);
     cairo_arc(cr, cx, baseY, r, M_PI * 1.1, M_PI * 1.9);
     cairo_close_path(cr);
@@ -234,8 +238,8 @@ void DrawCrab(cairo_t* cr, double cx, double baseY) {
     for (double side : {-1.0, 1.0}) {
         EllipsePath(cr, cx + side * 11, baseY - 9, 3, 2.4);
         PaintShaded(cr, CRAB_RED, 0.6);
-        EllipsePath(cr, cx + side * 2.5, baseY - 11.5, 1, 1);
-        PaintFlat(cr, TURTLE_BLACK);
+        CirclePath(cr, cx + side * 2.5, baseY - 11.5, 1);
+        PaintFlat(cr, EYE_BLACK);
     }
     EllipsePath(cr, cx, baseY - 5, 7, 4.5);
     PaintShaded(cr, CRAB_RED, 0.7);
@@ -279,8 +283,8 @@ void DrawSeahorse(cairo_t* cr, double cx, double cy) {
     PaintShaded(cr, SEAHORSE_YELLOW, 0.6);
     EllipsePath(cr, cx, cy - 11, 3.6, 3.2);
     PaintShaded(cr, SEAHORSE_YELLOW, 0.7);
-    EllipsePath(cr, cx - 0.8, cy - 11.5, 0.9, 0.9);
-    PaintFlat(cr, TURTLE_BLACK);
+    CirclePath(cr, cx - 0.8, cy - 11.5, 0.9);
+    PaintFlat(cr, EYE_BLACK);
 }
 
 // A little school of fish swimming the same way, one behind the other.
@@ -297,7 +301,7 @@ void DrawClownfish(cairo_t* cr, double cx, double cy, bool facingRight) {
     cairo_save(cr);
     cairo_translate(cr, cx, cy);
     cairo_scale(cr, 1, 1.15);
-    DrawFish(cr, 0, 0, 26, FISH_ORANGE_2, facingRight);
+    DrawFish(cr, 0, 0, 26, CLOWNFISH_ORANGE, facingRight);
     for (double dx : {-5.0, 3.5}) LinePath(cr, dx * mirror, -7, dx * mirror, 7);
     PaintLine(cr, WHITE, 2.6);
     cairo_restore(cr);
@@ -305,24 +309,19 @@ void DrawClownfish(cairo_t* cr, double cx, double cy, bool facingRight) {
 
 // Rising bubbles: open circles with a glint.
 void DrawBubble(cairo_t* cr, double cx, double cy, double r) {
-    EllipsePath(cr, cx, cy, r, r);
+    CirclePath(cr, cx, cy, r);
     PaintFlat(cr, BUBBLE_ICE, 0.25);
-    EllipsePath(cr, cx, cy, r, r);
-    SetColor(cr, 235, 252, 255, 0.8);
+    CirclePath(cr, cx, cy, r);
+    Use(cr, {235, 252, 255}, 0.8);
     cairo_set_line_width(cr, 0.8);
     cairo_stroke(cr);
-    EllipsePath(cr, cx - r * 0.35, cy - r * 0.35, r * 0.25, r * 0.25);
+    CirclePath(cr, cx - r * 0.35, cy - r * 0.35, r * 0.25);
     PaintFlat(cr, WHITE, 0.9);
 }
 
-}  // namespace
-
-// Draws the scene; the changes only when altered is set.
-void DrawAquariumScene(cairo_t* cr, bool altered) {
-    const SceneArea smallFish = AreaOf(4, 0), clown = AreaOf(4, 1), turtle = AreaOf(4, 2), jelly = AreaOf(4, 3),
-                    eel = AreaOf(4, 4);
+// Water, light shafts from the surface and the surface itself.
+void DrawWater(cairo_t* cr) {
     FillGradientRect(cr, 0, 0, SCENE_WIDTH, SCENE_HEIGHT, BACKDROP_SKY, BACKDROP_TEAL);
-    // Light shafts from the surface.
     for (int i = 0; i < 5; ++i) {
         const double x = 20 + i * 80;
         cairo_move_to(cr, x, 0);
@@ -333,7 +332,10 @@ void DrawAquariumScene(cairo_t* cr, bool altered) {
         PaintFlat(cr, WHITE, 0.07);
     }
     FillGradientRect(cr, 0, 0, SCENE_WIDTH, 6, LIGHT_SHAFT_ICE, LIGHT_SHAFT_SKY);
-    // Sand with a wavy top, pebbles and rocks.
+}
+
+// Sand with a wavy top, the ripples the current leaves, pebbles and a rock.
+void DrawSeabed(cairo_t* cr) {
     cairo_move_to(cr, 0, 222);
     cairo_curve_to(cr, 90, 208, 180, 232, 260, 216);
     cairo_curve_to(cr, 310, 208, 350, 218, SCENE_WIDTH, 212);
@@ -341,8 +343,6 @@ void DrawAquariumScene(cairo_t* cr, bool altered) {
     cairo_line_to(cr, 0, SCENE_HEIGHT);
     cairo_close_path(cr);
     PaintShaded(cr, SEABED_SAND, 0);
-    unsigned seed = 41;
-    // Ripples the current leaves in the sand.
     for (double y : {244.0, 256.0}) {
         for (double x = 8 + (y - 244) * 2; x < SCENE_WIDTH; x += 64) {
             cairo_move_to(cr, x, y);
@@ -350,6 +350,7 @@ void DrawAquariumScene(cairo_t* cr, bool altered) {
         }
     }
     PaintLine(cr, RIPPLE_TAN, 1);
+    unsigned seed = 41;
     for (int i = 0; i < 80; ++i) {
         const double x = NextRandom(&seed) * SCENE_WIDTH, y = 232 + NextRandom(&seed) * 34;
         EllipsePath(cr, x, y, 2 + NextRandom(&seed) * 2, 1.4 + NextRandom(&seed));
@@ -367,24 +368,36 @@ void DrawAquariumScene(cairo_t* cr, bool altered) {
     cairo_line_to(cr, 64, 234);
     cairo_line_to(cr, 74, 231);
     PaintLine(cr, Darker(SEABED_GREY, 0.45), 0.9);
-    DrawSeaweed(cr, 14, 230, 110, 8, SEAWEED_GREEN);
-    DrawSeaweed(cr, 28, 230, 80, -6, SEAWEED_GREEN_2);
-    DrawSeaweed(cr, 150, 230, 60, 6, SEAWEED_GREEN);
-    DrawSeaweed(cr, 350, 226, 130, -9, SEAWEED_GREEN);
-    DrawSeaweed(cr, 362, 226, 96, 7, SEAWEED_GREEN_3);
-    DrawSeaweed(cr, 92, 232, 64, 5, SEAWEED_GREEN_2);
-    DrawSeaweed(cr, 240, 224, 84, -6, SEAWEED_GREEN_3);
-    DrawSeaweed(cr, 254, 222, 58, 5, SEAWEED_GREEN);
-    DrawSeaweed(cr, 336, 228, 70, 5, SEAWEED_GREEN_2);
+}
+
+// Seaweed fronds along the bottom.
+void DrawSeaweedBed(cairo_t* cr) {
+    DrawSeaweed(cr, 14, 230, 110, 8, SEAWEED_DARK_GREEN);
+    DrawSeaweed(cr, 28, 230, 80, -6, SEAWEED_LEAF_GREEN);
+    DrawSeaweed(cr, 150, 230, 60, 6, SEAWEED_DARK_GREEN);
+    DrawSeaweed(cr, 350, 226, 130, -9, SEAWEED_DARK_GREEN);
+    DrawSeaweed(cr, 362, 226, 96, 7, SEAWEED_LIGHT_GREEN);
+    DrawSeaweed(cr, 92, 232, 64, 5, SEAWEED_LEAF_GREEN);
+    DrawSeaweed(cr, 240, 224, 84, -6, SEAWEED_LIGHT_GREEN);
+    DrawSeaweed(cr, 254, 222, 58, 5, SEAWEED_DARK_GREEN);
+    DrawSeaweed(cr, 336, 228, 70, 5, SEAWEED_LEAF_GREEN);
+}
+
+// The castle, the treasure chest with its spilt gold, and the clay jar.
+void DrawOrnaments(cairo_t* cr) {
     DrawCastle(cr, 200, 228);
     DrawChest(cr, 300, 238);
-    // Gold spilt from the chest.
     const double coins[][2] = {{274, 246}, {280, 250}, {322, 247}, {328, 251}, {316, 253}, {286, 254}};
     for (const auto& coin : coins) {
         EllipsePath(cr, coin[0], coin[1], 2.6, 1.7);
-        PaintFillThenOutline(cr, CHEST_YELLOW, 0.6);
+        PaintFillThenOutline(cr, CHEST_GOLD_YELLOW, 0.6);
     }
     DrawAmphora(cr, 256, 241);
+}
+
+// What lives on the bottom: crab, anemone, shells, starfish, a snail
+// creeping over the rock, and coral.
+void DrawBottomDwellers(cairo_t* cr) {
     DrawCrab(cr, 128, 260);
     DrawAnemone(cr, 62, 212);
     DrawShell(cr, 86, 256, 7);
@@ -393,21 +406,28 @@ void DrawAquariumScene(cairo_t* cr, bool altered) {
     DrawStar(cr, 150, 248, 7, STARFISH_ORANGE, 0.3);
     DrawStar(cr, 330, 258, 6, STARFISH_PURPLE, -0.2);
     DrawStar(cr, 52, 214, 5.5, STARFISH_ORANGE, 0.1);
-    // A snail creeping over the rock.
     EllipsePath(cr, 30, 211, 5, 4.5);
     PaintShaded(cr, SNAIL_SHELL_BROWN, 0.7);
+    // The snail's spiral: a real arc.
     cairo_arc(cr, 30, 211, 2.4, 0, 1.5 * M_PI);
     PaintLine(cr, Darker(SNAIL_SHELL_BROWN, 0.4), 0.8);
-    // Coral.
     for (int i = 0; i < 5; ++i) {
         const double a = -M_PI / 2 + (i - 2) * 0.38;
         LinePath(cr, 110, 230, 110 + std::cos(a) * 22, 230 + std::sin(a) * 22);
     }
     PaintLine(cr, CORAL_ROSE, 4);
+}
+
+// Bubbles rising from the castle, by the seaweed and from the left.
+void DrawRisingBubbles(cairo_t* cr) {
     for (double y = 40; y < 200; y += 26) DrawBubble(cr, 200 + std::sin(y) * 3, y + 20, 2 + (200 - y) / 60);
     DrawBubble(cr, 330, 180, 3);
     DrawBubble(cr, 334, 162, 2.2);
     for (double y = 30; y < 200; y += 22) DrawBubble(cr, 84 + std::sin(y * 0.7) * 2, y + 6, 1.6 + (200 - y) / 110);
+}
+
+// Fish and schools all over the tank, a jellyfish up high and the seahorse.
+void DrawSwimmers(cairo_t* cr) {
     DrawFish(cr, 60, 70, 30, FISH_YELLOW, true);
     DrawFish(cr, 340, 40, 26, FISH_PURPLE, false);
     DrawFish(cr, 222, 170, 22, FISH_PINK, false);
@@ -418,15 +438,33 @@ void DrawAquariumScene(cairo_t* cr, bool altered) {
     DrawSchool(cr, 48, 168, 3, 10, SCHOOL_SILVER, true);
     DrawSeahorse(cr, 164, 126);
     DrawFish(cr, 166, 78, 18, ANGELFISH_BLUE, true);
-    DrawFish(cr, 26, 96, 14, SEAWEED_GREEN_3, false);
-    // The tiny fish is new in the changed copy.
-    if (altered) {
-        cairo_save(cr);
-        cairo_translate(cr, smallFish.cx + 0.5, smallFish.cy + 0.5);
-        cairo_scale(cr, 1, 0.62);  // slim, to fit the narrow strip of water
-        DrawFish(cr, 0, 0, 11, TINY_FISH_RED, false);
-        cairo_restore(cr);
-    }
+    DrawFish(cr, 26, 96, 14, LITTLE_FISH_GREEN, false);
+}
+
+// The tiny red fish, slim to fit the narrow strip of water.
+void DrawTinyFish(cairo_t* cr, const SceneArea& smallFish) {
+    cairo_save(cr);
+    cairo_translate(cr, smallFish.cx + 0.5, smallFish.cy + 0.5);
+    cairo_scale(cr, 1, 0.62);
+    DrawFish(cr, 0, 0, 11, TINY_FISH_RED, false);
+    cairo_restore(cr);
+}
+
+}  // namespace
+
+// Draws the scene; the changes only when altered is set.
+void DrawAquariumScene(cairo_t* cr, bool altered) {
+    const SceneArea smallFish = AreaOf(4, 0), clown = AreaOf(4, 1), turtle = AreaOf(4, 2), jelly = AreaOf(4, 3),
+                    eel = AreaOf(4, 4);
+    DrawWater(cr);
+    DrawSeabed(cr);
+    DrawSeaweedBed(cr);
+    DrawOrnaments(cr);
+    DrawBottomDwellers(cr);
+    DrawRisingBubbles(cr);
+    DrawSwimmers(cr);
+    // The tiny fish is new in the changed copy; the jellyfish is gone.
+    if (altered) DrawTinyFish(cr, smallFish);
     if (!altered) DrawJellyfish(cr, jelly.cx, jelly.cy - 2);
     // The eel swims a little way right.
     const double eelStart = eel.left + (altered ? 24 : 6);

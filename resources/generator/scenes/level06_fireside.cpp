@@ -6,7 +6,7 @@
 //   2. garland (missing): the garland under the mantel is gone.
 //   3. book (position): the book slides right along the side table.
 //   4. cat (colour): the sleeping cat turns from ginger to charcoal grey.
-#include "scene_kit.h"
+#include "scenes/scenes.h"
 
 #include <algorithm>
 #include <cmath>
@@ -17,46 +17,47 @@ namespace {
 constexpr Rgb LYING_CAT_BLACK = {30, 24, 20};
 constexpr Rgb GARLAND_GREEN = {56, 130, 70};
 constexpr Rgb GARLAND_RED = {220, 40, 40};
-constexpr Rgb SLIPPERS_BLUE = {90, 130, 200};
-constexpr Rgb SLIPPERS_BLUE_2 = {60, 96, 170};
-constexpr Rgb SLIPPERS_WHITE = {250, 250, 250};
-constexpr Rgb YARN_BALL_YELLOW = {220, 170, 50};
-constexpr Rgb YARN_BALL_YELLOW_2 = {252, 214, 96};
-constexpr Rgb YARN_BALL_YELLOW_3 = {190, 140, 40};
+constexpr Rgb SLIPPER_BLUE = {90, 130, 200};
+constexpr Rgb SLIPPER_TOE_BLUE = {60, 96, 170};
+constexpr Rgb SLIPPER_POMPOM_WHITE = {250, 250, 250};
+constexpr Rgb YARN_END_YELLOW = {220, 170, 50};
+constexpr Rgb YARN_BALL_YELLOW = {252, 214, 96};
+constexpr Rgb YARN_STRAND_YELLOW = {190, 140, 40};
 constexpr Rgb FIRE_RED = {230, 80, 30};
 constexpr Rgb FIRE_ORANGE = {250, 150, 40};
 constexpr Rgb FIRE_YELLOW = {255, 226, 110};
-constexpr Rgb WALLPAPER_SAND = {246, 222, 170};
-constexpr Rgb WALLPAPER_SAND_2 = {226, 196, 146};
-constexpr Rgb WALLPAPER_SAND_3 = {236, 206, 150};
-constexpr Rgb WALLPAPER_BROWN = {140, 84, 56};
-constexpr Rgb WALLPAPER_BROWN_2 = {168, 108, 68};
-constexpr Rgb WALLPAPER_BROWN_3 = {130, 80, 50};
-constexpr Rgb WALLPAPER_BROWN_4 = {120, 74, 46};
+constexpr Rgb WALLPAPER_TOP_SAND = {246, 222, 170};
+constexpr Rgb WALLPAPER_FOOT_SAND = {226, 196, 146};
+constexpr Rgb WALLPAPER_STRIPE_SAND = {236, 206, 150};
+constexpr Rgb SKIRTING_BROWN = {140, 84, 56};
+constexpr Rgb FLOOR_FAR_BROWN = {168, 108, 68};
+constexpr Rgb FLOOR_NEAR_BROWN = {130, 80, 50};
+constexpr Rgb FLOORBOARD_BROWN = {120, 74, 46};
 constexpr Rgb RUG_BROWN = {170, 60, 60};
 constexpr Rgb RUG_TAN = {236, 196, 110};
-constexpr Rgb NIGHT_WINDOW_CREAM = {250, 246, 236};
+constexpr Rgb WINDOW_FRAME_CREAM = {250, 246, 236};
 constexpr Rgb NIGHT_WINDOW_NAVY = {24, 30, 70};
 constexpr Rgb NIGHT_WINDOW_PLUM = {60, 60, 120};
-constexpr Rgb NIGHT_WINDOW_CREAM_2 = {250, 240, 190};
+constexpr Rgb WINDOW_MOON_CREAM = {250, 240, 190};
+constexpr Rgb BOOK_PAGES_CREAM = {250, 246, 236};
 constexpr Rgb ARMCHAIR_SLATE = {70, 120, 110};
-constexpr Rgb ARMCHAIR_GREY = {90, 146, 132};
-constexpr Rgb ARMCHAIR_SLATE_2 = {60, 104, 96};
-constexpr Rgb ARMCHAIR_DARK_BROWN = {90, 60, 40};
-constexpr Rgb ARMCHAIR_YELLOW = {236, 190, 90};
-constexpr Rgb SIDE_TABLE_BROWN = {150, 96, 60};
-constexpr Rgb SIDE_TABLE_BROWN_2 = {130, 82, 50};
-constexpr Rgb SIDE_TABLE_BLUE = {60, 90, 180};
-constexpr Rgb LAMP_DARK_BROWN = {80, 70, 60};
-constexpr Rgb LAMP_SAND = {255, 230, 150};
-constexpr Rgb LAMP_SAND_2 = {250, 220, 150};
-constexpr Rgb FIREPLACE_RED = {190, 90, 70};
-constexpr Rgb FIREPLACE_BROWN = {150, 70, 56};
-constexpr Rgb FIREPLACE_CHARCOAL = {40, 26, 24};
-constexpr Rgb FIREPLACE_ORANGE = {255, 150, 60};
-constexpr Rgb FIREPLACE_BROWN_2 = {120, 80, 50};
-constexpr Rgb FIREPLACE_GREY = {120, 116, 112};
-constexpr Rgb FIREPLACE_BROWN_3 = {110, 70, 46};
+constexpr Rgb ARMCHAIR_SEAT_GREY = {90, 146, 132};
+constexpr Rgb ARMCHAIR_BASE_SLATE = {60, 104, 96};
+constexpr Rgb ARMCHAIR_FOOT_BROWN = {90, 60, 40};
+constexpr Rgb CUSHION_YELLOW = {236, 190, 90};
+constexpr Rgb SIDE_TABLE_TOP_BROWN = {150, 96, 60};
+constexpr Rgb SIDE_TABLE_LEG_BROWN = {130, 82, 50};
+constexpr Rgb BOOK_BLUE = {60, 90, 180};
+constexpr Rgb LAMP_STAND_BROWN = {80, 70, 60};
+constexpr Rgb LAMP_GLOW_SAND = {255, 230, 150};
+constexpr Rgb LAMP_SHADE_SAND = {250, 220, 150};
+constexpr Rgb BRICK_RED = {190, 90, 70};
+constexpr Rgb MORTAR_BROWN = {150, 70, 56};
+constexpr Rgb HEARTH_OPENING_CHARCOAL = {40, 26, 24};
+constexpr Rgb EMBER_GLOW_ORANGE = {255, 150, 60};
+constexpr Rgb FIRE_LOG_BROWN = {120, 80, 50};
+constexpr Rgb HEARTH_GREY = {120, 116, 112};
+constexpr Rgb MANTEL_BROWN = {110, 70, 46};
 constexpr Rgb PAINTING_GOLD = {200, 150, 60};
 constexpr Rgb PAINTING_SKY = {150, 200, 230};
 constexpr Rgb PAINTING_CREAM = {230, 230, 200};
@@ -116,7 +117,7 @@ void DrawGarland(cairo_t* cr, double left, double right, double topY) {
     for (double t = 0.1; t < 1; t += 0.2) {
         const double x = left + (right - left) * t;
         const double y = topY + sag * std::sin(t * 2 * M_PI - M_PI / 2) * 0.5 + sag * 0.5;
-        EllipsePath(cr, x, y + 2, 2.4, 2.4);
+        CirclePath(cr, x, y + 2, 2.4);
         PaintShaded(cr, GARLAND_RED, 0.5);
     }
 }
@@ -128,11 +129,11 @@ void DrawSlippers(cairo_t* cr, double cx, double cy, double facing) {
     cairo_scale(cr, facing, 1);
     for (double y : {-6, 6}) {
         EllipsePath(cr, 0, y, 15, 5.2);
-        PaintShaded(cr, SLIPPERS_BLUE, 0.8);
+        PaintShaded(cr, SLIPPER_BLUE, 0.8);
         EllipsePath(cr, 7, y, 7, 4.6);
-        PaintShaded(cr, SLIPPERS_BLUE_2, 0.6);
-        EllipsePath(cr, 13.5, y, 2.2, 2.2);
-        PaintFlat(cr, SLIPPERS_WHITE);
+        PaintShaded(cr, SLIPPER_TOE_BLUE, 0.6);
+        CirclePath(cr, 13.5, y, 2.2);
+        PaintFlat(cr, SLIPPER_POMPOM_WHITE);
     }
     cairo_restore(cr);
 }
@@ -141,9 +142,9 @@ void DrawSlippers(cairo_t* cr, double cx, double cy, double facing) {
 void DrawYarnBall(cairo_t* cr, double cx, double cy, double r) {
     cairo_move_to(cr, cx + r * 0.7, cy + r * 0.6);
     cairo_curve_to(cr, cx + r * 1.2, cy + r, cx + r * 1.3, cy + r * 0.6, cx + r * 1.5, cy + r * 0.9);
-    PaintLine(cr, YARN_BALL_YELLOW, 0.9);
-    EllipsePath(cr, cx, cy, r, r);
-    PaintShaded(cr, YARN_BALL_YELLOW_2, 0.8);
+    PaintLine(cr, YARN_END_YELLOW, 0.9);
+    CirclePath(cr, cx, cy, r);
+    PaintShaded(cr, YARN_BALL_YELLOW, 0.8);
     for (double a = -0.6; a < 1.0; a += 0.5) {
         cairo_save(cr);
         cairo_translate(cr, cx, cy);
@@ -151,16 +152,16 @@ void DrawYarnBall(cairo_t* cr, double cx, double cy, double r) {
         EllipsePath(cr, 0, 0, r * 0.9, r * 0.45);
         cairo_restore(cr);
     }
-    Use(cr, YARN_BALL_YELLOW_3);
+    Use(cr, YARN_STRAND_YELLOW);
     cairo_set_line_width(cr, 0.6);
     cairo_stroke(cr);
 }
 
 // Round wall clock with its hands at ten past ten.
 void DrawWallClock(cairo_t* cr, double cx, double cy, double r) {
-    EllipsePath(cr, cx, cy, r, r);
+    CirclePath(cr, cx, cy, r);
     PaintShaded(cr, CLOCK_WOOD, 1);
-    EllipsePath(cr, cx, cy, r * 0.78, r * 0.78);
+    CirclePath(cr, cx, cy, r * 0.78);
     PaintFlat(cr, CLOCK_FACE);
     for (int i = 0; i < 12; i += 3) {
         const double a = i * M_PI / 6;
@@ -201,9 +202,9 @@ void DrawBookShelf(cairo_t* cr, double left, double boardY) {
 void DrawLogBasket(cairo_t* cr, double cx, double baseY) {
     DropShadow(cr, cx, baseY, 20, 3);
     for (double dx : {-8.0, 0.0, 8.0}) {
-        EllipsePath(cr, cx + dx, baseY - 17 - std::fabs(dx) * 0.2, 4.5, 4.5);
+        CirclePath(cr, cx + dx, baseY - 17 - std::fabs(dx) * 0.2, 4.5);
         PaintShaded(cr, LOG_BROWN, 0.7);
-        EllipsePath(cr, cx + dx, baseY - 17 - std::fabs(dx) * 0.2, 2.6, 2.6);
+        CirclePath(cr, cx + dx, baseY - 17 - std::fabs(dx) * 0.2, 2.6);
         PaintFlat(cr, LOG_CREAM);
     }
     cairo_move_to(cr, cx - 16, baseY - 14);
@@ -232,117 +233,126 @@ void DrawFire(cairo_t* cr, double cx, double baseY, double w, double h) {
     }
 }
 
-}  // namespace
-
-// Draws the scene; the changes only when altered is set.
-void DrawFiresideScene(cairo_t* cr, bool altered) {
-    const SceneArea slippers = AreaOf(6, 0), yarn = AreaOf(6, 1), garland = AreaOf(6, 2), book = AreaOf(6, 3),
-                    cat = AreaOf(6, 4);
-    // Striped wallpaper and a wooden floor.
-    FillGradientRect(cr, 0, 0, SCENE_WIDTH, 192, WALLPAPER_SAND, WALLPAPER_SAND_2);
+// Striped wallpaper, the skirting and a wooden floor.
+void DrawWallAndFloor(cairo_t* cr) {
+    FillGradientRect(cr, 0, 0, SCENE_WIDTH, 192, WALLPAPER_TOP_SAND, WALLPAPER_FOOT_SAND);
     for (double x = 0; x < SCENE_WIDTH; x += 16) {
         RectPath(cr, x, 0, 6, 192);
-        PaintFlat(cr, WALLPAPER_SAND_3);
+        PaintFlat(cr, WALLPAPER_STRIPE_SAND);
     }
     RectPath(cr, 0, 184, SCENE_WIDTH, 8);
-    PaintShaded(cr, WALLPAPER_BROWN, 0.8);
-    FillGradientRect(cr, 0, 192, SCENE_WIDTH, SCENE_HEIGHT - 192, WALLPAPER_BROWN_2, WALLPAPER_BROWN_3);
+    PaintShaded(cr, SKIRTING_BROWN, 0.8);
+    FillGradientRect(cr, 0, 192, SCENE_WIDTH, SCENE_HEIGHT - 192, FLOOR_FAR_BROWN, FLOOR_NEAR_BROWN);
     for (double y = 200; y < SCENE_HEIGHT; y += 12) LinePath(cr, 0, y, SCENE_WIDTH, y);
-    PaintLine(cr, WALLPAPER_BROWN_4, 0.8);
-    // Round rug.
+    PaintLine(cr, FLOORBOARD_BROWN, 0.8);
+}
+
+// Round rug with a fringe along its front edge.
+void DrawRug(cairo_t* cr) {
     EllipsePath(cr, 170, 238, 150, 26);
     PaintShaded(cr, RUG_BROWN, 1);
     EllipsePath(cr, 170, 238, 134, 20);
     Use(cr, RUG_TAN);
     cairo_set_line_width(cr, 2);
     cairo_stroke(cr);
-    // Fringe along the rug's front edge.
     for (double x = 60; x <= 280; x += 6) {
         const double y = 238 + 26 * std::sqrt(std::max(0.0, 1 - (x - 170) * (x - 170) / (150.0 * 150.0)));
         LinePath(cr, x, y - 1, x, y + 3);
     }
     PaintLine(cr, RUG_TAN, 1);
-    // Night window.
-    RectPath(cr, 26, 18, 76, 70);
-    PaintFillThenOutline(cr, NIGHT_WINDOW_CREAM, 1);
-    FillGradientRect(cr, 30, 22, 68, 62, NIGHT_WINDOW_NAVY, NIGHT_WINDOW_PLUM);
-    EllipsePath(cr, 80, 38, 7, 7);
-    PaintFlat(cr, NIGHT_WINDOW_CREAM_2);
-    LinePath(cr, 64, 22, 64, 84);
-    LinePath(cr, 30, 53, 98, 53);
-    PaintLine(cr, NIGHT_WINDOW_CREAM, 3);
-    // Armchair.
+}
+
+// Window onto the night, with the moon.
+void DrawNightWindow(cairo_t* cr) {
+    DrawSkyWindow(cr, 26, 18, 76, 70, WINDOW_FRAME_CREAM, NIGHT_WINDOW_NAVY, NIGHT_WINDOW_PLUM, 4);
+    CirclePath(cr, 80, 38, 7);
+    PaintFlat(cr, WINDOW_MOON_CREAM);
+    DrawWindowBars(cr, 26, 18, 76, 70, WINDOW_FRAME_CREAM, 4, 3);
+}
+
+// Armchair with a cushion.
+void DrawArmchair(cairo_t* cr) {
     RoundedRectPath(cr, 14, 100, 92, 78, 16);
     PaintShaded(cr, ARMCHAIR_SLATE, 1.2);
     RoundedRectPath(cr, 24, 150, 72, 20, 6);
-    PaintShaded(cr, ARMCHAIR_GREY, 1);
+    PaintShaded(cr, ARMCHAIR_SEAT_GREY, 1);
     for (double x : {8.0, 96.0}) {
         RoundedRectPath(cr, x, 128, 22, 52, 9);
         PaintShaded(cr, ARMCHAIR_SLATE, 1.2);
     }
     RectPath(cr, 14, 178, 92, 12);
-    PaintShaded(cr, ARMCHAIR_SLATE_2, 1);
+    PaintShaded(cr, ARMCHAIR_BASE_SLATE, 1);
     for (double x : {20.0, 96.0}) {
         RectPath(cr, x, 190, 5, 8);
-        PaintShaded(cr, ARMCHAIR_DARK_BROWN, 0.7);
+        PaintShaded(cr, ARMCHAIR_FOOT_BROWN, 0.7);
     }
     RoundedRectPath(cr, 36, 128, 30, 22, 8);
-    PaintShaded(cr, ARMCHAIR_YELLOW, 0.8);
-    // Side table with a book that slides along it.
+    PaintShaded(cr, CUSHION_YELLOW, 0.8);
+}
+
+// Side table with a book that slides along it in the changed copy.
+void DrawSideTable(cairo_t* cr, const SceneArea& book, bool bookMoved) {
     RectPath(cr, book.left - 3, book.bottom - 1, book.w + 6, 4);
-    PaintShaded(cr, SIDE_TABLE_BROWN, 0.8);
+    PaintShaded(cr, SIDE_TABLE_TOP_BROWN, 0.8);
     for (double x : {book.left + 1, book.right - 5}) {
         RectPath(cr, x, book.bottom + 3, 4, 189 - book.bottom);
-        PaintShaded(cr, SIDE_TABLE_BROWN_2, 0.8);
+        PaintShaded(cr, SIDE_TABLE_LEG_BROWN, 0.8);
     }
-    const double bookX = book.cx + (altered ? 7 : -7);
+    const double bookX = book.cx + (bookMoved ? 7 : -7);
     RoundedRectPath(cr, bookX - 9, book.bottom - 6.3, 18, 4.6, 1);
-    PaintShaded(cr, SIDE_TABLE_BLUE, 0.7);
+    PaintShaded(cr, BOOK_BLUE, 0.7);
     RectPath(cr, bookX - 8, book.bottom - 5.2, 16, 1.4);
-    PaintFlat(cr, NIGHT_WINDOW_CREAM);
-    DrawWallClock(cr, 146, 40, 13);
-    DrawBookShelf(cr, 112, 88);
-    // Standing lamp on the right.
+    PaintFlat(cr, BOOK_PAGES_CREAM);
+}
+
+// Standing lamp on the right, with its glow.
+void DrawStandingLamp(cairo_t* cr) {
     RectPath(cr, 352, 60, 3, 130);
-    PaintShaded(cr, LAMP_DARK_BROWN, 0.6);
+    PaintShaded(cr, LAMP_STAND_BROWN, 0.6);
     EllipsePath(cr, 353.5, 190, 12, 3);
-    PaintShaded(cr, LAMP_DARK_BROWN, 0.6);
+    PaintShaded(cr, LAMP_STAND_BROWN, 0.6);
     EllipsePath(cr, 353, 70, 26, 18);
-    PaintFlat(cr, LAMP_SAND, 0.25);
+    PaintFlat(cr, LAMP_GLOW_SAND, 0.25);
     cairo_move_to(cr, 340, 40);
     cairo_line_to(cr, 366, 40);
     cairo_line_to(cr, 374, 64);
     cairo_line_to(cr, 332, 64);
     cairo_close_path(cr);
-    PaintShaded(cr, LAMP_SAND_2, 0.8);
-    // Fireplace: brick surround, fire, mantel.
-    const double fx = garland.cx + 10;
+    PaintShaded(cr, LAMP_SHADE_SAND, 0.8);
+}
+
+// Fireplace centred on fx: brick surround, the fire, hearth and mantel shelf.
+void DrawFireplace(cairo_t* cr, double fx, const SceneArea& garland) {
     RectPath(cr, fx - 62, garland.top + 6, 124, 190 - garland.top - 6);
-    PaintShaded(cr, FIREPLACE_RED, 1.2);
+    PaintShaded(cr, BRICK_RED, 1.2);
     for (double y = garland.top + 12; y < 190; y += 8) {
         LinePath(cr, fx - 62, y, fx + 62, y);
         const double shift = (static_cast<int>((y - garland.top) / 8) % 2) * 8;
         for (double x = fx - 62 + shift; x < fx + 62; x += 16) LinePath(cr, x, y, x, y + 8);
     }
-    PaintLine(cr, FIREPLACE_BROWN, 0.7);
+    PaintLine(cr, MORTAR_BROWN, 0.7);
+    // The opening: a real arc over straight sides.
     cairo_new_sub_path(cr);
     cairo_arc(cr, fx, 152, 32, M_PI, 2 * M_PI);
     cairo_line_to(cr, fx + 32, 190);
     cairo_line_to(cr, fx - 32, 190);
     cairo_close_path(cr);
-    PaintShaded(cr, FIREPLACE_CHARCOAL, 1);
+    PaintShaded(cr, HEARTH_OPENING_CHARCOAL, 1);
     EllipsePath(cr, fx, 184, 28, 8);
-    PaintFlat(cr, FIREPLACE_ORANGE, 0.25);
+    PaintFlat(cr, EMBER_GLOW_ORANGE, 0.25);
     for (double x : {fx - 12, fx + 10}) {
         RoundedRectPath(cr, x - 12, 180, 24, 6, 3);
-        PaintShaded(cr, FIREPLACE_BROWN_2, 0.7);
+        PaintShaded(cr, FIRE_LOG_BROWN, 0.7);
     }
     DrawFire(cr, fx, 182, 40, 40);
     RectPath(cr, fx - 74, 190, 148, 6);
-    PaintShaded(cr, FIREPLACE_GREY, 0.8);
+    PaintShaded(cr, HEARTH_GREY, 0.8);
     RectPath(cr, fx - 72, garland.top - 1, 144, 7);
-    PaintShaded(cr, FIREPLACE_BROWN_3, 1);
-    // Painting above the mantel.
+    PaintShaded(cr, MANTEL_BROWN, 1);
+}
+
+// Painting of green hills above the mantel.
+void DrawPainting(cairo_t* cr, double fx) {
     RectPath(cr, fx - 30, 18, 60, 44);
     PaintShaded(cr, PAINTING_GOLD, 1.2);
     FillGradientRect(cr, fx - 25, 23, 50, 34, PAINTING_SKY, PAINTING_CREAM);
@@ -353,13 +363,37 @@ void DrawFiresideScene(cairo_t* cr, bool altered) {
     cairo_line_to(cr, fx + 25, 57);
     cairo_close_path(cr);
     PaintFlat(cr, PAINTING_GREEN);
-    // Things on the mantel: candles and the sleeping cat.
+}
+
+// Two candles at the mantel's left end.
+void DrawCandles(cairo_t* cr, double fx, const SceneArea& garland) {
     for (double x : {fx - 62, fx - 54}) {
         RectPath(cr, x - 2, garland.top - 13, 4, 12);
         PaintShaded(cr, CANDLE_CREAM, 0.6);
         EllipsePath(cr, x, garland.top - 15.5, 1.4, 2.4);
         PaintFlat(cr, CANDLE_FLAME_YELLOW);
     }
+}
+
+}  // namespace
+
+// Draws the scene; the changes only when altered is set.
+void DrawFiresideScene(cairo_t* cr, bool altered) {
+    const SceneArea slippers = AreaOf(6, 0), yarn = AreaOf(6, 1), garland = AreaOf(6, 2), book = AreaOf(6, 3),
+                    cat = AreaOf(6, 4);
+    const double fireplaceX = garland.cx + 10;
+    DrawWallAndFloor(cr);
+    DrawRug(cr);
+    DrawNightWindow(cr);
+    DrawArmchair(cr);
+    DrawSideTable(cr, book, altered);
+    DrawWallClock(cr, 146, 40, 13);
+    DrawBookShelf(cr, 112, 88);
+    DrawStandingLamp(cr);
+    DrawFireplace(cr, fireplaceX, garland);
+    DrawPainting(cr, fireplaceX);
+    DrawCandles(cr, fireplaceX, garland);
+    // The sleeping cat on the mantel changes colour; the garland under it is gone.
     DrawLyingCat(cr, cat.cx - 2, garland.top - 1, altered ? LYING_CAT_CHARCOAL : LYING_CAT_ORANGE);
     if (!altered) DrawGarland(cr, garland.left + 7, garland.right - 7, garland.top + 6);
     DrawLogBasket(cr, 342, 224);

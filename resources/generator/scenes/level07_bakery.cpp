@@ -6,7 +6,7 @@
 //   2. cake (colour): the cake's icing turns from pink to dark chocolate.
 //   3. pretzel (added): a pretzel joins the muffins.
 //   4. jar (missing): the cookies are gone from the big jar.
-#include "scene_kit.h"
+#include "scenes/scenes.h"
 
 #include <cmath>
 
@@ -28,19 +28,19 @@ constexpr Rgb COOKIE_JAR_ROSE = {200, 80, 90};
 constexpr Rgb TIER_CAKE_ICE = {220, 224, 230};
 constexpr Rgb TIER_CAKE_CREAM = {250, 236, 210};
 constexpr Rgb TIER_CAKE_RED = {220, 30, 40};
-constexpr Rgb WALL_STRIPE_WHITE = {255, 244, 240};
-constexpr Rgb WALL_STRIPE_CREAM = {246, 226, 222};
-constexpr Rgb WALL_STRIPE_CREAM_2 = {250, 220, 220};
-constexpr Rgb WALL_STRIPE_BROWN = {170, 112, 80};
-constexpr Rgb WALL_STRIPE_BROWN_2 = {140, 90, 64};
+constexpr Rgb WALL_TOP_WHITE = {255, 244, 240};
+constexpr Rgb WALL_FOOT_CREAM = {246, 226, 222};
+constexpr Rgb WALL_STRIPE_ROSE = {250, 220, 220};
+constexpr Rgb FLOOR_FAR_BROWN = {170, 112, 80};
+constexpr Rgb FLOOR_NEAR_BROWN = {140, 90, 64};
 constexpr Rgb SHOP_SIGN_BROWN = {120, 70, 60};
 constexpr Rgb STAR_YELLOW = {250, 200, 70};
-constexpr Rgb HANGING_LAMPS_PLUM = {90, 80, 80};
-constexpr Rgb HANGING_LAMPS_CREAM = {255, 240, 190};
-constexpr Rgb HANGING_LAMPS_GREY = {90, 150, 140};
-constexpr Rgb SHELF_UNIT_OLIVE = {176, 120, 80};
-constexpr Rgb SHELF_UNIT_BROWN = {120, 78, 52};
-constexpr Rgb SHELF_UNIT_TAN = {200, 146, 96};
+constexpr Rgb LAMP_CORD_PLUM = {90, 80, 80};
+constexpr Rgb LAMP_GLOW_CREAM = {255, 240, 190};
+constexpr Rgb LAMP_SHADE_GREEN = {90, 150, 140};
+constexpr Rgb SHELF_FRAME_BROWN = {176, 120, 80};
+constexpr Rgb SHELF_BACK_BROWN = {120, 78, 52};
+constexpr Rgb SHELF_BOARD_TAN = {200, 146, 96};
 constexpr Rgb LOAF_GOLD = {206, 140, 70};
 constexpr Rgb LOAF_PEACH = {240, 200, 140};
 constexpr Rgb MUFFIN_ROSE = {240, 120, 120};
@@ -123,13 +123,13 @@ void DrawCookieJar(cairo_t* cr, double cx, double baseY, double w, double h, boo
             const double x = cx - w / 2 + 7 + (i % 3) * ((w - 14) / 2), y = baseY - 6 - (i / 3) * 8 - (i % 2) * 1.5;
             EllipsePath(cr, x, y, 6, 4);
             PaintShaded(cr, COOKIE_JAR_TAN, 0.6);
-            EllipsePath(cr, x - 1.5, y - 0.8, 0.9, 0.9);
-            EllipsePath(cr, x + 2, y + 0.5, 0.9, 0.9);
+            CirclePath(cr, x - 1.5, y - 0.8, 0.9);
+            CirclePath(cr, x + 2, y + 0.5, 0.9);
             PaintFlat(cr, COOKIE_JAR_DARK_BROWN);
         }
     }
     RoundedRectPath(cr, cx - w / 2, baseY - h, w, h, 6);
-    SetColor(cr, 120, 150, 170, 0.9);
+    Use(cr, {120, 150, 170}, 0.9);
     cairo_set_line_width(cr, 1);
     cairo_stroke(cr);
     RoundedRectPath(cr, cx - w / 2 + 3, baseY - h + 4, 3, h - 10, 1.5);
@@ -159,7 +159,7 @@ void DrawTierCake(cairo_t* cr, double cx, double baseY, Rgb icing) {
         cairo_close_path(cr);
         PaintShaded(cr, icing, 0.7);
     }
-    EllipsePath(cr, cx, baseY - 41, 2.8, 2.8);
+    CirclePath(cr, cx, baseY - 41, 2.8);
     PaintShaded(cr, TIER_CAKE_RED, 0.6);
 }
 
@@ -195,61 +195,67 @@ void DrawFlourSack(cairo_t* cr, double cx, double baseY) {
     LinePath(cr, cx - 4, baseY - 20, cx + 4, baseY - 20);
     PaintLine(cr, SACK_TIE, 1.6);
     UseFont(cr, FONT_BOLD, 6);
-    DrawTextCentered(cr, "FLOUR", cx, baseY - 9, 150, 100, 64);
+    DrawTextCentered(cr, "FLOUR", cx, baseY - 9, {150, 100, 64});
 }
 
-}  // namespace
-
-// Draws the scene; the changes only when altered is set.
-void DrawBakeryScene(cairo_t* cr, bool altered) {
-    const SceneArea pastry = AreaOf(7, 0), baguette = AreaOf(7, 1), cake = AreaOf(7, 2), pretzel = AreaOf(7, 3),
-                    jar = AreaOf(7, 4);
-    // Wall with candy stripes and a wooden floor.
-    FillGradientRect(cr, 0, 0, SCENE_WIDTH, 240, WALL_STRIPE_WHITE, WALL_STRIPE_CREAM);
+// Wall with candy stripes and a wooden floor.
+void DrawWallAndFloor(cairo_t* cr) {
+    FillGradientRect(cr, 0, 0, SCENE_WIDTH, 240, WALL_TOP_WHITE, WALL_FOOT_CREAM);
     for (double x = 110; x < SCENE_WIDTH; x += 20) {
         RectPath(cr, x, 0, 8, 150);
-        PaintFlat(cr, WALL_STRIPE_CREAM_2);
+        PaintFlat(cr, WALL_STRIPE_ROSE);
     }
-    FillGradientRect(cr, 0, 236, SCENE_WIDTH, SCENE_HEIGHT - 236, WALL_STRIPE_BROWN, WALL_STRIPE_BROWN_2);
-    // Shop sign.
+    FillGradientRect(cr, 0, 236, SCENE_WIDTH, SCENE_HEIGHT - 236, FLOOR_FAR_BROWN, FLOOR_NEAR_BROWN);
+}
+
+// Shop sign with its stars, and the chalkboard menu under it.
+void DrawSignAndMenu(cairo_t* cr) {
     RoundedRectPath(cr, 150, 12, 128, 30, 8);
     PaintShaded(cr, SHOP_SIGN_BROWN, 1.2);
     UseFont(cr, FONT_BOLD, 17);
-    DrawTextCentered(cr, "CAKES", 214, 27, 255, 236, 200);
+    DrawTextCentered(cr, "CAKES", 214, 27, {255, 236, 200});
     DrawStar(cr, 164, 27, 5, STAR_YELLOW);
     DrawStar(cr, 264, 27, 5, STAR_YELLOW);
     DrawChalkboard(cr, 172, 50, 52, 38);
-    // Hanging lamps.
+}
+
+// Hanging lamps with their glow.
+void DrawHangingLamps(cairo_t* cr) {
     for (double x : {150.0, 240.0, 330.0}) {
         LinePath(cr, x, 0, x, 60);
-        PaintLine(cr, HANGING_LAMPS_PLUM, 1);
+        PaintLine(cr, LAMP_CORD_PLUM, 1);
         EllipsePath(cr, x, 72, 16, 10);
-        PaintFlat(cr, HANGING_LAMPS_CREAM, 0.3);
-        cairo_new_sub_path(cr);
-        cairo_arc(cr, x, 70, 10, M_PI, 2 * M_PI);
-        cairo_close_path(cr);
-        PaintShaded(cr, HANGING_LAMPS_GREY, 0.8);
+        PaintFlat(cr, LAMP_GLOW_CREAM, 0.3);
+        DomePath(cr, x, 70, 10);
+        PaintShaded(cr, LAMP_SHADE_GREEN, 0.8);
     }
-    // Shelf unit on the left.
+}
+
+// Shelf unit on the left: its frame and four boards.
+void DrawShelfUnit(cairo_t* cr, const SceneArea& baguette, const SceneArea& pretzel, const SceneArea& jar) {
     RectPath(cr, 0, 40, 100, 196);
-    PaintShaded(cr, SHELF_UNIT_OLIVE, 1);
+    PaintShaded(cr, SHELF_FRAME_BROWN, 1);
     RectPath(cr, 4, 44, 92, 188);
-    PaintFlat(cr, SHELF_UNIT_BROWN);
+    PaintFlat(cr, SHELF_BACK_BROWN);
     const double boards[4] = {baguette.bottom, pretzel.bottom, jar.bottom, 120};
     for (double y : boards) {
         RectPath(cr, 2, y - 1, 96, 5);
-        PaintShaded(cr, SHELF_UNIT_TAN, 0.7);
+        PaintShaded(cr, SHELF_BOARD_TAN, 0.7);
     }
-    // Top shelf: a baguette that slides along, and a basket of rolls.
+}
+
+// What stands on the shelves, top to bottom: the baguette that slides along,
+// loaves, muffins with the pretzel that joins them, the cookie jars, and the
+// flour sacks on the floor.
+void DrawShelfGoods(cairo_t* cr, const SceneArea& baguette, const SceneArea& pretzel, const SceneArea& jar,
+                    bool altered) {
     DrawBaguette(cr, baguette.cx + (altered ? 10 : -10), baguette.bottom - 1.4, 58);
-    // Middle shelf: loaves.
     for (double x : {22.0, 50.0, 78.0}) {
         EllipsePath(cr, x, 111, 11, 7.5);
         PaintShaded(cr, LOAF_GOLD, 0.8);
         LinePath(cr, x - 5, 108, x + 5, 108);
         PaintLine(cr, LOAF_PEACH, 1.2);
     }
-    // Lower shelf: a pretzel joins the muffins.
     for (double x : {72.0, 88.0}) {
         cairo_move_to(cr, x - 6, pretzel.bottom - 2);
         cairo_line_to(cr, x - 7, pretzel.bottom - 10);
@@ -261,12 +267,15 @@ void DrawBakeryScene(cairo_t* cr, bool altered) {
         PaintShaded(cr, MUFFIN_BROWN, 0.6);
     }
     if (altered) DrawPretzel(cr, pretzel.cx, pretzel.cy + 1);
-    // Bottom shelf: the cookie jar, emptied in the changed copy.
+    // The big cookie jar is emptied in the changed copy.
     DrawCookieJar(cr, jar.cx, jar.bottom - 3, 26, 34, !altered);
     DrawCookieJar(cr, 76, jar.bottom - 3, 20, 24, true);
     DrawFlourSack(cr, 26, 262);
     DrawFlourSack(cr, 54, 264);
-    // Counter with a glass display case.
+}
+
+// Counter with a glass display case and its two silver rails.
+void DrawCounterAndCase(cairo_t* cr, const SceneArea& cake, const SceneArea& pastry) {
     RectPath(cr, 112, cake.bottom, SCENE_WIDTH - 112, 6);
     PaintShaded(cr, DISPLAY_CASE_CREAM, 1);
     RectPath(cr, 116, cake.bottom + 6, SCENE_WIDTH - 116, 90);
@@ -277,6 +286,11 @@ void DrawBakeryScene(cairo_t* cr, bool altered) {
     PaintShaded(cr, DISPLAY_CASE_SILVER, 0.6);
     RectPath(cr, 124, pastry.bottom - 24, SCENE_WIDTH - 130, 2.5);
     PaintShaded(cr, DISPLAY_CASE_SILVER, 0.6);
+}
+
+// Pastries in the case, the last one a croissant (a donut in the changed
+// copy), buns on the upper rail, price tags, and the glass over them.
+void DrawPastries(cairo_t* cr, const SceneArea& pastry, bool altered) {
     for (int i = 0; i < 7; ++i) {
         const double x = 144 + i * 32;
         if (x < pastry.left - 8) {
@@ -288,23 +302,25 @@ void DrawBakeryScene(cairo_t* cr, bool altered) {
         EllipsePath(cr, x, pastry.bottom - 29, 8, 4);
         PaintShaded(cr, i % 3 ? DISPLAY_CASE_SAND : DISPLAY_CASE_BROWN, 0.6);
     }
-    // The pastry in the area: a croissant, a donut in the changed copy.
     if (altered)
         DrawDonut(cr, pastry.cx, pastry.bottom - 10);
     else
         DrawCroissant(cr, pastry.cx, pastry.bottom - 10);
-    // Price tags along the front rail, one under each pastry.
     for (int i = 0; i < 7; ++i) {
         const double x = (144 + i * 32 < pastry.left - 8) ? 144 + i * 32 : pastry.cx;
         RectPath(cr, x - 4, pastry.bottom - 3, 8, 4.5);
         PaintFillThenOutline(cr, PRICE_TAG_WHITE, 0.5);
     }
     RectPath(cr, 124, pastry.top - 18, SCENE_WIDTH - 130, 52);
-    SetColor(cr, 255, 255, 255, 0.12);
+    Use(cr, WHITE, 0.12);
     cairo_fill(cr);
     LinePath(cr, 134, pastry.top - 14, 160, pastry.top - 14);
     PaintLine(cr, WHITE, 2);
-    // Till on the counter and the cake on its stand.
+}
+
+// Till on the counter, the cake on its stand (its icing is the change) and a
+// plate of buns.
+void DrawTillAndCake(cairo_t* cr, const SceneArea& cake, bool chocolate) {
     RoundedRectPath(cr, 136, cake.bottom - 26, 44, 26, 4);
     PaintShaded(cr, TILL_SLATE, 1);
     RectPath(cr, 142, cake.bottom - 34, 30, 10);
@@ -313,11 +329,27 @@ void DrawBakeryScene(cairo_t* cr, bool altered) {
         RectPath(cr, 142 + (i % 3) * 10, cake.bottom - 20 + (i / 3) * 7, 7, 4);
     }
     PaintFlat(cr, TIER_CAKE_ICE);
-    DrawTierCake(cr, cake.cx, cake.bottom - 3, altered ? TIER_CAKE_BROWN : TIER_CAKE_PINK);
+    DrawTierCake(cr, cake.cx, cake.bottom - 3, chocolate ? TIER_CAKE_BROWN : TIER_CAKE_PINK);
     EllipsePath(cr, 220, cake.bottom - 6, 16, 4);
     PaintShaded(cr, TILL_ICE, 0.7);
     for (double x : {212.0, 222.0, 230.0}) {
         EllipsePath(cr, x, cake.bottom - 11, 5, 4);
         PaintShaded(cr, TILL_YELLOW, 0.6);
     }
+}
+
+}  // namespace
+
+// Draws the scene; the changes only when altered is set.
+void DrawBakeryScene(cairo_t* cr, bool altered) {
+    const SceneArea pastry = AreaOf(7, 0), baguette = AreaOf(7, 1), cake = AreaOf(7, 2), pretzel = AreaOf(7, 3),
+                    jar = AreaOf(7, 4);
+    DrawWallAndFloor(cr);
+    DrawSignAndMenu(cr);
+    DrawHangingLamps(cr);
+    DrawShelfUnit(cr, baguette, pretzel, jar);
+    DrawShelfGoods(cr, baguette, pretzel, jar, altered);
+    DrawCounterAndCase(cr, cake, pastry);
+    DrawPastries(cr, pastry, altered);
+    DrawTillAndCake(cr, cake, altered);
 }

@@ -5,7 +5,7 @@
 //   2. rocket (colour): the white rocket is painted a darker red.
 //   3. saucer (added): a flying saucer hovers in the sky.
 //   4. crater (size): the crater is wider.
-#include "scene_kit.h"
+#include "scenes/scenes.h"
 
 #include <cmath>
 
@@ -57,6 +57,7 @@ constexpr Rgb DOME_GLASS = {150, 210, 240};
 constexpr Rgb TRACK_GREY = {118, 118, 132};
 
 // Planet with a ring tilted by tilt radians: back half, ball, front half.
+// The ring's halves are real arcs of its ellipse.
 void DrawRingedPlanet(cairo_t* cr, double cx, double cy, double r, double tilt) {
     cairo_save(cr);
     cairo_translate(cr, cx, cy);
@@ -67,7 +68,7 @@ void DrawRingedPlanet(cairo_t* cr, double cx, double cy, double r, double tilt) 
     cairo_arc(cr, 0, 0, 1, M_PI, 2 * M_PI);
     cairo_restore(cr);
     PaintLine(cr, RINGED_PLANET_SAND, 2.2);
-    EllipsePath(cr, 0, 0, r, r);
+    CirclePath(cr, 0, 0, r);
     PaintShaded(cr, RINGED_PLANET_TAN, 0.7);
     LinePath(cr, -r * 0.9, -r * 0.3, r * 0.9, -r * 0.3);
     PaintLine(cr, RINGED_PLANET_ORANGE, 1);
@@ -96,7 +97,7 @@ void DrawRocket(cairo_t* cr, double cx, double top, double bottom, Rgb body) {
     cairo_curve_to(cr, cx - w * 0.55, bottom - h * 0.2, cx - w * 0.75, top + h * 0.25, cx, top);
     cairo_close_path(cr);
     PaintShaded(cr, body, 0.8);
-    EllipsePath(cr, cx, top + h * 0.4, 3.2, 3.2);
+    CirclePath(cr, cx, top + h * 0.4, 3.2);
     PaintFillThenOutline(cr, ROCKET_SKY, 1.2);
 }
 
@@ -109,6 +110,7 @@ void DrawSaucer(cairo_t* cr, double cx, double cy, double beamLength) {
     cairo_line_to(cr, cx - 7.9, cy + beamLength);
     cairo_close_path(cr);
     PaintFlat(cr, SAUCER_SAND, 0.7);
+    // The glass dome: a real arc, the upper half of a squashed circle.
     cairo_new_sub_path(cr);
     cairo_save(cr);
     cairo_translate(cr, cx, cy - 1.5);
@@ -120,7 +122,7 @@ void DrawSaucer(cairo_t* cr, double cx, double cy, double beamLength) {
     EllipsePath(cr, cx, cy + 0.5, 7.2, 3.4);
     PaintShaded(cr, SAUCER_SILVER, 0.7);
     for (double x : {-4.5, -1.5, 1.5, 4.5}) {
-        EllipsePath(cr, cx + x, cy + 0.9, 1, 1);
+        CirclePath(cr, cx + x, cy + 0.9, 1);
     }
     PaintFlat(cr, SAUCER_YELLOW);
 }
@@ -151,7 +153,7 @@ void DrawAstronaut(cairo_t* cr, double cx, double baseY) {
     PaintLine(cr, suit, 5);
     RectPath(cr, cx - 4, baseY - 34, 8, 6);
     PaintFillThenOutline(cr, ASTRONAUT_BLUE, 0.6);
-    EllipsePath(cr, cx, baseY - 49, 10, 10);
+    CirclePath(cr, cx, baseY - 49, 10);
     PaintShaded(cr, suit, 0.9);
     EllipsePath(cr, cx + 1, baseY - 49, 7, 5.5);
     PaintShaded(cr, ASTRONAUT_GOLD, 0.7);
@@ -161,7 +163,7 @@ void DrawAstronaut(cairo_t* cr, double cx, double baseY) {
 
 // Small banded planet far away.
 void DrawFarPlanet(cairo_t* cr, double cx, double cy, double r, Rgb hue) {
-    EllipsePath(cr, cx, cy, r, r);
+    CirclePath(cr, cx, cy, r);
     PaintShaded(cr, hue, 0.6);
     for (double band : {-0.35, 0.25}) {
         LinePath(cr, cx - r * 0.85, cy + r * band, cx + r * 0.85, cy + r * band);
@@ -196,7 +198,7 @@ void DrawComet(cairo_t* cr, double cx, double cy) {
         cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
         cairo_stroke(cr);
     }
-    EllipsePath(cr, cx, cy, 2.6, 2.6);
+    CirclePath(cr, cx, cy, 2.6);
     PaintShaded(cr, COMET_ICE, 0.5);
 }
 
@@ -219,7 +221,7 @@ void DrawLander(cairo_t* cr, double cx, double baseY) {
     cairo_line_to(cr, cx + 8, baseY - 18);
     cairo_close_path(cr);
     PaintShaded(cr, SPACE_STATION_ICE, 0.8);
-    EllipsePath(cr, cx - 2, baseY - 23, 2, 2);
+    CirclePath(cr, cx - 2, baseY - 23, 2);
     PaintFillThenOutline(cr, ROCKET_SKY, 0.6);
     LinePath(cr, cx + 4, baseY - 28, cx + 6, baseY - 34);
     PaintLine(cr, SPACE_STATION_SILVER, 0.8);
@@ -234,19 +236,19 @@ void DrawRover(cairo_t* cr, double cx, double baseY) {
     EllipsePath(cr, cx + 7, baseY - 18, 3.2, 1.5, 0.3);
     PaintFillThenOutline(cr, SPACE_STATION_ICE, 0.6);
     for (double x : {-9.0, -3.0, 3.0, 9.0}) {
-        EllipsePath(cr, cx + x, baseY - 3, 2.6, 2.6);
+        CirclePath(cr, cx + x, baseY - 3, 2.6);
         PaintFillThenOutline(cr, ROVER_CHARCOAL, 0.6);
-        EllipsePath(cr, cx + x, baseY - 3, 0.9, 0.9);
+        CirclePath(cr, cx + x, baseY - 3, 0.9);
         PaintFlat(cr, ROVER_SILVER);
     }
 }
 
 // A big banded planet rising at the scene's right edge.
 void DrawGiantPlanet(cairo_t* cr, double cx, double cy, double r) {
-    EllipsePath(cr, cx, cy, r, r);
+    CirclePath(cr, cx, cy, r);
     PaintShaded(cr, GIANT_PLANET_PEACH, 1);
     cairo_save(cr);
-    EllipsePath(cr, cx, cy, r - 1, r - 1);
+    CirclePath(cr, cx, cy, r - 1);
     cairo_clip(cr);
     for (double band = -0.7; band < 0.8; band += 0.28) {
         cairo_move_to(cr, cx - r, cy + r * band);
@@ -264,9 +266,7 @@ void DrawMoonBase(cairo_t* cr, double cx, double baseY) {
     PaintShaded(cr, SPACE_STATION_SILVER, 0.8);
     RectPath(cr, cx + 16, baseY - 6, 3, 6);
     PaintFlat(cr, ROVER_CHARCOAL);
-    cairo_new_sub_path(cr);
-    cairo_arc(cr, cx, baseY - 2, 14, M_PI, 2 * M_PI);
-    cairo_close_path(cr);
+    DomePath(cr, cx, baseY - 2, 14);
     PaintShaded(cr, DOME_GLASS, 0.9);
     for (double a : {-2.4, -1.57, -0.74}) {
         LinePath(cr, cx, baseY - 2, cx + std::cos(a) * 14, baseY - 2 + std::sin(a) * 14);
@@ -285,40 +285,29 @@ void DrawMoonRock(cairo_t* cr, double cx, double cy, double r) {
     PaintShaded(cr, MOON_ROCK_GREY, 0.8);
 }
 
-// True when (x, y) lies within margin of one of the level's areas.
-bool NearAnArea(double x, double y, double margin) {
-    for (int k = 0; k < AREAS_PER_LEVEL; ++k) {
-        const SceneArea a = AreaOf(8, k);
-        if (x > a.left - margin && x < a.right + margin && y > a.top - margin && y < a.bottom + margin) return true;
-    }
-    return false;
-}
-
-}  // namespace
-
-// Draws the scene; the changes only when altered is set.
-void DrawSpaceScene(cairo_t* cr, bool altered) {
-    const SceneArea planet = AreaOf(8, 0), flag = AreaOf(8, 1), rocket = AreaOf(8, 2), saucer = AreaOf(8, 3),
-                    crater = AreaOf(8, 4);
+// Black sky and its stars, the areas' sky kept clear so the changes there
+// read cleanly; every so often a bright star with a twinkle cross.
+void DrawStarrySky(cairo_t* cr) {
     FillGradientRect(cr, 0, 0, SCENE_WIDTH, 220, BACKDROP_BLACK, BACKDROP_NAVY);
     unsigned seed = 19;
     for (int i = 0; i < 640; ++i) {
         const double x = NextRandom(&seed) * SCENE_WIDTH, y = NextRandom(&seed) * 200;
         const double r = 0.4 + NextRandom(&seed);
         const double alpha = 0.5 + NextRandom(&seed) * 0.5;
-        // Keep the areas' sky clear so the changes there read cleanly.
-        if (NearAnArea(x, y, 2)) continue;
-        EllipsePath(cr, x, y, r, r);
+        if (NearAnArea(8, x, y, 2)) continue;
+        CirclePath(cr, x, y, r);
         PaintFlat(cr, STAR_WHITE, alpha);
-        // Every so often a bright star with a twinkle cross.
         if (i % 9 == 0) {
             LinePath(cr, x - 3, y, x + 3, y);
             LinePath(cr, x, y - 3, x, y + 3);
             PaintLine(cr, STAR_WHITE, 0.6);
         }
     }
-    // The Earth, half lit, with white cloud streaks.
-    EllipsePath(cr, 62, 56, 26, 26);
+}
+
+// The Earth, half lit, with white cloud streaks.
+void DrawEarth(cairo_t* cr) {
+    CirclePath(cr, 62, 56, 26);
     PaintShaded(cr, EARTH_BLUE, 1);
     const double lands[3][4] = {{54, 46, 9, 6}, {70, 62, 8, 9}, {50, 66, 5, 4}};
     for (const auto& land : lands) {
@@ -331,19 +320,26 @@ void DrawSpaceScene(cairo_t* cr, bool altered) {
         cairo_curve_to(cr, streak[0] + 5, streak[1] - 3, streak[2] - 5, streak[3] + 3, streak[2], streak[3]);
         PaintLine(cr, WHITE, 1.4);
     }
+    // The night side: a real arc, the right half of the disc, closed by the terminator.
     cairo_new_sub_path(cr);
     cairo_arc(cr, 62, 56, 26, -M_PI / 2, M_PI / 2);
     cairo_curve_to(cr, 74, 70, 74, 42, 62, 30);
     cairo_close_path(cr);
     PaintFlat(cr, EARTH_BLACK, 0.35);
-    DrawRingedPlanet(cr, planet.cx, planet.cy, 4.5, altered ? 0.45 : -0.45);
+}
+
+// Far planets, a comet, the giant planet rising at the right and a satellite.
+void DrawFarSky(cairo_t* cr) {
     DrawFarPlanet(cr, 132, 26, 7, FAR_PLANET_VIOLET);
     DrawFarPlanet(cr, 350, 20, 4.5, FAR_PLANET_ROSE);
     DrawFarPlanet(cr, 250, 128, 3.5, SATELLITE_GOLD);
     DrawComet(cr, 330, 96);
     DrawGiantPlanet(cr, 384, 150, 34);
     DrawSatellite(cr, 104, 98);
-    // Space station far off.
+}
+
+// Space station far off: a hub between two solar panels.
+void DrawSpaceStation(cairo_t* cr) {
     RectPath(cr, 184, 40, 30, 6);
     PaintShaded(cr, SPACE_STATION_SILVER, 0.6);
     for (double x : {176.0, 214.0}) {
@@ -352,14 +348,18 @@ void DrawSpaceScene(cairo_t* cr, bool altered) {
         for (double y = 36; y < 54; y += 4) LinePath(cr, x, y, x + 8, y);
         PaintLine(cr, SPACE_STATION_ICE, 0.5);
     }
-    EllipsePath(cr, 199, 43, 6, 6);
+    CirclePath(cr, 199, 43, 6);
     PaintShaded(cr, SPACE_STATION_ICE, 0.6);
-    if (altered) {
-        // Dome top and beam's foot both just inside the area.
-        const double discY = saucer.top + 10.2;
-        DrawSaucer(cr, saucer.cx, discY, saucer.bottom - 1.4 - discY);
-    }
-    // Far hills on the horizon, behind the ground.
+}
+
+// The saucer, its dome top and beam's foot both just inside the area.
+void DrawHoveringSaucer(cairo_t* cr, const SceneArea& saucer) {
+    const double discY = saucer.top + 10.2;
+    DrawSaucer(cr, saucer.cx, discY, saucer.bottom - 1.4 - discY);
+}
+
+// Far hills on the horizon, behind the ground.
+void DrawFarHills(cairo_t* cr) {
     cairo_move_to(cr, 0, 206);
     const double ridge[][2] = {{18, 192}, {40, 198}, {64, 186}, {92, 196}, {120, 190}, {150, 200},
                                {236, 198}, {262, 184}, {290, 194}, {318, 188}, {346, 196}, {376, 186}};
@@ -368,14 +368,20 @@ void DrawSpaceScene(cairo_t* cr, bool altered) {
     cairo_line_to(cr, 0, 210);
     cairo_close_path(cr);
     PaintShaded(cr, MOON_HILL_GREY, 0.8);
-    // Rocket lifting off with its flame trail.
+}
+
+// Rocket lifting off with its flame trail; its paint is the change.
+void DrawRocketLiftingOff(cairo_t* cr, const SceneArea& rocket, bool painted) {
     cairo_move_to(cr, rocket.cx - 4, rocket.bottom - 5);
     cairo_curve_to(cr, rocket.cx - 5, rocket.bottom + 6, rocket.cx - 1, rocket.bottom + 10, rocket.cx, rocket.bottom + 18);
     cairo_curve_to(cr, rocket.cx + 1, rocket.bottom + 10, rocket.cx + 5, rocket.bottom + 6, rocket.cx + 4, rocket.bottom - 5);
     cairo_close_path(cr);
     PaintShaded(cr, ROCKET_FLAME_GOLD, 0);
-    DrawRocket(cr, rocket.cx, rocket.top + 3, rocket.bottom - 3, altered ? ROCKET_BRICK : ROCKET_ICE);
-    // Moon ground with craters, pebbles and rocks.
+    DrawRocket(cr, rocket.cx, rocket.top + 3, rocket.bottom - 3, painted ? ROCKET_BRICK : ROCKET_ICE);
+}
+
+// Moon ground with pebbles (clear of the areas) and small craters.
+void DrawMoonGround(cairo_t* cr) {
     cairo_move_to(cr, 0, 204);
     cairo_curve_to(cr, 100, 196, 220, 214, SCENE_WIDTH, 200);
     cairo_line_to(cr, SCENE_WIDTH, SCENE_HEIGHT);
@@ -386,7 +392,7 @@ void DrawSpaceScene(cairo_t* cr, bool altered) {
     for (int i = 0; i < 380; ++i) {
         const double x = NextRandom(&groundSeed) * SCENE_WIDTH, y = 214 + NextRandom(&groundSeed) * 54;
         const double r = 1 + NextRandom(&groundSeed) * 2.2;
-        if (NearAnArea(x, y, 3)) continue;
+        if (NearAnArea(8, x, y, 3)) continue;
         EllipsePath(cr, x, y, r, r * 0.4);
         PaintFlat(cr, MOON_GROUND_GREY);
     }
@@ -395,6 +401,7 @@ void DrawSpaceScene(cairo_t* cr, bool altered) {
     for (const auto& c : craters) {
         EllipsePath(cr, c[0], c[1], c[2], c[2] * 0.32);
         PaintShaded(cr, MOON_GROUND_GREY, 0.8);
+        // The lit lower rim: a real arc of the crater's ellipse.
         cairo_new_sub_path(cr);
         cairo_save(cr);
         cairo_translate(cr, c[0], c[1]);
@@ -403,19 +410,19 @@ void DrawSpaceScene(cairo_t* cr, bool altered) {
         cairo_restore(cr);
         PaintLine(cr, WHITE, 1);
     }
-    const double craterW = altered ? 19 : 10;
-    EllipsePath(cr, crater.cx, crater.cy, craterW, craterW * 0.28);
-    PaintShaded(cr, MOON_GROUND_SLATE, 0.8);
+}
+
+// Rocks, boot prints trailing off behind the astronaut, and the rover's tyre
+// tracks winding back across the ground.
+void DrawRocksAndTracks(cairo_t* cr) {
     const double rocks[][3] = {{8, 226, 4},   {94, 216, 3},  {160, 262, 5}, {236, 222, 3}, {280, 250, 4},
                                {322, 226, 5}, {366, 238, 4}, {248, 236, 2.5}, {84, 264, 4}, {176, 214, 2.5}};
     for (const auto& rock : rocks) DrawMoonRock(cr, rock[0], rock[1], rock[2]);
-    // Boot prints trailing off behind the astronaut.
     for (int i = 0; i < 6; ++i) {
         const double x = 190 - i * 9, y = 232 + i * 4.5 + (i % 2) * 3;
         EllipsePath(cr, x, y, 2.6, 1.3, -0.3);
         PaintFlat(cr, FOOTPRINT_GREY);
     }
-    // The rover's tyre tracks wind back across the ground.
     const double trackDashes[] = {2.0, 1.5};
     for (double offset : {0.0, 6.0}) {
         cairo_move_to(cr, 82, 234 + offset);
@@ -424,15 +431,40 @@ void DrawSpaceScene(cairo_t* cr, bool altered) {
         PaintLine(cr, TRACK_GREY, 1.8);
         cairo_set_dash(cr, nullptr, 0, 0);
     }
+}
+
+// The flag planted on the moon.
+void DrawFlag(cairo_t* cr, const SceneArea& flag) {
+    LinePath(cr, flag.cx - 4, flag.bottom - 2, flag.cx - 4, flag.top + 3.2);
+    PaintLine(cr, ASTRONAUT_SILVER, 1.4);
+    RectPath(cr, flag.cx - 3.5, flag.top + 3, 10, 7);
+    PaintFillThenOutline(cr, MOON_GROUND_RED, 0.6);
+    DrawStar(cr, flag.cx + 1.5, flag.top + 6.5, 2.4, WHITE);
+}
+
+}  // namespace
+
+// Draws the scene; the changes only when altered is set.
+void DrawSpaceScene(cairo_t* cr, bool altered) {
+    const SceneArea planet = AreaOf(8, 0), flag = AreaOf(8, 1), rocket = AreaOf(8, 2), saucer = AreaOf(8, 3),
+                    crater = AreaOf(8, 4);
+    DrawStarrySky(cr);
+    DrawEarth(cr);
+    DrawRingedPlanet(cr, planet.cx, planet.cy, 4.5, altered ? 0.45 : -0.45);
+    DrawFarSky(cr);
+    DrawSpaceStation(cr);
+    if (altered) DrawHoveringSaucer(cr, saucer);
+    DrawFarHills(cr);
+    DrawRocketLiftingOff(cr, rocket, altered);
+    DrawMoonGround(cr);
+    // The crater in the area is wider in the changed copy.
+    const double craterW = altered ? 19 : 10;
+    EllipsePath(cr, crater.cx, crater.cy, craterW, craterW * 0.28);
+    PaintShaded(cr, MOON_GROUND_SLATE, 0.8);
+    DrawRocksAndTracks(cr);
     DrawMoonBase(cr, 246, 212);
     DrawLander(cr, 336, 214);
     DrawRover(cr, 68, 232);
     DrawAstronaut(cr, 200, 226);
-    if (!altered) {
-        LinePath(cr, flag.cx - 4, flag.bottom - 2, flag.cx - 4, flag.top + 3.2);
-        PaintLine(cr, ASTRONAUT_SILVER, 1.4);
-        RectPath(cr, flag.cx - 3.5, flag.top + 3, 10, 7);
-        PaintFillThenOutline(cr, MOON_GROUND_RED, 0.6);
-        DrawStar(cr, flag.cx + 1.5, flag.top + 6.5, 2.4, WHITE);
-    }
+    if (!altered) DrawFlag(cr, flag);
 }

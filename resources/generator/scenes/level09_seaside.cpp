@@ -5,7 +5,7 @@
 //   2. banner (colour): the plane's yellow banner is red.
 //   3. steamer (orientation): the steamer turns round.
 //   4. towel (position): the striped towel lies further to the right.
-#include "scene_kit.h"
+#include "scenes/scenes.h"
 
 #include <cmath>
 
@@ -42,7 +42,7 @@ constexpr Rgb STAR_ORANGE = {250, 140, 90};
 constexpr Rgb STAR_ROSE = {240, 110, 110};
 constexpr Rgb PALM_TREE_BROWN = {120, 84, 50};
 constexpr Rgb PALM_TREE_GREEN = {60, 150, 70};
-constexpr Rgb PALM_TREE_BROWN_2 = {120, 90, 50};
+constexpr Rgb COCONUT_BROWN = {120, 90, 50};
 constexpr Rgb HUT_PINK = {240, 150, 170};
 constexpr Rgb HUT_NAVY = {40, 100, 160};
 constexpr Rgb HUT_ROOF_RED = {200, 70, 70};
@@ -120,7 +120,7 @@ void DrawSteamer(cairo_t* cr, double cx, double waterY, double facing) {
     RectPath(cr, -3.5, -9.4, 2.6, 3);
     PaintShaded(cr, STEAMER_RED, 0.5);
     for (double x : {-3.5, -1.0, 1.5}) {
-        EllipsePath(cr, x, -5, 0.6, 0.6);
+        CirclePath(cr, x, -5, 0.6);
     }
     PaintFlat(cr, STEAMER_PLUM);
     cairo_restore(cr);
@@ -130,6 +130,7 @@ void DrawSteamer(cairo_t* cr, double cx, double waterY, double facing) {
 void DrawBeachUmbrella(cairo_t* cr, double x, double footY) {
     LinePath(cr, x, footY, x + 6, footY - 60);
     PaintLine(cr, BEACH_UMBRELLA_SLATE, 2);
+    // Six wedges of the canopy, each a real arc from the top of the pole.
     for (int i = 0; i < 6; ++i) {
         const double a0 = M_PI + i * M_PI / 6, a1 = a0 + M_PI / 6;
         cairo_move_to(cr, x + 6, footY - 62);
@@ -151,7 +152,7 @@ void DrawBeachHut(cairo_t* cr, double wallLeft, double wallTop, double wallRight
     PaintLine(cr, Darker(wall, 0.15), 0.6);
     RectPath(cr, cx - 3.5, wallTop + 5, 7, wallBottom - wallTop - 5);
     PaintFlat(cr, Darker(wall, 0.35));
-    EllipsePath(cr, cx + 2, wallTop + 10, 0.8, 0.8);
+    CirclePath(cr, cx + 2, wallTop + 10, 0.8);
     PaintFlat(cr, HUT_TRIM_WHITE);
     for (double x : {wallLeft - 3.6, wallRight + 0.6}) {
         RectPath(cr, x, wallTop - 1, 3, wallBottom - wallTop + 2);
@@ -223,11 +224,9 @@ void DrawChild(cairo_t* cr, double cx, double footY, Rgb suit) {
     PaintLine(cr, SKIN_PEACH, 1.8);
     RoundedRectPath(cr, cx - 4, footY - 19, 8, 11, 3);
     PaintOutlineThenShadedFill(cr, suit, footY - 19, footY - 8, 0.6);
-    EllipsePath(cr, cx, footY - 23, 4, 4);
+    CirclePath(cr, cx, footY - 23, 4);
     PaintOutlineThenShadedFill(cr, SKIN_PEACH, footY - 27, footY - 19, 0.6);
-    cairo_new_sub_path(cr);
-    cairo_arc(cr, cx, footY - 23.5, 4.2, M_PI, 2 * M_PI);
-    cairo_close_path(cr);
+    DomePath(cr, cx, footY - 23.5, 4.2);
     PaintFlat(cr, HAIR_BROWN);
 }
 
@@ -245,7 +244,7 @@ void DrawSunbather(cairo_t* cr, double left, double y) {
     PaintLine(cr, SKIN_PEACH, 3.4);
     RoundedRectPath(cr, left + 9, y - 3.5, 12, 7, 3);
     PaintOutlineThenShadedFill(cr, SWIMSUIT_PURPLE, y - 3.5, y + 3.5, 0.6);
-    EllipsePath(cr, left + 6, y, 3.6, 3.6);
+    CirclePath(cr, left + 6, y, 3.6);
     PaintOutlineThenShadedFill(cr, SKIN_PEACH, y - 3.6, y + 3.6, 0.6);
     EllipsePath(cr, left + 5, y - 1, 2.6, 1.2);
     PaintFlat(cr, GULL_CHARCOAL);
@@ -254,13 +253,14 @@ void DrawSunbather(cairo_t* cr, double left, double y) {
 // Beach ball of three coloured segments and white.
 void DrawBeachBall(cairo_t* cr, double cx, double cy, double r) {
     const Rgb segments[4] = {SANDCASTLE_RED, GULL_WHITE, BALL_BLUE, SANDCASTLE_YELLOW};
+    // Quarter wedges: real arcs from the centre.
     for (int i = 0; i < 4; ++i) {
         cairo_move_to(cr, cx, cy);
         cairo_arc(cr, cx, cy, r, i * M_PI / 2, (i + 1) * M_PI / 2);
         cairo_close_path(cr);
         PaintFlat(cr, segments[i]);
     }
-    EllipsePath(cr, cx, cy, r, r);
+    CirclePath(cr, cx, cy, r);
     Use(cr, GULL_CHARCOAL);
     cairo_set_line_width(cr, 0.7);
     cairo_stroke(cr);
@@ -280,13 +280,14 @@ void DrawCrab(cairo_t* cr, double cx, double cy) {
     EllipsePath(cr, cx, cy, 5, 3.4);
     PaintShaded(cr, CRAB_RED, 0.7);
     for (double side : {-1.0, 1.0}) {
-        EllipsePath(cr, cx + side * 1.6, cy - 3.2, 0.8, 0.8);
+        CirclePath(cr, cx + side * 1.6, cy - 3.2, 0.8);
     }
     PaintFlat(cr, GULL_CHARCOAL);
 }
 
 // Scallop shell: a ribbed fan.
 void DrawShell(cairo_t* cr, double cx, double cy, double r, Rgb hue) {
+    // The fan: a real arc from the hinge.
     cairo_move_to(cr, cx, cy + r * 0.5);
     cairo_arc(cr, cx, cy + r * 0.5, r, M_PI * 1.1, M_PI * 1.9);
     cairo_close_path(cr);
@@ -328,11 +329,9 @@ void DrawSwimmer(cairo_t* cr, double cx, double waterY) {
     PaintLine(cr, Darker(SKIN_PEACH, 0.35), 2.6);
     LinePath(cr, cx + 2.5, waterY, cx + 6, waterY - 7);
     PaintLine(cr, SKIN_PEACH, 1.6);
-    EllipsePath(cr, cx, waterY - 2.5, 3, 3);
+    CirclePath(cr, cx, waterY - 2.5, 3);
     PaintOutlineThenFill(cr, SKIN_PEACH, 0.6);
-    cairo_new_sub_path(cr);
-    cairo_arc(cr, cx, waterY - 3, 3.2, M_PI, 2 * M_PI);
-    cairo_close_path(cr);
+    DomePath(cr, cx, waterY - 3, 3.2);
     PaintFlat(cr, SANDCASTLE_RED);
 }
 
@@ -346,6 +345,7 @@ void DrawPicnic(cairo_t* cr, double left, double top, int columns, int rows) {
         }
     }
     const double basketX = left + columns * cell * 0.7, basketY = top + rows * cell * 0.5;
+    // The basket's handle: a real arc, stroked.
     cairo_new_sub_path(cr);
     cairo_arc(cr, basketX, basketY - 2, 5, M_PI, 2 * M_PI);
     PaintLine(cr, HUT_WOOD, 1.2);
@@ -374,6 +374,7 @@ void DrawDeckChair(cairo_t* cr, double x, double footY) {
 
 // Red and white rubber ring floating on the water.
 void DrawRubberRing(cairo_t* cr, double cx, double cy) {
+    // Six pieces of a squashed ring, each between two real arcs.
     for (int i = 0; i < 6; ++i) {
         cairo_new_sub_path(cr);
         cairo_save(cr);
@@ -397,22 +398,8 @@ void DrawLifeguardFlag(cairo_t* cr, double x, double footY) {
     PaintFlat(cr, SANDCASTLE_YELLOW);
 }
 
-// True when (x, y) lies within margin of one of the level's areas.
-bool NearAnArea(double x, double y, double margin) {
-    for (int k = 0; k < AREAS_PER_LEVEL; ++k) {
-        const SceneArea a = AreaOf(9, k);
-        if (x > a.left - margin && x < a.right + margin && y > a.top - margin && y < a.bottom + margin) return true;
-    }
-    return false;
-}
-
-}  // namespace
-
-// Draws the scene; the changes only when altered is set.
-void DrawSeasideScene(cairo_t* cr, bool altered) {
-    const SceneArea hut = AreaOf(9, 0), buoy = AreaOf(9, 1), banner = AreaOf(9, 2), steamer = AreaOf(9, 3),
-                    towel = AreaOf(9, 4);
-    const double horizon = steamer.bottom - 2;
+// Sky down to the horizon: the sun, clouds and gulls.
+void DrawSky(cairo_t* cr, double horizon) {
     FillGradientRect(cr, 0, 0, SCENE_WIDTH, horizon, BACKDROP_SKY, BACKDROP_ICE);
     DrawSun(cr, 330, 34, 16);
     DrawCloud(cr, 30, 16, 80, 28);
@@ -424,18 +411,25 @@ void DrawSeasideScene(cairo_t* cr, bool altered) {
     DrawGull(cr, 110, 34, 10, false);
     DrawGull(cr, 196, 78, 9, true);
     DrawGull(cr, 60, 58, 8, true);
-    // Plane towing the banner; the banner's colour is the change.
+}
+
+// Plane towing the banner; the banner's colour is the change.
+void DrawBannerPlane(cairo_t* cr, const SceneArea& banner, bool red) {
     DrawPlane(cr, banner.left - 16, banner.cy, banner.left + 2);
     RectPath(cr, banner.left + 2, banner.top + 2, banner.w - 3, banner.h - 3);
-    PaintOutlineThenFill(cr, altered ? BANNER_RED : BANNER_YELLOW, 0.5);
+    PaintOutlineThenFill(cr, red ? BANNER_RED : BANNER_YELLOW, 0.5);
     UseFont(cr, FONT_BOLD, 8);
-    DrawTextCentered(cr, "SURF", banner.cx, banner.cy, 52, 36, 48);
-    // Sea with little wave marks, far boats, a lighthouse and a swimmer.
+    DrawTextCentered(cr, "SURF", banner.cx, banner.cy, INK);
+}
+
+// Sea with little wave marks (clear of the areas), far boats, a lighthouse,
+// swimmers and rubber rings.
+void DrawSea(cairo_t* cr, double horizon) {
     FillGradientRect(cr, 0, horizon, SCENE_WIDTH, 160 - horizon, SEA_BLUE, SEA_SKY);
     unsigned seed = 5;
     for (int i = 0; i < 330; ++i) {
         const double x = NextRandom(&seed) * SCENE_WIDTH, y = horizon + 4 + NextRandom(&seed) * 48;
-        if (NearAnArea(x, y, 6)) continue;
+        if (NearAnArea(9, x, y, 6)) continue;
         cairo_move_to(cr, x - 4, y);
         cairo_curve_to(cr, x - 2, y - 2, x + 2, y - 2, x + 4, y);
         PaintLine(cr, SEA_ICE, 0.9);
@@ -448,22 +442,24 @@ void DrawSeasideScene(cairo_t* cr, bool altered) {
     DrawSwimmer(cr, 240, 134);
     DrawRubberRing(cr, 118, 132);
     DrawRubberRing(cr, 334, 122);
-    DrawSteamer(cr, steamer.cx, horizon + 0.4, altered ? -1 : 1);
-    if (!altered) {
-        EllipsePath(cr, buoy.cx, buoy.cy + 3.6, 5.4, 1.6);
-        PaintFlat(cr, WHITE, 0.6);
-        cairo_new_sub_path(cr);
-        cairo_arc(cr, buoy.cx, buoy.cy + 3, 5.2, M_PI, 2 * M_PI);
-        cairo_close_path(cr);
-        PaintShaded(cr, SEA_RED, 0.7);
-        RectPath(cr, buoy.cx - 4.8, buoy.cy - 0.6, 9.6, 1.8);
-        PaintFlat(cr, WHITE);
-        LinePath(cr, buoy.cx, buoy.cy - 2.4, buoy.cx, buoy.cy - 4.4);
-        PaintLine(cr, SEA_CHARCOAL, 1.0);
-        EllipsePath(cr, buoy.cx, buoy.cy - 4.6, 1.3, 1.3);
-        PaintFlat(cr, SANDCASTLE_YELLOW);
-    }
-    // Beach, foam line, wet sand and a scatter of sand.
+}
+
+// Red buoy bobbing in its ring of foam.
+void DrawBuoy(cairo_t* cr, const SceneArea& buoy) {
+    EllipsePath(cr, buoy.cx, buoy.cy + 3.6, 5.4, 1.6);
+    PaintFlat(cr, WHITE, 0.6);
+    DomePath(cr, buoy.cx, buoy.cy + 3, 5.2);
+    PaintShaded(cr, SEA_RED, 0.7);
+    RectPath(cr, buoy.cx - 4.8, buoy.cy - 0.6, 9.6, 1.8);
+    PaintFlat(cr, WHITE);
+    LinePath(cr, buoy.cx, buoy.cy - 2.4, buoy.cx, buoy.cy - 4.4);
+    PaintLine(cr, SEA_CHARCOAL, 1.0);
+    CirclePath(cr, buoy.cx, buoy.cy - 4.6, 1.3);
+    PaintFlat(cr, SANDCASTLE_YELLOW);
+}
+
+// Beach, foam line, wet sand and a scatter of sand (clear of the areas).
+void DrawBeach(cairo_t* cr) {
     cairo_move_to(cr, 0, 150);
     cairo_curve_to(cr, 100, 140, 220, 150, SCENE_WIDTH, 142);
     cairo_line_to(cr, SCENE_WIDTH, SCENE_HEIGHT);
@@ -479,19 +475,24 @@ void DrawSeasideScene(cairo_t* cr, bool altered) {
     unsigned sandSeed = 41;
     for (int i = 0; i < 640; ++i) {
         const double x = NextRandom(&sandSeed) * SCENE_WIDTH, y = 158 + NextRandom(&sandSeed) * 112;
-        if (NearAnArea(x, y, 3)) continue;
+        if (NearAnArea(9, x, y, 3)) continue;
         EllipsePath(cr, x, y, 1.0, 0.7);
         PaintFlat(cr, SAND_SPECK);
     }
-    DrawBeachHut(cr, hut.left + 2, hut.top + 2, hut.right - 1, hut.bottom - 1, altered ? HUT_NAVY : HUT_PINK);
-    // Footprints from the hut across the sand.
+}
+
+// Footprints from the hut across the sand.
+void DrawFootprints(cairo_t* cr) {
     for (int i = 0; i < 9; ++i) {
         const double x = 286 - i * 7, y = 160 + i * 9 + (i % 2) * 2;
         EllipsePath(cr, x, y, 1.4, 2.4, 0.5);
         PaintFlat(cr, FOOTPRINT_SAND);
     }
-    // Striped towel; where it lies is the change.
-    const double towelLeft = altered ? towel.right - 25 : towel.left + 3;
+}
+
+// Striped towel; where it lies is the change.
+void DrawTowel(cairo_t* cr, const SceneArea& towel, bool moved) {
+    const double towelLeft = moved ? towel.right - 25 : towel.left + 3;
     for (int i = 0; i < 3; ++i) {
         RectPath(cr, towelLeft + i * 7.4, towel.top + 3, 7.4, 12);
         PaintFlat(cr, i % 2 ? GULL_WHITE : BEACH_TOWEL_BLUE);
@@ -500,15 +501,20 @@ void DrawSeasideScene(cairo_t* cr, bool altered) {
     Use(cr, BEACH_TOWEL_GREY);
     cairo_set_line_width(cr, 0.8);
     cairo_stroke(cr);
-    DrawBeachUmbrella(cr, 200, 212);
-    // Windbreak on the left.
+}
+
+// Windbreak on the left.
+void DrawWindbreak(cairo_t* cr) {
     for (int i = 0; i < 5; ++i) {
         RectPath(cr, 4 + i * 6, 160, 6, 14);
         PaintFlat(cr, i % 2 ? HUT_TRIM_WHITE : WINDBREAK_GREEN);
     }
     for (double x = 4; x <= 34; x += 6) LinePath(cr, x, 157, x, 177);
     PaintLine(cr, HUT_WOOD, 1.2);
-    // Sandcastle, bucket, spade, starfish, shells, a crab and a ball.
+}
+
+// Sandcastle with its flag, the bucket and the spade.
+void DrawSandcastle(cairo_t* cr) {
     for (double x : {50.0, 74.0}) {
         RectPath(cr, x - 8, 196, 16, 18);
         PaintShaded(cr, SANDCASTLE_KHAKI, 0.8);
@@ -539,6 +545,10 @@ void DrawSeasideScene(cairo_t* cr, bool altered) {
     PaintLine(cr, HUT_WOOD, 1.4);
     EllipsePath(cr, 137, 224, 2.2, 3.4, 0.4);
     PaintFillThenOutline(cr, BALL_BLUE, 0.6);
+}
+
+// Starfish, shells, a crab and a ball on the sand.
+void DrawBeachFinds(cairo_t* cr) {
     DrawStar(cr, 300, 236, 9, STAR_ORANGE, 0.3);
     DrawStar(cr, 160, 250, 6, STAR_ROSE, -0.2);
     const double shells[][3] = {{20, 232, 3.5}, {94, 260, 3}, {190, 262, 3.5}, {244, 222, 3}, {326, 256, 3.5},
@@ -546,19 +556,26 @@ void DrawSeasideScene(cairo_t* cr, bool altered) {
     for (int i = 0; i < 10; ++i) DrawShell(cr, shells[i][0], shells[i][1], shells[i][2], i % 2 ? SHELL_PINK : SHELL_CREAM);
     DrawCrab(cr, 34, 252);
     DrawBeachBall(cr, 256, 204, 6);
+}
+
+// People on the beach: a sunbather, a picnic, deck chairs, the lifeguard's
+// flags and a child flying a kite.
+void DrawBeachgoers(cairo_t* cr) {
     DrawSunbather(cr, 196, 240);
     DrawPicnic(cr, 232, 250, 14, 4);
     DrawDeckChair(cr, 262, 196);
     DrawDeckChair(cr, 300, 188);
     DrawLifeguardFlag(cr, 236, 186);
     DrawLifeguardFlag(cr, 366, 200);
-    // Child flying a kite from the sand.
     cairo_move_to(cr, 158, 196);
     cairo_curve_to(cr, 140, 150, 100, 100, 84, 78);
     PaintLine(cr, GULL_CHARCOAL, 0.5);
     DrawKite(cr, 84, 68);
     DrawChild(cr, 150, 220, SWIMSUIT_GREEN);
-    // Palm tree on the right.
+}
+
+// Palm tree on the right.
+void DrawPalmTree(cairo_t* cr) {
     cairo_move_to(cr, 338, 214);
     cairo_curve_to(cr, 344, 170, 350, 130, 340, 100);
     PaintLine(cr, PALM_TREE_BROWN, 7);
@@ -576,7 +593,32 @@ void DrawSeasideScene(cairo_t* cr, bool altered) {
         PaintLine(cr, PALM_TREE_GREEN, 4);
     }
     for (double x : {335.0, 343.0}) {
-        EllipsePath(cr, x, 104, 3.5, 3.5);
-        PaintShaded(cr, PALM_TREE_BROWN_2, 0.6);
+        CirclePath(cr, x, 104, 3.5);
+        PaintShaded(cr, COCONUT_BROWN, 0.6);
     }
+}
+
+}  // namespace
+
+// Draws the scene; the changes only when altered is set.
+void DrawSeasideScene(cairo_t* cr, bool altered) {
+    const SceneArea hut = AreaOf(9, 0), buoy = AreaOf(9, 1), banner = AreaOf(9, 2), steamer = AreaOf(9, 3),
+                    towel = AreaOf(9, 4);
+    const double horizon = steamer.bottom - 2;
+    DrawSky(cr, horizon);
+    DrawBannerPlane(cr, banner, altered);
+    DrawSea(cr, horizon);
+    // The steamer turns round; the buoy is gone.
+    DrawSteamer(cr, steamer.cx, horizon + 0.4, altered ? -1 : 1);
+    if (!altered) DrawBuoy(cr, buoy);
+    DrawBeach(cr);
+    DrawBeachHut(cr, hut.left + 2, hut.top + 2, hut.right - 1, hut.bottom - 1, altered ? HUT_NAVY : HUT_PINK);
+    DrawFootprints(cr);
+    DrawTowel(cr, towel, altered);
+    DrawBeachUmbrella(cr, 200, 212);
+    DrawWindbreak(cr);
+    DrawSandcastle(cr);
+    DrawBeachFinds(cr);
+    DrawBeachgoers(cr);
+    DrawPalmTree(cr);
 }

@@ -5,7 +5,7 @@
 //   2. planter (missing): the planter on the pavement is gone.
 //   3. roadSign (shape): the round no-entry sign is a warning diamond.
 //   4. flowers (added): flowers grow in the window box.
-#include "scene_kit.h"
+#include "scenes/scenes.h"
 
 #include <cmath>
 
@@ -32,15 +32,15 @@ constexpr Rgb TOWN_HOUSE_ICE = {220, 220, 236};
 constexpr Rgb WINDOW_CREAM = {250, 246, 236};
 constexpr Rgb CAFE_ORANGE = {236, 150, 80};
 constexpr Rgb CAFE_GREEN = {50, 130, 90};
-constexpr Rgb CAFE_RED_2 = {230, 80, 70};
+constexpr Rgb CAFE_RED = {230, 80, 70};
 constexpr Rgb CAFE_SKY = {170, 210, 230};
 constexpr Rgb CAFE_BROWN = {120, 70, 50};
 constexpr Rgb GREEN_HOUSE_BROWN = {140, 100, 70};
 constexpr Rgb GREEN_HOUSE_RED = {200, 100, 60};
 constexpr Rgb GREEN_HOUSE_YELLOW = {250, 210, 60};
 constexpr Rgb GREEN_HOUSE_ROSE = {240, 60, 110};
-constexpr Rgb STREET_SILVER = {210, 206, 200};
-constexpr Rgb STREET_SILVER_2 = {190, 186, 180};
+constexpr Rgb PAVEMENT_FAR_SILVER = {210, 206, 200};
+constexpr Rgb PAVEMENT_NEAR_SILVER = {190, 186, 180};
 constexpr Rgb STREET_GREY = {160, 156, 150};
 constexpr Rgb STREET_SLATE = {90, 92, 100};
 constexpr Rgb STREET_PLUM = {70, 72, 80};
@@ -105,12 +105,12 @@ void DrawRoadSign(cairo_t* cr, double cx, double cy, bool diamond) {
         cairo_line_to(cr, cx - 5.9, cy);
         cairo_close_path(cr);
         PaintShaded(cr, ROAD_SIGN_YELLOW, 0.6);
-        EllipsePath(cr, cx, cy + 2.2, 0.8, 0.8);
+        CirclePath(cr, cx, cy + 2.2, 0.8);
         PaintFlat(cr, ROAD_SIGN_CHARCOAL);
         LinePath(cr, cx, cy - 3, cx, cy + 0.6);
         PaintLine(cr, ROAD_SIGN_CHARCOAL, 1.3);
     } else {
-        EllipsePath(cr, cx, cy, 5.6, 5.6);
+        CirclePath(cr, cx, cy, 5.6);
         PaintShaded(cr, ROAD_SIGN_RED, 0.6);
         RectPath(cr, cx - 3.6, cy - 1.1, 7.2, 2.2);
         PaintFlat(cr, WHITE);
@@ -150,9 +150,9 @@ void DrawBus(cairo_t* cr, double left, double groundY, double length) {
     RectPath(cr, left, groundY - 14, length, 3);
     PaintFlat(cr, BUS_RED);
     for (double x : {left + 14, left + length - 16}) {
-        EllipsePath(cr, x, groundY - 4, 5, 5);
+        CirclePath(cr, x, groundY - 4, 5);
         PaintFillThenOutline(cr, BUS_CHARCOAL, 1);
-        EllipsePath(cr, x, groundY - 4, 2, 2);
+        CirclePath(cr, x, groundY - 4, 2);
         PaintFlat(cr, BUS_SILVER);
     }
 }
@@ -167,9 +167,9 @@ void DrawVan(cairo_t* cr, double left, double top, double right, double bottom, 
     LinePath(cr, right - 10, top + 1, right - 10, bottom - 1);
     PaintLine(cr, Darker(body, 0.3), 0.6);
     for (double x : {left + 7, right - 7}) {
-        EllipsePath(cr, x, bottom, 3.4, 3.4);
+        CirclePath(cr, x, bottom, 3.4);
         PaintFlat(cr, TYRE_BLACK);
-        EllipsePath(cr, x, bottom, 1.3, 1.3);
+        CirclePath(cr, x, bottom, 1.3);
         PaintFlat(cr, BUS_SILVER);
     }
 }
@@ -203,7 +203,7 @@ void DrawBookshop(cairo_t* cr, double left, double top, double right, double bot
     }
     RectPath(cr, right - 14, top, 12, bottom - top);
     PaintShaded(cr, CAFE_GREEN, 1);
-    EllipsePath(cr, right - 5, (top + bottom) / 2, 0.9, 0.9);
+    CirclePath(cr, right - 5, (top + bottom) / 2, 0.9);
     PaintFlat(cr, GREEN_HOUSE_YELLOW);
 }
 
@@ -223,9 +223,9 @@ void DrawTaxi(cairo_t* cr, double left, double groundY, double length) {
     RectPath(cr, left + length * 0.42, groundY - 17.5, 6, 2.5);
     PaintFillThenOutline(cr, TABLE_WHITE, 0.5);
     for (double x : {left + 6, left + length - 6}) {
-        EllipsePath(cr, x, groundY - 2, 3, 3);
+        CirclePath(cr, x, groundY - 2, 3);
         PaintFlat(cr, TYRE_BLACK);
-        EllipsePath(cr, x, groundY - 2, 1.1, 1.1);
+        CirclePath(cr, x, groundY - 2, 1.1);
         PaintFlat(cr, BUS_SILVER);
     }
 }
@@ -233,9 +233,9 @@ void DrawTaxi(cairo_t* cr, double left, double groundY, double length) {
 // Little box of red flowers under a window sill.
 void DrawSillFlowers(cairo_t* cr, double x, double y, double w) {
     for (double fx = x + 2; fx < x + w - 1; fx += 3) {
-        EllipsePath(cr, fx, y - 1.2, 1.3, 1.3);
+        CirclePath(cr, fx, y - 1.2, 1.3);
     }
-    PaintFlat(cr, CAFE_RED_2);
+    PaintFlat(cr, CAFE_RED);
     RectPath(cr, x, y, w, 2.5);
     PaintShaded(cr, PLANTER_BROWN, 0.4);
 }
@@ -282,11 +282,9 @@ void DrawWalker(cairo_t* cr, double cx, double footY, Rgb coat) {
     PaintOutlineThenShadedFill(cr, coat, footY - 19, footY - 8, 0.6);
     LinePath(cr, cx + 2, footY - 16, cx + 4, footY - 10);
     PaintLine(cr, Darker(coat, 0.3), 1.6);
-    EllipsePath(cr, cx, footY - 22.5, 3.2, 3.2);
+    CirclePath(cr, cx, footY - 22.5, 3.2);
     PaintOutlineThenFill(cr, SKIN_PEACH, 0.6);
-    cairo_new_sub_path(cr);
-    cairo_arc(cr, cx, footY - 23, 3.4, M_PI, 2 * M_PI);
-    cairo_close_path(cr);
+    DomePath(cr, cx, footY - 23, 3.4);
     PaintFlat(cr, DOG_BROWN);
 }
 
@@ -304,7 +302,7 @@ void DrawDog(cairo_t* cr, double cx, double footY) {
 // Bicycle leaning at the kerb, wheels on footY.
 void DrawBicycle(cairo_t* cr, double cx, double footY) {
     for (double x : {-7.0, 7.0}) {
-        EllipsePath(cr, cx + x, footY - 5, 4.6, 4.6);
+        CirclePath(cr, cx + x, footY - 5, 4.6);
         Use(cr, TYRE_BLACK);
         cairo_set_line_width(cr, 1.1);
         cairo_stroke(cr);
@@ -329,7 +327,7 @@ void DrawTrafficLight(cairo_t* cr, double cx, double footY) {
     PaintShaded(cr, BUS_CHARCOAL, 0.6);
     const Rgb lamps[3] = {LIGHT_RED, LIGHT_AMBER, LIGHT_GREEN};
     for (int i = 0; i < 3; ++i) {
-        EllipsePath(cr, cx, footY - 58.5 + i * 6, 2.1, 2.1);
+        CirclePath(cr, cx, footY - 58.5 + i * 6, 2.1);
         PaintFlat(cr, i == 2 ? lamps[i] : Darker(lamps[i], 0.5));
     }
 }
@@ -347,7 +345,7 @@ void DrawCafeTable(cairo_t* cr, double cx, double footY) {
     EllipsePath(cr, cx, footY - 8, 4.5, 1.3);
     PaintFillThenOutline(cr, TABLE_WHITE, 0.6);
     RectPath(cr, cx - 1, footY - 11, 2, 2.5);
-    PaintFlat(cr, CAFE_RED_2);
+    PaintFlat(cr, CAFE_RED);
 }
 
 // Pigeon pecking, facing left.
@@ -359,12 +357,8 @@ void DrawPigeon(cairo_t* cr, double cx, double footY) {
     PaintLine(cr, LIGHT_AMBER, 0.7);
 }
 
-}  // namespace
-
-// Draws the scene; the changes only when altered is set.
-void DrawStreetScene(cairo_t* cr, bool altered) {
-    const SceneArea sign = AreaOf(10, 0), van = AreaOf(10, 1), planter = AreaOf(10, 2), roadSign = AreaOf(10, 3),
-                    flowers = AreaOf(10, 4);
+// Sky, clouds, chimneys on the roofs and a few birds.
+void DrawSkyAndRoofs(cairo_t* cr) {
     FillGradientRect(cr, 0, 0, SCENE_WIDTH, 200, BACKDROP_SKY, BACKDROP_ICE);
     DrawCloud(cr, 270, 10, 70, 24);
     DrawCloud(cr, 20, 16, 50, 18);
@@ -379,7 +373,11 @@ void DrawStreetScene(cairo_t* cr, bool altered) {
         cairo_curve_to(cr, bx + 0.5, by - 2, bx + 1.5, by - 2, bx + 3, by);
         PaintLine(cr, AERIAL_GREY, 0.8);
     }
-    // Row of houses; the café sits where the sign area is.
+}
+
+// Row of houses, the café's where the sign area is, with curtains and
+// flowers at their windows, the bookshop and a front door.
+void DrawHouseRow(cairo_t* cr, const SceneArea& sign) {
     DrawTownHouse(cr, 0, 60, 74, 205, TOWN_HOUSE_SAND, 3);
     DrawTownHouse(cr, 74, 90, sign.cx + 46, 205, TOWN_HOUSE_ROSE, 0);
     DrawTownHouse(cr, sign.cx + 46, 40, 270, 205, TOWN_HOUSE_SILVER, 0);
@@ -404,9 +402,12 @@ void DrawStreetScene(cairo_t* cr, bool altered) {
     DrawBookshop(cr, 194, 178, 256, 205);
     RectPath(cr, 50, 180, 14, 25);
     PaintShaded(cr, CAFE_BROWN, 1);
-    EllipsePath(cr, 61, 193, 0.9, 0.9);
+    CirclePath(cr, 61, 193, 0.9);
     PaintFlat(cr, GREEN_HOUSE_YELLOW);
-    // Bunting strung between the houses.
+}
+
+// Bunting strung between the houses.
+void DrawBunting(cairo_t* cr) {
     cairo_move_to(cr, 0, 64);
     cairo_curve_to(cr, 30, 76, 50, 76, 74, 64);
     PaintLine(cr, AERIAL_GREY, 0.6);
@@ -419,31 +420,38 @@ void DrawStreetScene(cairo_t* cr, bool altered) {
         const Rgb flags[3] = {BUNTING_RED, BUNTING_YELLOW, BUNTING_BLUE};
         PaintFlat(cr, flags[i % 3]);
     }
-    // Café: upper windows, sign, awning and a big window.
+}
+
+// Café: upper windows, the sign (its colour is the change), awning, the big
+// window with cakes on show, and the door.
+void DrawCafe(cairo_t* cr, const SceneArea& sign, bool orangeSign) {
     for (double x : {sign.cx - 34, sign.cx + 14}) DrawWindow(cr, x, 98, 20, 18, WINDOW_CREAM, WINDOW_SKY);
     RoundedRectPath(cr, sign.cx - 17, sign.cy - 6.5, 34, 13, 3);
-    PaintShaded(cr, altered ? CAFE_ORANGE : CAFE_GREEN, 0.8);
+    PaintShaded(cr, orangeSign ? CAFE_ORANGE : CAFE_GREEN, 0.8);
     UseFont(cr, FONT_BOLD, 9);
-    DrawTextCentered(cr, "CAFE", sign.cx, sign.cy, 255, 248, 220);
+    DrawTextCentered(cr, "CAFE", sign.cx, sign.cy, {255, 248, 220});
     for (int i = 0; i < 6; ++i) {
         RectPath(cr, sign.cx - 42 + i * 14, 140, 14, 10);
-        PaintShaded(cr, i % 2 ? WINDOW_WHITE : CAFE_RED_2, 0.6);
+        PaintShaded(cr, i % 2 ? WINDOW_WHITE : CAFE_RED, 0.6);
     }
     RectPath(cr, sign.cx - 38, 156, 44, 30);
     PaintShaded(cr, CAFE_SKY, 1);
-    // Cakes on show in the café window.
     for (int i = 0; i < 4; ++i) {
         const double cx = sign.cx - 33 + i * 10;
         RectPath(cr, cx - 3.5, 178, 7, 6);
         PaintFillThenOutline(cr, i % 2 ? CURTAIN_ROSE : CURTAIN_GOLD, 0.6);
-        EllipsePath(cr, cx, 177, 1.2, 1.2);
-        PaintFlat(cr, CAFE_RED_2);
+        CirclePath(cr, cx, 177, 1.2);
+        PaintFlat(cr, CAFE_RED);
     }
     LinePath(cr, sign.cx - 38, 184.5, sign.cx + 6, 184.5);
     PaintLine(cr, CAFE_BROWN, 1);
     RectPath(cr, sign.cx + 14, 156, 22, 49);
     PaintShaded(cr, CAFE_BROWN, 1);
-    // Green house: windows, the small one with a window box.
+}
+
+// Green house: windows, the small one with a window box where flowers grow
+// in the changed copy.
+void DrawGreenHouseWindows(cairo_t* cr, const SceneArea& flowers, bool inBloom) {
     for (double x : {flowers.cx, flowers.cx + 30}) {
         for (double y : {52.0, 84.0, 150.0}) DrawWindow(cr, x - 7, y, 14, 20, WINDOW_WHITE, WINDOW_SKY);
         DrawCurtains(cr, x - 7, x == flowers.cx ? 52 : 150, 14, 20, CURTAIN_GOLD);
@@ -453,16 +461,18 @@ void DrawStreetScene(cairo_t* cr, bool altered) {
     DrawWindow(cr, flowers.cx - 6, flowers.top + 1, 12, 10, WINDOW_WHITE, WINDOW_SKY);
     RectPath(cr, flowers.cx - 8, flowers.bottom - 1, 16, 3);
     PaintShaded(cr, GREEN_HOUSE_BROWN, 0.6);
-    if (altered) {
-        RectPath(cr, flowers.cx - 4.5, flowers.bottom - 7, 9, 4.5);
-        PaintShaded(cr, GREEN_HOUSE_RED, 0.6);
-        for (double x : {-3.0, 0.0, 3.0}) {
-            EllipsePath(cr, flowers.cx + x, flowers.bottom - 7.6, 1.6, 1.6);
-            PaintShaded(cr, x == 0 ? GREEN_HOUSE_YELLOW : GREEN_HOUSE_ROSE, 0.4);
-        }
+    if (!inBloom) return;
+    RectPath(cr, flowers.cx - 4.5, flowers.bottom - 7, 9, 4.5);
+    PaintShaded(cr, GREEN_HOUSE_RED, 0.6);
+    for (double x : {-3.0, 0.0, 3.0}) {
+        CirclePath(cr, flowers.cx + x, flowers.bottom - 7.6, 1.6);
+        PaintShaded(cr, x == 0 ? GREEN_HOUSE_YELLOW : GREEN_HOUSE_ROSE, 0.4);
     }
-    // Pavement and road.
-    FillGradientRect(cr, 0, 205, SCENE_WIDTH, 22, STREET_SILVER, STREET_SILVER_2);
+}
+
+// Pavement, kerb, road markings, the zebra crossing beyond the bus and drains.
+void DrawPavementAndRoad(cairo_t* cr) {
+    FillGradientRect(cr, 0, 205, SCENE_WIDTH, 22, PAVEMENT_FAR_SILVER, PAVEMENT_NEAR_SILVER);
     for (double x = 0; x < SCENE_WIDTH + 12; x += 16) LinePath(cr, x, 205, x - 6, 225);
     LinePath(cr, 0, 215, SCENE_WIDTH, 215);
     PaintLine(cr, KERB_LINE, 0.7);
@@ -476,7 +486,6 @@ void DrawStreetScene(cairo_t* cr, bool altered) {
         PaintFlat(cr, STREET_ICE);
     }
     DrawRoadArrow(cr, 26, 250, 1);
-    // Zebra crossing beyond the bus.
     for (double x = 314; x < 372; x += 8) {
         RectPath(cr, x, 232, 4.5, 36);
         PaintFlat(cr, STREET_ICE);
@@ -485,14 +494,17 @@ void DrawStreetScene(cairo_t* cr, bool altered) {
         EllipsePath(cr, x, 262, 7, 2.2);
         PaintFillThenOutline(cr, STREET_PLUM, 0.8);
     }
-    DrawVan(cr, van.left + 2, van.top + 2, van.right - 1, van.bottom - 1, altered ? VAN_MAROON : VAN_RED);
-    DrawBus(cr, 190, 266, 110);
-    DrawTaxi(cr, 112, 266, 36);
-    // Street sign on its pole.
+}
+
+// Street sign on its pole: no entry, or a warning diamond in the changed copy.
+void DrawStreetSign(cairo_t* cr, const SceneArea& roadSign, bool warning) {
     RectPath(cr, roadSign.cx - 1, roadSign.cy + 6, 2, 220 - roadSign.cy - 6);
     PaintShaded(cr, STREET_SIGN_GREY, 0.5);
-    DrawRoadSign(cr, roadSign.cx, roadSign.cy, altered);
-    // Trees in pots and a lamp post.
+    DrawRoadSign(cr, roadSign.cx, roadSign.cy, warning);
+}
+
+// Trees in pots and a lamp post.
+void DrawPottedTreesAndLamp(cairo_t* cr) {
     for (double x : {20.0, 330.0}) {
         DrawTree(cr, x, 214, 70, TREE_GREEN);
         RectPath(cr, x - 8, 204, 16, 12);
@@ -502,8 +514,11 @@ void DrawStreetScene(cairo_t* cr, bool altered) {
     PaintShaded(cr, POTTED_TREE_CHARCOAL, 0.6);
     RoundedRectPath(cr, 296, 110, 11, 12, 3);
     PaintShaded(cr, POTTED_TREE_CREAM, 0.8);
-    if (!altered) DrawPlanter(cr, planter.left + 2.7, planter.top + 2.7, planter.right - 1.7, planter.bottom - 1.7);
-    // People, a dog, a bicycle, a bin, café tables and pigeons.
+}
+
+// People, a dog on its lead, a bicycle, a bin, café tables, the traffic
+// light and pigeons.
+void DrawPassersBy(cairo_t* cr) {
     DrawCafeTable(cr, 96, 214);
     DrawCafeTable(cr, 118, 216);
     DrawWalker(cr, 206, 222, COAT_BLUE);
@@ -518,4 +533,26 @@ void DrawStreetScene(cairo_t* cr, bool altered) {
     PaintShaded(cr, BIN_GREEN, 0.6);
     DrawTrafficLight(cr, 312, 226);
     for (double x : {150.0, 160.0, 366.0}) DrawPigeon(cr, x, 224);
+}
+
+}  // namespace
+
+// Draws the scene; the changes only when altered is set.
+void DrawStreetScene(cairo_t* cr, bool altered) {
+    const SceneArea sign = AreaOf(10, 0), van = AreaOf(10, 1), planter = AreaOf(10, 2), roadSign = AreaOf(10, 3),
+                    flowers = AreaOf(10, 4);
+    DrawSkyAndRoofs(cr);
+    DrawHouseRow(cr, sign);
+    DrawBunting(cr);
+    DrawCafe(cr, sign, altered);
+    DrawGreenHouseWindows(cr, flowers, altered);
+    DrawPavementAndRoad(cr);
+    DrawVan(cr, van.left + 2, van.top + 2, van.right - 1, van.bottom - 1, altered ? VAN_MAROON : VAN_RED);
+    DrawBus(cr, 190, 266, 110);
+    DrawTaxi(cr, 112, 266, 36);
+    DrawStreetSign(cr, roadSign, altered);
+    DrawPottedTreesAndLamp(cr);
+    // The planter on the pavement is gone in the changed copy.
+    if (!altered) DrawPlanter(cr, planter.left + 2.7, planter.top + 2.7, planter.right - 1.7, planter.bottom - 1.7);
+    DrawPassersBy(cr);
 }

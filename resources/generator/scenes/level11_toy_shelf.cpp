@@ -5,7 +5,7 @@
 //   2. car (orientation): the toy lorry faces the other way.
 //   3. ball (count): the striped ball has a stripe fewer.
 //   4. jack (shape): the jack-in-the-box springs open.
-#include "scene_kit.h"
+#include "scenes/scenes.h"
 
 #include <cmath>
 
@@ -24,24 +24,24 @@ constexpr Rgb STRIPED_BALL_BLUE = {140, 180, 240};
 constexpr Rgb STRIPED_BALL_YELLOW = {246, 214, 120};
 constexpr Rgb STRIPED_BALL_GREY = {120, 120, 130};
 constexpr Rgb SPINNING_TOP_YELLOW = {250, 200, 60};
-constexpr Rgb JACK_IN_THE_BOX_SILVER = {180, 180, 190};
+constexpr Rgb JACK_SPRING_SILVER = {180, 180, 190};
 constexpr Rgb JACK_IN_THE_BOX_GREEN = {60, 170, 90};
 constexpr Rgb JACK_IN_THE_BOX_YELLOW = {250, 220, 60};
 constexpr Rgb JACK_IN_THE_BOX_CREAM = {255, 222, 196};
-constexpr Rgb JACK_IN_THE_BOX_RED = {230, 50, 50};
+constexpr Rgb JACK_NOSE_RED = {230, 50, 50};
 constexpr Rgb JACK_IN_THE_BOX_MAROON = {160, 40, 40};
-constexpr Rgb JACK_IN_THE_BOX_RED_2 = {240, 80, 80};
+constexpr Rgb JACK_LID_RED = {240, 80, 80};
 constexpr Rgb JACK_IN_THE_BOX_BLUE = {60, 120, 220};
 constexpr Rgb STAR_YELLOW = {250, 210, 60};
-constexpr Rgb JACK_IN_THE_BOX_SILVER_2 = {200, 200, 206};
-constexpr Rgb BACKDROP_ICE = {236, 226, 246};
-constexpr Rgb BACKDROP_ICE_2 = {220, 206, 236};
+constexpr Rgb JACK_CRANK_SILVER = {200, 200, 206};
+constexpr Rgb WALL_TOP_LILAC = {236, 226, 246};
+constexpr Rgb WALL_FOOT_LILAC = {220, 206, 236};
 constexpr Rgb BACKDROP_TAN = {190, 150, 110};
 constexpr Rgb BACKDROP_GREY = {160, 120, 86};
 constexpr Rgb BACKDROP_BROWN = {124, 86, 58};
-constexpr Rgb SHELF_UNIT_TAN = {210, 160, 110};
-constexpr Rgb SHELF_UNIT_OLIVE = {170, 120, 80};
-constexpr Rgb SHELF_UNIT_TAN_2 = {226, 180, 126};
+constexpr Rgb SHELF_FRAME_TAN = {210, 160, 110};
+constexpr Rgb SHELF_BACK_BROWN = {170, 120, 80};
+constexpr Rgb LIGHT_WOOD_TAN = {226, 180, 126};
 constexpr Rgb BLOCK_RED = {230, 70, 70};
 constexpr Rgb BLOCK_GREEN = {60, 160, 90};
 constexpr Rgb BOOK_RED = {200, 60, 60};
@@ -94,7 +94,7 @@ void DrawBlock(cairo_t* cr, double cx, double baseY, double size, Rgb hue, const
     cairo_set_line_width(cr, 1);
     cairo_stroke(cr);
     UseFont(cr, FONT_BOLD, size * 0.6);
-    DrawTextCentered(cr, letter, cx, baseY - size / 2, 255, 255, 255);
+    DrawTextCentered(cr, letter, cx, baseY - size / 2, WHITE);
 }
 
 // Teddy bear sitting, its head tilted by headTilt radians about the neck.
@@ -114,9 +114,9 @@ void DrawTeddy(cairo_t* cr, double cx, double baseY, Rgb fur, double headTilt) {
     cairo_translate(cr, cx, baseY - 20);
     cairo_rotate(cr, headTilt);
     for (double side : {-1.0, 1.0}) {
-        EllipsePath(cr, side * 7.5, -11, 3.8, 3.8);
+        CirclePath(cr, side * 7.5, -11, 3.8);
         PaintShaded(cr, fur, 0.8);
-        EllipsePath(cr, side * 7.5, -11, 1.8, 1.8);
+        CirclePath(cr, side * 7.5, -11, 1.8);
         PaintFlat(cr, light);
     }
     EllipsePath(cr, 0, -6, 8, 7.5);
@@ -124,8 +124,8 @@ void DrawTeddy(cairo_t* cr, double cx, double baseY, Rgb fur, double headTilt) {
     EllipsePath(cr, 0, -3.5, 3.5, 2.6);
     PaintFlat(cr, light);
     EllipsePath(cr, 0, -4.5, 1.3, 0.9);
-    EllipsePath(cr, -3, -8, 1, 1);
-    EllipsePath(cr, 3, -8, 1, 1);
+    CirclePath(cr, -3, -8, 1);
+    CirclePath(cr, 3, -8, 1);
     PaintFlat(cr, TEDDY_BLACK);
     cairo_restore(cr);
     cairo_move_to(cr, cx - 4, baseY - 19);
@@ -148,7 +148,7 @@ void DrawToyLorry(cairo_t* cr, double cx, double baseY, double facing) {
     RectPath(cr, 4.6, -10.5, 2.8, 3);
     PaintFlat(cr, TOY_LORRY_SKY);
     for (double x : {-5.5, 5.0}) {
-        EllipsePath(cr, x, -2.3, 2.3, 2.3);
+        CirclePath(cr, x, -2.3, 2.3);
         PaintFillThenOutline(cr, TOY_LORRY_CHARCOAL, 0.6);
     }
     cairo_restore(cr);
@@ -157,7 +157,7 @@ void DrawToyLorry(cairo_t* cr, double cx, double baseY, double facing) {
 // Striped beach ball resting on baseY, with one to three stripes.
 void DrawStripedBall(cairo_t* cr, double cx, double baseY, double r, int stripeCount) {
     const double cy = baseY - r;
-    EllipsePath(cr, cx, cy, r, r);
+    CirclePath(cr, cx, cy, r);
     PaintShaded(cr, STRIPED_BALL_WHITE, 0.8);
     const Rgb stripes[3] = {STRIPED_BALL_ROSE, STRIPED_BALL_YELLOW, STRIPED_BALL_BLUE};
     for (int i = 0; i < stripeCount; ++i) {
@@ -168,7 +168,7 @@ void DrawStripedBall(cairo_t* cr, double cx, double baseY, double r, int stripeC
         cairo_restore(cr);
         PaintFlat(cr, stripes[i], 0.9);
     }
-    EllipsePath(cr, cx, cy, r, r);
+    CirclePath(cr, cx, cy, r);
     Use(cr, STRIPED_BALL_GREY);
     cairo_set_line_width(cr, 0.8);
     cairo_stroke(cr);
@@ -180,22 +180,23 @@ void DrawJackInTheBox(cairo_t* cr, double cx, double baseY, double size, bool op
     if (open) {
         cairo_move_to(cr, cx, top);
         for (int i = 1; i <= 6; ++i) cairo_line_to(cr, cx + (i % 2 ? -5 : 5), top - i * 2.2);
-        PaintLine(cr, JACK_IN_THE_BOX_SILVER, 1.6);
+        PaintLine(cr, JACK_SPRING_SILVER, 1.6);
         const double headY = top - 19;
         cairo_move_to(cr, cx - 8, headY - 4);
         cairo_line_to(cr, cx, headY - 14);
         cairo_line_to(cr, cx + 8, headY - 4);
         cairo_close_path(cr);
         PaintShaded(cr, JACK_IN_THE_BOX_GREEN, 0.7);
-        EllipsePath(cr, cx, headY - 14, 1.5, 1.5);
+        CirclePath(cr, cx, headY - 14, 1.5);
         PaintShaded(cr, JACK_IN_THE_BOX_YELLOW, 0.5);
         EllipsePath(cr, cx, headY + 2, 8.5, 7.5);
         PaintShaded(cr, JACK_IN_THE_BOX_CREAM, 0.8);
-        EllipsePath(cr, cx, headY + 2.5, 2.4, 2.4);
-        PaintFlat(cr, JACK_IN_THE_BOX_RED);
+        CirclePath(cr, cx, headY + 2.5, 2.4);
+        PaintFlat(cr, JACK_NOSE_RED);
         EllipsePath(cr, cx - 3.2, headY - 0.5, 1, 1.2);
         EllipsePath(cr, cx + 3.2, headY - 0.5, 1, 1.2);
         PaintFlat(cr, TEDDY_BLACK);
+        // The grin: a real arc.
         cairo_arc(cr, cx, headY + 3.5, 4, 0.3, M_PI - 0.3);
         PaintLine(cr, JACK_IN_THE_BOX_MAROON, 0.8);
         // Lid flung back to the left.
@@ -204,10 +205,10 @@ void DrawJackInTheBox(cairo_t* cr, double cx, double baseY, double size, bool op
         cairo_line_to(cr, cx - size / 2 - 2, top - size * 0.72);
         cairo_line_to(cr, cx - size / 2 + 3, top);
         cairo_close_path(cr);
-        PaintShaded(cr, JACK_IN_THE_BOX_RED_2, 0.8);
+        PaintShaded(cr, JACK_LID_RED, 0.8);
     } else {
         RectPath(cr, cx - size / 2 - 1.5, top - 3, size + 3, 4);
-        PaintShaded(cr, JACK_IN_THE_BOX_RED_2, 0.8);
+        PaintShaded(cr, JACK_LID_RED, 0.8);
         RoundedRectPath(cr, cx - 2.5, top - 6, 5, 3.5, 1);
         PaintShaded(cr, SPINNING_TOP_YELLOW, 0.6);
     }
@@ -215,7 +216,7 @@ void DrawJackInTheBox(cairo_t* cr, double cx, double baseY, double size, bool op
     PaintShaded(cr, JACK_IN_THE_BOX_BLUE, 1);
     DrawStar(cr, cx, baseY - size / 2, size * 0.28, STAR_YELLOW);
     RectPath(cr, cx + size / 2, baseY - size * 0.6, 3, 3);
-    PaintShaded(cr, JACK_IN_THE_BOX_SILVER_2, 0.5);
+    PaintShaded(cr, JACK_CRANK_SILVER, 0.5);
 }
 
 // Tin robot standing on baseY: box body, head with an aerial, dial eyes.
@@ -229,18 +230,18 @@ void DrawRobot(cairo_t* cr, double cx, double baseY) {
     RoundedRectPath(cr, cx - 6, baseY - 15, 12, 10, 1.5);
     PaintShaded(cr, ROBOT_SILVER, 0.7);
     for (double x : {-3.0, 0.0, 3.0}) {
-        EllipsePath(cr, cx + x, baseY - 10, 0.9, 0.9);
+        CirclePath(cr, cx + x, baseY - 10, 0.9);
         PaintFlat(cr, x == 0 ? ROBOT_RED : BOOK_BLUE);
     }
     RoundedRectPath(cr, cx - 4.5, baseY - 23, 9, 7, 1.5);
     PaintShaded(cr, ROBOT_SILVER, 0.7);
     for (double x : {-2.0, 2.0}) {
-        EllipsePath(cr, cx + x, baseY - 20, 1.2, 1.2);
+        CirclePath(cr, cx + x, baseY - 20, 1.2);
         PaintFlat(cr, TEDDY_BLACK);
     }
     LinePath(cr, cx, baseY - 23, cx, baseY - 27);
     PaintLine(cr, STRIPED_BALL_GREY, 0.7);
-    EllipsePath(cr, cx, baseY - 27.5, 1.2, 1.2);
+    CirclePath(cr, cx, baseY - 27.5, 1.2);
     PaintFlat(cr, ROBOT_RED);
 }
 
@@ -250,7 +251,7 @@ void DrawToySoldier(cairo_t* cr, double cx, double baseY) {
     PaintFlat(cr, SOLDIER_BLACK);
     RectPath(cr, cx - 3, baseY - 15, 6, 7);
     PaintFillThenOutline(cr, SOLDIER_RED, 0.5);
-    EllipsePath(cr, cx, baseY - 17, 2, 2);
+    CirclePath(cr, cx, baseY - 17, 2);
     PaintFlat(cr, JACK_IN_THE_BOX_CREAM);
     RoundedRectPath(cr, cx - 2.2, baseY - 24, 4.4, 6, 1.5);
     PaintFlat(cr, SOLDIER_BLACK);
@@ -259,12 +260,12 @@ void DrawToySoldier(cairo_t* cr, double cx, double baseY) {
 // Stacking rings on a post, widest at the bottom.
 void DrawRingStacker(cairo_t* cr, double cx, double baseY) {
     RectPath(cr, cx - 1, baseY - 26, 2, 24);
-    PaintShaded(cr, SHELF_UNIT_TAN_2, 0.5);
+    PaintShaded(cr, LIGHT_WOOD_TAN, 0.5);
     for (int i = 0; i < 5; ++i) {
         EllipsePath(cr, cx, baseY - 3 - i * 4.6, 9 - i * 1.4, 2.6);
         PaintShaded(cr, RING_COLOURS[i], 0.6);
     }
-    EllipsePath(cr, cx, baseY - 27, 2, 2);
+    CirclePath(cr, cx, baseY - 27, 2);
     PaintShaded(cr, BLOCK_RED, 0.5);
 }
 
@@ -279,13 +280,13 @@ void DrawFramedPicture(cairo_t* cr, double x, double y, double w, double h) {
     cairo_line_to(cr, x + w - 3, y + h - 3);
     cairo_close_path(cr);
     PaintFlat(cr, PICTURE_GRASS);
-    EllipsePath(cr, x + w * 0.72, y + h * 0.32, 3, 3);
+    CirclePath(cr, x + w * 0.72, y + h * 0.32, 3);
     PaintFlat(cr, STAR_YELLOW);
 }
 
 // Round wall clock showing a quarter past three.
 void DrawWallClock(cairo_t* cr, double cx, double cy, double r) {
-    EllipsePath(cr, cx, cy, r, r);
+    CirclePath(cr, cx, cy, r);
     PaintFillThenOutline(cr, CLOCK_FACE, 1.6);
     for (int i = 0; i < 12; ++i) {
         const double a = i * M_PI / 6;
@@ -316,13 +317,9 @@ void DrawPennants(cairo_t* cr, double x0, double x1, double y0, int count) {
 
 // Playroom window with a cloud outside, cross bars and tied curtains.
 void DrawPlayroomWindow(cairo_t* cr, double x, double y, double w, double h) {
-    RectPath(cr, x, y, w, h);
-    PaintFillThenOutline(cr, WINDOW_FRAME_WHITE, 1);
-    FillGradientRect(cr, x + 3, y + 3, w - 6, h - 6, WINDOW_SKY, Lighter(WINDOW_SKY, 0.5));
+    DrawSkyWindow(cr, x, y, w, h, WINDOW_FRAME_WHITE, WINDOW_SKY, Lighter(WINDOW_SKY, 0.5), 3);
     DrawCloud(cr, x + 8, y + 10, w * 0.45, h * 0.22);
-    LinePath(cr, x + w / 2, y + 2, x + w / 2, y + h - 2);
-    LinePath(cr, x + 2, y + h / 2, x + w - 2, y + h / 2);
-    PaintLine(cr, WINDOW_FRAME_WHITE, 2);
+    DrawWindowBars(cr, x, y, w, h, WINDOW_FRAME_WHITE, 2, 2);
     for (double side : {0.0, 1.0}) {
         const double edge = side == 0 ? x - 3 : x + w + 3, inward = side == 0 ? 1 : -1;
         cairo_move_to(cr, edge, y - 4);
@@ -337,7 +334,7 @@ void DrawPlayroomWindow(cairo_t* cr, double x, double y, double w, double h) {
         PaintLine(cr, Darker(CURTAIN_TEAL, 0.3), 0.6);
     }
     RectPath(cr, x - 6, y - 6, w + 12, 3);
-    PaintShaded(cr, SHELF_UNIT_TAN_2, 0.6);
+    PaintShaded(cr, LIGHT_WOOD_TAN, 0.6);
 }
 
 // Mobile hanging from the ceiling: a bar with a moon and two stars.
@@ -348,8 +345,8 @@ void DrawMobile(cairo_t* cr, double cx, double topY) {
     PaintLine(cr, KITE_SLATE, 0.6);
     DrawStar(cr, cx - 16, topY + 13, 4, STAR_YELLOW);
     DrawStar(cr, cx + 16, topY + 13, 4, STAR_YELLOW, 0.3);
-    cairo_new_sub_path(cr);
-    cairo_arc(cr, cx, topY + 21, 5, 0, 2 * M_PI);
+    // The moon: a disc with a real arc run backwards inside it, filled even-odd.
+    CirclePath(cr, cx, topY + 21, 5);
     cairo_new_sub_path(cr);
     cairo_arc_negative(cr, cx + 2.5, topY + 20, 4.2, 2 * M_PI, 0);
     cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
@@ -367,7 +364,7 @@ void DrawHeightChart(cairo_t* cr, double x, double top, double bottom) {
     for (double y = top + 4; y < bottom; y += 4) LinePath(cr, x, y, x + (static_cast<int>(y - top) % 20 == 4 ? 7 : 4), y);
     PaintLine(cr, WINDOW_FRAME_WHITE, 0.7);
     RectPath(cr, x, top, 12, bottom - top);
-    Use(cr, Darker(SHELF_UNIT_TAN, 0.4));
+    Use(cr, Darker(SHELF_FRAME_TAN, 0.4));
     cairo_set_line_width(cr, 0.8);
     cairo_stroke(cr);
 }
@@ -380,12 +377,12 @@ void DrawXylophone(cairo_t* cr, double left, double cy) {
         const double bx = left + 3 + i * 6.4, half = 7 - i * 0.8;
         RoundedRectPath(cr, bx, cy - half, 4.6, half * 2, 1.2);
         PaintFillThenOutline(cr, RING_COLOURS[i % 5], 0.5);
-        EllipsePath(cr, bx + 2.3, cy, 0.6, 0.6);
+        CirclePath(cr, bx + 2.3, cy, 0.6);
         PaintFlat(cr, WINDOW_FRAME_WHITE);
     }
     LinePath(cr, left + 30, cy + 12, left + 44, cy + 4);
     PaintLine(cr, XYLOPHONE_WOOD, 1);
-    EllipsePath(cr, left + 45, cy + 3.5, 1.8, 1.8);
+    CirclePath(cr, left + 45, cy + 3.5, 1.8);
     PaintFlat(cr, ROBOT_RED);
 }
 
@@ -417,7 +414,7 @@ void DrawTrain(cairo_t* cr, double left, double railY) {
     RoundedRectPath(cr, left, railY - 9, 16, 7, 1.5);
     PaintShaded(cr, TRAIN_GREEN, 0.6);
     for (double x = left + 3; x < left + 15; x += 4.5) {
-        EllipsePath(cr, x, railY - 5.5, 1.2, 1.2);
+        CirclePath(cr, x, railY - 5.5, 1.2);
     }
     PaintFlat(cr, STAR_YELLOW);
     RoundedRectPath(cr, left + 20, railY - 9, 14, 7, 1.5);
@@ -429,27 +426,27 @@ void DrawTrain(cairo_t* cr, double left, double railY) {
     LinePath(cr, left + 16, railY - 5, left + 20, railY - 5);
     PaintLine(cr, SOLDIER_BLACK, 0.8);
     for (double x : {left + 3, left + 13, left + 23, left + 31}) {
-        EllipsePath(cr, x, railY - 1.5, 2, 2);
+        CirclePath(cr, x, railY - 1.5, 2);
         PaintFillThenOutline(cr, SOLDIER_BLACK, 0.4);
     }
 }
 
-}  // namespace
-
-// Draws the scene; the changes only when altered is set.
-void DrawToyShelfScene(cairo_t* cr, bool altered) {
-    const SceneArea teddy = AreaOf(11, 0), block = AreaOf(11, 1), car = AreaOf(11, 2), ball = AreaOf(11, 3),
-                    jack = AreaOf(11, 4);
-    FillGradientRect(cr, 0, 0, SCENE_WIDTH, 200, BACKDROP_ICE, BACKDROP_ICE_2);
+// The wall, papered with little stars.
+void DrawStarryWall(cairo_t* cr) {
+    FillGradientRect(cr, 0, 0, SCENE_WIDTH, 200, WALL_TOP_LILAC, WALL_FOOT_LILAC);
     for (double x = 8; x < SCENE_WIDTH; x += 17) {
         for (double y = 8; y < 196; y += 17) {
             StarPath(cr, x + (static_cast<int>(y) % 34 ? 8.5 : 0), y, 2.7, 1.2, 0);
         }
     }
     PaintFlat(cr, WALL_STAR_GOLD);
+}
+
+// Floorboards in perspective, their ends staggered from board to board, and
+// the skirting.
+void DrawFloorboards(cairo_t* cr) {
     FillGradientRect(cr, 0, 200, SCENE_WIDTH, SCENE_HEIGHT - 200, BACKDROP_TAN, BACKDROP_GREY);
     for (double x = -40; x < SCENE_WIDTH + 40; x += 20) LinePath(cr, x, 200, x - 20, SCENE_HEIGHT);
-    // Board ends, staggered from board to board.
     for (int board = -2; board < 21; ++board) {
         for (double y = 212 + (board % 3) * 14; y < SCENE_HEIGHT; y += 42) {
             const double x = board * 20 - (y - 200) * 20 / 70;
@@ -459,7 +456,11 @@ void DrawToyShelfScene(cairo_t* cr, bool altered) {
     PaintLine(cr, BACKDROP_BROWN, 1.2);
     RectPath(cr, 0, 196, SCENE_WIDTH, 5);
     PaintShaded(cr, STRIPED_BALL_WHITE, 0.6);
-    // Things on the wall: pennants, a picture, a clock.
+}
+
+// Things on the wall: pennants, pictures, a clock, the window, the mobile and
+// the height chart.
+void DrawWallThings(cairo_t* cr) {
     DrawPennants(cr, 140, 290, 6, 9);
     DrawFramedPicture(cr, 150, 34, 38, 28);
     DrawWallClock(cr, 222, 62, 11);
@@ -467,26 +468,35 @@ void DrawToyShelfScene(cairo_t* cr, bool altered) {
     DrawPlayroomWindow(cr, 146, 80, 46, 44);
     DrawMobile(cr, 262, 24);
     DrawHeightChart(cr, 358, 84, 190);
-    // Shelf unit on the left.
-    const double shelfTop = ball.bottom - 1;
+}
+
+// Shelf unit on the left: frame, back panels and two boards.
+void DrawShelfUnit(cairo_t* cr, double shelfTop) {
     RectPath(cr, 12, 20, 124, 182);
-    PaintShaded(cr, SHELF_UNIT_TAN, 1.2);
+    PaintShaded(cr, SHELF_FRAME_TAN, 1.2);
     RectPath(cr, 18, 24, 112, 176);
-    PaintFlat(cr, SHELF_UNIT_OLIVE);
+    PaintFlat(cr, SHELF_BACK_BROWN);
     for (double x = 32.5; x < 130; x += 14) LinePath(cr, x, 24, x, 200);
-    PaintLine(cr, Darker(SHELF_UNIT_OLIVE, 0.3), 1);
+    PaintLine(cr, Darker(SHELF_BACK_BROWN, 0.3), 1);
     for (double y : {shelfTop, 130.0}) {
         RectPath(cr, 14, y, 120, 5);
-        PaintShaded(cr, SHELF_UNIT_TAN_2, 0.7);
+        PaintShaded(cr, LIGHT_WOOD_TAN, 0.7);
     }
-    // Blocks stacked on the top shelf; the top one is smaller in the changed copy.
+}
+
+// Top shelf: blocks stacked (the top one smaller in the changed copy), the
+// robot, a soldier and the striped ball (a stripe fewer in the changed copy).
+void DrawTopShelf(cairo_t* cr, const SceneArea& block, const SceneArea& ball, double shelfTop, bool altered) {
     DrawBlock(cr, block.cx - 10, shelfTop, 18, BLOCK_RED, "A");
     DrawBlock(cr, block.cx + 9, shelfTop, 18, BLOCK_GREEN, "B");
     DrawBlock(cr, block.cx, block.bottom - 3, altered ? 15 : 18, JACK_IN_THE_BOX_BLUE, "C");
     DrawRobot(cr, 80, shelfTop);
     DrawToySoldier(cr, 126, shelfTop);
     DrawStripedBall(cr, ball.cx, ball.bottom - 2, 9, altered ? 2 : 3);
-    // Books on the second shelf, a soldier and another ball.
+}
+
+// Books on the second shelf, a soldier and another ball.
+void DrawMiddleShelf(cairo_t* cr) {
     const Rgb spines[6] = {BOOK_RED, BOOK_BLUE, BOOK_GOLD, BOOK_GREEN, BOOK_PURPLE, BOOK_ORANGE};
     for (int i = 0; i < 7; ++i) {
         RectPath(cr, 22 + i * 10, 92 + (i % 3) * 4, 8.5, 38 - (i % 3) * 4);
@@ -497,7 +507,10 @@ void DrawToyShelfScene(cairo_t* cr, bool altered) {
     }
     DrawToySoldier(cr, 98, 130);
     DrawStripedBall(cr, 118, 130, 9, 3);
-    // Drum, stacking rings and a doll on the bottom shelf.
+}
+
+// Drum, stacking rings and a doll on the bottom shelf.
+void DrawBottomShelf(cairo_t* cr) {
     EllipsePath(cr, 44, 180, 16, 5);
     RectPath(cr, 28, 164, 32, 16);
     PaintShaded(cr, BLOCK_RED, 1);
@@ -508,27 +521,35 @@ void DrawToyShelfScene(cairo_t* cr, bool altered) {
     DrawRingStacker(cr, 76, 196);
     EllipsePath(cr, 110, 178, 10, 12);
     PaintShaded(cr, DRUM_AND_DOLL_PINK, 0.8);
-    EllipsePath(cr, 110, 160, 7, 7);
+    CirclePath(cr, 110, 160, 7);
     PaintShaded(cr, JACK_IN_THE_BOX_CREAM, 0.8);
+    // The doll's hair: a real arc, filled.
     cairo_new_sub_path(cr);
     cairo_arc(cr, 110, 158, 7.5, M_PI, 2 * M_PI);
     PaintFlat(cr, DRUM_AND_DOLL_BROWN);
     for (double x : {107.5, 112.5}) {
-        EllipsePath(cr, x, 160, 0.9, 0.9);
+        CirclePath(cr, x, 160, 0.9);
     }
     PaintFlat(cr, TEDDY_BLACK);
-    // Wall shelf with the teddy on the right.
+}
+
+// Wall shelf on the right: the teddy (its head tilts the other way in the
+// changed copy), two blocks and a balloon.
+void DrawTeddyShelf(cairo_t* cr, const SceneArea& teddy, bool tiltedRight) {
     RectPath(cr, teddy.cx - 44, teddy.bottom - 1, 120, 5);
-    PaintShaded(cr, SHELF_UNIT_TAN_2, 0.8);
+    PaintShaded(cr, LIGHT_WOOD_TAN, 0.8);
     cairo_save(cr);
     cairo_translate(cr, teddy.cx, teddy.bottom - 2);
     cairo_scale(cr, 0.9, 0.9);  // snug inside its area, tilted head and all
-    DrawTeddy(cr, 0, 0, TEDDY_OLIVE, altered ? 0.13 : -0.13);
+    DrawTeddy(cr, 0, 0, TEDDY_OLIVE, tiltedRight ? 0.13 : -0.13);
     cairo_restore(cr);
     DrawBlock(cr, teddy.cx + 32, teddy.bottom - 1, 16, BLOCK_GOLD, "Z");
     DrawBlock(cr, teddy.cx - 30, teddy.bottom - 1, 12, BLOCK_GREEN, "Y");
     DrawBalloon(cr, teddy.cx + 58, teddy.bottom - 26, 9, BALLOON_BLUE, 10);
-    // Kite on the wall.
+}
+
+// Kite pinned to the wall, with its tail of bows.
+void DrawWallKite(cairo_t* cr) {
     cairo_move_to(cr, 320, 20);
     cairo_line_to(cr, 340, 46);
     cairo_line_to(cr, 320, 80);
@@ -550,7 +571,10 @@ void DrawToyShelfScene(cairo_t* cr, bool altered) {
         cairo_close_path(cr);
         PaintFillThenOutline(cr, RING_COLOURS[i], 0.5);
     }
-    // Floor: a rug, the train on its track, scattered blocks and marbles.
+}
+
+// Floor: a rug, the train on its track, scattered blocks, a xylophone and marbles.
+void DrawFloorToys(cairo_t* cr) {
     DrawRug(cr, 76, 236, 64, 18);
     DrawTrain(cr, 40, 262);
     DrawBlock(cr, 140, 232, 10, BLOCK_RED, "D");
@@ -558,11 +582,14 @@ void DrawToyShelfScene(cairo_t* cr, bool altered) {
     DrawXylophone(cr, 164, 246);
     const double marbles[][2] = {{150, 260}, {226, 258}, {236, 252}, {300, 244}, {222, 232}, {360, 250}};
     for (int i = 0; i < 6; ++i) {
-        EllipsePath(cr, marbles[i][0], marbles[i][1], 2.2, 2.2);
+        CirclePath(cr, marbles[i][0], marbles[i][1], 2.2);
         PaintFillThenOutline(cr, RING_COLOURS[i % 5], 0.5);
     }
-    // Floor toys: the jack-in-the-box, a rocking horse, the lorry.
-    DrawJackInTheBox(cr, jack.cx + 2, jack.bottom - 4, 30, altered);
+}
+
+// Rocking horse: rocker, legs, dappled body, saddle, head, mane and tail.
+void DrawRockingHorse(cairo_t* cr) {
+    // The rocker: a real arc, stroked.
     cairo_new_sub_path(cr);
     cairo_arc(cr, 320, 200, 34, 0.35, M_PI - 0.35);
     PaintLine(cr, DRUM_AND_DOLL_BROWN, 4);
@@ -571,14 +598,14 @@ void DrawToyShelfScene(cairo_t* cr, bool altered) {
     RoundedRectPath(cr, 296, 186, 48, 16, 7);
     PaintShaded(cr, FLOOR_TOY_CREAM, 1);
     for (double x = 300; x < 342; x += 6) {
-        EllipsePath(cr, x, 193 + (static_cast<int>(x) % 4), 1.3, 1.3);
+        CirclePath(cr, x, 193 + (static_cast<int>(x) % 4), 1.3);
     }
     PaintFlat(cr, STRIPED_BALL_GREY);
     RoundedRectPath(cr, 312, 182, 16, 7, 3);
     PaintShaded(cr, ROBOT_RED, 0.7);
     EllipsePath(cr, 346, 176, 8, 12);
     PaintShaded(cr, FLOOR_TOY_CREAM, 1);
-    EllipsePath(cr, 349, 172, 1.2, 1.2);
+    CirclePath(cr, 349, 172, 1.2);
     PaintFlat(cr, FLOOR_TOY_CHARCOAL);
     LinePath(cr, 350, 182, 328, 186);
     PaintLine(cr, ROBOT_RED, 0.8);
@@ -592,12 +619,38 @@ void DrawToyShelfScene(cairo_t* cr, bool altered) {
     cairo_move_to(cr, 296, 190);
     cairo_curve_to(cr, 288, 192, 286, 200, 288, 208);
     PaintLine(cr, FLOOR_TOY_ORANGE, 1.6);
-    // Toy box in the corner, lid propped open.
+}
+
+// Toy box in the corner.
+void DrawToyBox(cairo_t* cr) {
     RectPath(cr, 346, 232, 34, 30);
     PaintShaded(cr, TRAIN_GREEN, 1);
     for (double y = 238; y < 262; y += 6) LinePath(cr, 346, y, SCENE_WIDTH, y);
     PaintLine(cr, Darker(TRAIN_GREEN, 0.3), 0.8);
     RectPath(cr, 352, 240, 10, 10);
     PaintFillThenOutline(cr, STAR_YELLOW, 0.6);
+}
+
+}  // namespace
+
+// Draws the scene; the changes only when altered is set.
+void DrawToyShelfScene(cairo_t* cr, bool altered) {
+    const SceneArea teddy = AreaOf(11, 0), block = AreaOf(11, 1), car = AreaOf(11, 2), ball = AreaOf(11, 3),
+                    jack = AreaOf(11, 4);
+    const double shelfTop = ball.bottom - 1;
+    DrawStarryWall(cr);
+    DrawFloorboards(cr);
+    DrawWallThings(cr);
+    DrawShelfUnit(cr, shelfTop);
+    DrawTopShelf(cr, block, ball, shelfTop, altered);
+    DrawMiddleShelf(cr);
+    DrawBottomShelf(cr);
+    DrawTeddyShelf(cr, teddy, altered);
+    DrawWallKite(cr);
+    DrawFloorToys(cr);
+    // The jack-in-the-box springs open; the lorry faces the other way.
+    DrawJackInTheBox(cr, jack.cx + 2, jack.bottom - 4, 30, altered);
+    DrawRockingHorse(cr);
+    DrawToyBox(cr);
     DrawToyLorry(cr, car.cx, car.bottom - 2.5, altered ? -1 : 1);
 }

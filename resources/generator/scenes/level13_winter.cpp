@@ -5,7 +5,7 @@
 //   2. snowman (size): the snowman is smaller.
 //   3. robin (orientation): the robin turns its head to look back.
 //   4. window (colour): the dark window glows with a dim lamp.
-#include "scene_kit.h"
+#include "scenes/scenes.h"
 
 #include <cmath>
 
@@ -13,9 +13,9 @@ namespace {
 
 // The scene's palette.
 constexpr Rgb COTTAGE_WHITE = {250, 252, 255};
-constexpr Rgb ROBIN_BROWN = {120, 80, 50};
-constexpr Rgb ROBIN_BROWN_2 = {120, 84, 60};
-constexpr Rgb ROBIN_BROWN_3 = {130, 94, 66};
+constexpr Rgb LEG_BROWN = {120, 80, 50};
+constexpr Rgb ROBIN_TAIL_BROWN = {120, 84, 60};
+constexpr Rgb ROBIN_BROWN = {130, 94, 66};
 constexpr Rgb ROBIN_RED = {230, 90, 50};
 constexpr Rgb ROBIN_GOLD = {240, 180, 60};
 constexpr Rgb ROBIN_BLACK = {20, 20, 20};
@@ -89,26 +89,26 @@ void DrawRobin(cairo_t* cr, double cx, double baseY, bool lookingBack) {
     cairo_translate(cr, cx, baseY);
     LinePath(cr, -1.5, -3, -2, 0);
     LinePath(cr, 1.5, -3, 1, 0);
-    PaintLine(cr, ROBIN_BROWN, 0.8);
+    PaintLine(cr, LEG_BROWN, 0.8);
     cairo_move_to(cr, -5, -8);
     cairo_line_to(cr, -10.3, -11);
     cairo_line_to(cr, -9.5, -7);
     cairo_close_path(cr);
-    PaintShaded(cr, ROBIN_BROWN_2, 0.6);
+    PaintShaded(cr, ROBIN_TAIL_BROWN, 0.6);
     EllipsePath(cr, -0.5, -7, 6.5, 4.8);
-    PaintShaded(cr, ROBIN_BROWN_3, 0.7);
+    PaintShaded(cr, ROBIN_BROWN, 0.7);
     EllipsePath(cr, 2.5, -7, 3.6, 3.2);
     PaintFlat(cr, ROBIN_RED);
     // The head sits over the shoulder; looking back it turns to face left.
     cairo_translate(cr, lookingBack ? 1.5 : 4, -11);
     if (lookingBack) cairo_scale(cr, -1, 1);
     EllipsePath(cr, 0, 0, 3.8, 3.6);
-    PaintShaded(cr, ROBIN_BROWN_3, 0.7);
+    PaintShaded(cr, ROBIN_BROWN, 0.7);
     cairo_move_to(cr, 3.5, -0.5);
     cairo_line_to(cr, 6, 0.2);
     cairo_line_to(cr, 3.5, 1);
     PaintFlat(cr, ROBIN_GOLD);
-    EllipsePath(cr, 1, -1, 0.8, 0.8);
+    CirclePath(cr, 1, -1, 0.8);
     PaintFlat(cr, ROBIN_BLACK);
     cairo_restore(cr);
 }
@@ -126,16 +126,16 @@ void DrawSnowman(cairo_t* cr, double cx, double baseY, double scale) {
     PaintLine(cr, SNOWMAN_BROWN, 1.3);
     const double balls[3][2] = {{12, baseY - 12}, {8.5, baseY - 30}, {5.8, baseY - 41.5}};
     for (const auto& ball : balls) {
-        EllipsePath(cr, cx, ball[1], ball[0], ball[0]);
+        CirclePath(cr, cx, ball[1], ball[0]);
         PaintShaded(cr, COTTAGE_WHITE, 0.8);
     }
     RoundedRectPath(cr, cx - 7, baseY - 37.5, 14, 3.5, 1.5);
     RectPath(cr, cx + 2, baseY - 36.5, 3.5, 9);
     PaintShaded(cr, SNOWMAN_RED, 0.5);
-    EllipsePath(cr, cx - 2.2, baseY - 43.5, 0.9, 0.9);
-    EllipsePath(cr, cx + 2.2, baseY - 43.5, 0.9, 0.9);
+    CirclePath(cr, cx - 2.2, baseY - 43.5, 0.9);
+    CirclePath(cr, cx + 2.2, baseY - 43.5, 0.9);
     for (double y : {baseY - 30, baseY - 25, baseY - 16})
-        EllipsePath(cr, cx, y, 1, 1);
+        CirclePath(cr, cx, y, 1);
     PaintFlat(cr, SNOWMAN_CHARCOAL);
     cairo_move_to(cr, cx, baseY - 42);
     cairo_line_to(cr, cx + 6, baseY - 41);
@@ -218,7 +218,7 @@ void DrawFence(cairo_t* cr, double x0, double x1, double baseY) {
 // Person in a winter coat and bobble hat, feet on footY.
 void DrawWinterWalker(cairo_t* cr, double cx, double footY, Rgb coat, Rgb hat) {
     for (double side : {-1.0, 1.0}) LinePath(cr, cx, footY - 8, cx + side * 2.6, footY);
-    PaintLine(cr, ROBIN_BROWN, 2);
+    PaintLine(cr, LEG_BROWN, 2);
     cairo_move_to(cr, cx - 3.5, footY - 19);
     cairo_line_to(cr, cx + 3.5, footY - 19);
     cairo_line_to(cr, cx + 5, footY - 7);
@@ -227,13 +227,11 @@ void DrawWinterWalker(cairo_t* cr, double cx, double footY, Rgb coat, Rgb hat) {
     PaintOutlineThenShadedFill(cr, coat, footY - 19, footY - 7, 0.6);
     LinePath(cr, cx - 4, footY - 16, cx + 4, footY - 16);
     PaintLine(cr, hat, 1.6);
-    EllipsePath(cr, cx, footY - 22, 3, 3);
+    CirclePath(cr, cx, footY - 22, 3);
     PaintOutlineThenFill(cr, SKIN_PEACH, 0.6);
-    cairo_new_sub_path(cr);
-    cairo_arc(cr, cx, footY - 22.5, 3.3, M_PI, 2 * M_PI);
-    cairo_close_path(cr);
+    DomePath(cr, cx, footY - 22.5, 3.3);
     PaintFlat(cr, hat);
-    EllipsePath(cr, cx, footY - 26.3, 1.3, 1.3);
+    CirclePath(cr, cx, footY - 26.3, 1.3);
     PaintFlat(cr, COTTAGE_WHITE);
 }
 
@@ -251,11 +249,9 @@ void DrawSledge(cairo_t* cr, double left, double baseY) {
     PaintOutlineThenShadedFill(cr, COAT_GREEN, baseY - 15, baseY - 5, 0.6);
     LinePath(cr, left + 12, baseY - 8, left + 19, baseY - 6);
     PaintLine(cr, COAT_GREEN, 2);
-    EllipsePath(cr, left + 10, baseY - 18, 3, 3);
+    CirclePath(cr, left + 10, baseY - 18, 3);
     PaintOutlineThenFill(cr, SKIN_PEACH, 0.6);
-    cairo_new_sub_path(cr);
-    cairo_arc(cr, left + 10, baseY - 18.5, 3.3, M_PI, 2 * M_PI);
-    cairo_close_path(cr);
+    DomePath(cr, left + 10, baseY - 18.5, 3.3);
     PaintFlat(cr, COAT_RED);
 }
 
@@ -285,8 +281,9 @@ void DrawChurch(cairo_t* cr, double left, double baseY) {
     LinePath(cr, left + 15, baseY - 104, left + 15, baseY - 111);
     LinePath(cr, left + 12.5, baseY - 108, left + 17.5, baseY - 108);
     PaintLine(cr, LAMP_BLACK, 0.9);
-    EllipsePath(cr, left + 15, baseY - 68, 3.2, 3.2);
+    CirclePath(cr, left + 15, baseY - 68, 3.2);
     PaintFillThenOutline(cr, WINDOW_CREAM, 0.8);
+    // The door: a real arc over straight jambs.
     cairo_new_sub_path(cr);
     cairo_arc(cr, left + 15, baseY - 30, 6, M_PI, 2 * M_PI);
     cairo_line_to(cr, left + 21, baseY);
@@ -312,7 +309,7 @@ void DrawFarHouse(cairo_t* cr, double left, double baseY, double w, Rgb wall) {
 void DrawLamp(cairo_t* cr, double x, double baseY) {
     RectPath(cr, x - 1.2, baseY - 44, 2.4, 44);
     PaintShaded(cr, LAMP_BLACK, 0.5);
-    EllipsePath(cr, x, baseY - 48, 7, 7);
+    CirclePath(cr, x, baseY - 48, 7);
     PaintFlat(cr, WINDOW_YELLOW, 0.35);
     RoundedRectPath(cr, x - 3.5, baseY - 53, 7, 9, 1.5);
     PaintFillThenOutline(cr, WINDOW_YELLOW, 0.8);
@@ -323,14 +320,9 @@ void DrawLamp(cairo_t* cr, double x, double baseY) {
     PaintFlat(cr, LAMP_BLACK);
 }
 
-}  // namespace
-
-// Draws the scene; the changes only when altered is set.
-void DrawWinterScene(cairo_t* cr, bool altered) {
-    const SceneArea icicles = AreaOf(13, 0), wreath = AreaOf(13, 1), snowman = AreaOf(13, 2), robin = AreaOf(13, 3),
-                    window = AreaOf(13, 4);
+// Sky and the mountains far away, snow on their peaks.
+void DrawSkyAndMountains(cairo_t* cr) {
     FillGradientRect(cr, 0, 0, SCENE_WIDTH, 190, BACKDROP_SKY, BACKDROP_ICE);
-    // Mountains far away, snow on their peaks.
     cairo_move_to(cr, 0, 130);
     cairo_line_to(cr, 50, 80);
     cairo_line_to(cr, 90, 120);
@@ -352,17 +344,17 @@ void DrawWinterScene(cairo_t* cr, bool altered) {
         cairo_close_path(cr);
         PaintFlat(cr, COTTAGE_WHITE);
     }
-    // A village far off and its church.
-    for (int i = 0; i < 5; ++i) DrawFarHouse(cr, 2 + i * 20, 176 - (i % 2) * 4, 14, FAR_HOUSE_COLOURS[i % 4]);
-    DrawChurch(cr, 266, 186);
-    // Tall house; its eave is where the icicles hang.
-    const double eave = icicles.top + 2;
+}
+
+// The tall cottage, its eave where the icicles hang; the dark window in the
+// area glows with a dim lamp in the changed copy.
+void DrawTallCottage(cairo_t* cr, const SceneArea& icicles, const SceneArea& window, double eave, bool lampLit) {
     DrawChimney(cr, 170, 24);
     DrawCottage(cr, icicles.left - 20, icicles.right + 24, eave, 190, COTTAGE_ROSE, COTTAGE_PLUM);
     DrawRoofTiles(cr, icicles.left - 20, icicles.right + 24, eave - 5, COTTAGE_PLUM);
     DrawBrickLines(cr, icicles.left - 20, eave, icicles.right + 24, 190);
     DrawWindow(cr, window.left + 3, window.top + 3, window.w - 6, window.h - 6, WINDOW_CREAM,
-               altered ? WINDOW_DIM_AMBER : WINDOW_NAVY);
+               lampLit ? WINDOW_DIM_AMBER : WINDOW_NAVY);
     DrawWindow(cr, icicles.left - 8, window.top + 3, 19, 20, WINDOW_CREAM, WINDOW_YELLOW);
     DrawWindow(cr, icicles.left - 8, 118, 19, 22, WINDOW_CREAM, WINDOW_NAVY);
     DrawWindow(cr, window.left + 3, 118, 19, 22, WINDOW_CREAM, WINDOW_YELLOW);
@@ -374,16 +366,22 @@ void DrawWinterScene(cairo_t* cr, bool altered) {
     PaintShaded(cr, EAVE_BROWN, 1);
     for (double y = 156; y < 188; y += 8) LinePath(cr, icicles.cx - 10, y, icicles.cx + 6, y);
     PaintLine(cr, Darker(EAVE_BROWN, 0.3), 0.8);
-    // Icicles along the eave, longer in the changed copy.
+}
+
+// Icicles along the eave, longer in the changed copy.
+void DrawIcicles(cairo_t* cr, const SceneArea& icicles, double eave, bool longer) {
     for (int i = 0; i < 6; ++i) {
-        const double x = icicles.left + 5 + i * 4.6, len = (altered ? 5.5 : 1.8) + (i % 2) * 1.5;
+        const double x = icicles.left + 5 + i * 4.6, len = (longer ? 5.5 : 1.8) + (i % 2) * 1.5;
         cairo_move_to(cr, x - 2.1, eave + 1);
         cairo_line_to(cr, x + 2.1, eave + 1);
         cairo_line_to(cr, x, eave + 1 + len);
         cairo_close_path(cr);
         PaintShaded(cr, ICICLE_ICE, 0.5);
     }
-    // Second cottage, timber-framed, with the door wreath.
+}
+
+// Second cottage, timber-framed, with little icicles, its door and windows.
+void DrawTimberCottage(cairo_t* cr, const SceneArea& wreath) {
     DrawChimney(cr, 245, 88);
     DrawCottage(cr, wreath.cx - 40, wreath.cx + 40, 102, 192, COTTAGE_SAND, COTTAGE_SLATE);
     DrawRoofTiles(cr, wreath.cx - 40, wreath.cx + 40, 97, COTTAGE_SLATE);
@@ -402,30 +400,34 @@ void DrawWinterScene(cairo_t* cr, bool altered) {
     PaintShaded(cr, SECOND_COTTAGE_SLATE, 1);
     for (double x : {wreath.cx - 5.5, wreath.cx + 5.5}) LinePath(cr, x, wreath.top + 4, x, 190);
     PaintLine(cr, Darker(SECOND_COTTAGE_SLATE, 0.3), 0.7);
-    EllipsePath(cr, wreath.cx + 7, 166, 1.5, 1.5);
+    CirclePath(cr, wreath.cx + 7, 166, 1.5);
     PaintFlat(cr, SECOND_COTTAGE_YELLOW);
     for (double x : {wreath.cx - 32, wreath.cx + 18}) {
         DrawWindow(cr, x, 120, 14, 18, WINDOW_CREAM, WINDOW_YELLOW);
         RoundedRectPath(cr, x - 1, 137, 16, 2.5, 1);
         PaintFlat(cr, COTTAGE_WHITE);
     }
-    if (altered) {
-        const double wx = wreath.cx, wy = wreath.cy + 0.5;
-        cairo_new_sub_path(cr);
-        cairo_arc(cr, wx, wy, 5.8, 0, 2 * M_PI);
-        PaintLine(cr, SECOND_COTTAGE_DARK_GREEN, 4.2);
-        for (int i = 0; i < 6; ++i) {
-            const double a = i * M_PI / 3;
-            EllipsePath(cr, wx + std::cos(a) * 5.8, wy + std::sin(a) * 5.8, 1.2, 1.2);
-        }
-        PaintFlat(cr, SECOND_COTTAGE_RED);
-        cairo_move_to(cr, wx, wy + 5.8);
-        cairo_line_to(cr, wx - 3.5, wy + 8.2);
-        cairo_line_to(cr, wx + 3.5, wy + 8.2);
-        cairo_close_path(cr);
-        PaintFlat(cr, SECOND_COTTAGE_RED);
+}
+
+// The wreath on the door, with berries and a bow.
+void DrawWreath(cairo_t* cr, const SceneArea& wreath) {
+    const double wx = wreath.cx, wy = wreath.cy + 0.5;
+    CirclePath(cr, wx, wy, 5.8);
+    PaintLine(cr, SECOND_COTTAGE_DARK_GREEN, 4.2);
+    for (int i = 0; i < 6; ++i) {
+        const double a = i * M_PI / 3;
+        CirclePath(cr, wx + std::cos(a) * 5.8, wy + std::sin(a) * 5.8, 1.2);
     }
-    // Snowy ground, trees, fences, a pond, people, the snowman and the robin.
+    PaintFlat(cr, SECOND_COTTAGE_RED);
+    cairo_move_to(cr, wx, wy + 5.8);
+    cairo_line_to(cr, wx - 3.5, wy + 8.2);
+    cairo_line_to(cr, wx + 3.5, wy + 8.2);
+    cairo_close_path(cr);
+    PaintFlat(cr, SECOND_COTTAGE_RED);
+}
+
+// Snowy ground, fir trees, fences and the trodden path to the door.
+void DrawSnowyGround(cairo_t* cr, const SceneArea& wreath) {
     cairo_move_to(cr, 0, 186);
     cairo_curve_to(cr, 120, 178, 260, 196, SCENE_WIDTH, 182);
     cairo_line_to(cr, SCENE_WIDTH, SCENE_HEIGHT);
@@ -447,12 +449,15 @@ void DrawWinterScene(cairo_t* cr, bool altered) {
         EllipsePath(cr, x, y, 1.1, 1.8, 0.6);
         PaintFlat(cr, FOOTPRINT_BLUE);
     }
+}
+
+// A lamp, the pond, walkers, the sledge and its tracks, snowballs, drifts.
+void DrawVillagers(cairo_t* cr) {
     DrawLamp(cr, 270, 214);
     DrawPond(cr, 318, 244, 48, 16);
     DrawWinterWalker(cr, 330, 250, COAT_RED, HAT_YELLOW);
     DrawWinterWalker(cr, 194, 236, COAT_BLUE, COAT_RED);
     DrawWinterWalker(cr, 122, 256, COAT_GREEN, HAT_YELLOW);
-    // The sledge's runners have left tracks behind it.
     for (double offset : {0.0, 4.0}) {
         cairo_move_to(cr, 44, 251 + offset * 0.5);
         cairo_curve_to(cr, 20, 252 + offset, 8, 256 + offset, -4, 262 + offset);
@@ -460,7 +465,7 @@ void DrawWinterScene(cairo_t* cr, bool altered) {
     }
     DrawSledge(cr, 40, 250);
     for (int i = 0; i < 6; ++i) {
-        EllipsePath(cr, 150 + (i % 3) * 6 + (i > 2 ? 3 : 0), 246 - (i > 2 ? 5 : 0), 3, 3);
+        CirclePath(cr, 150 + (i % 3) * 6 + (i > 2 ? 3 : 0), 246 - (i > 2 ? 5 : 0), 3);
     }
     PaintShaded(cr, COTTAGE_WHITE, 0.6);
     for (int i = 0; i < 5; ++i) {
@@ -473,24 +478,47 @@ void DrawWinterScene(cairo_t* cr, bool altered) {
         EllipsePath(cr, x, 238, 7, 3);
         PaintShaded(cr, SNOW_ICE, 0.6);
     }
-    DrawSnowman(cr, snowman.cx, snowman.bottom - 3, altered ? 0.8 : 1);
+}
+
+// A plump robin, its head well inside the area.
+void DrawPlumpRobin(cairo_t* cr, const SceneArea& robin, bool lookingBack) {
     cairo_save(cr);
     cairo_translate(cr, robin.cx, robin.bottom);
-    cairo_scale(cr, 1.15, 1.15);  // a plump robin, its head well inside the area
-    DrawRobin(cr, 0, 0, altered);
+    cairo_scale(cr, 1.15, 1.15);
+    DrawRobin(cr, 0, 0, lookingBack);
     cairo_restore(cr);
-    // Falling snow.
+}
+
+// Falling snow, clear of the areas.
+void DrawFallingSnow(cairo_t* cr) {
     unsigned seed = 23;
     for (int i = 0; i < 600; ++i) {
         const double x = NextRandom(&seed) * SCENE_WIDTH, y = NextRandom(&seed) * SCENE_HEIGHT;
         const double r = 0.8 + NextRandom(&seed) * 0.6;
-        bool inArea = false;
-        for (int k = 0; k < AREAS_PER_LEVEL; ++k) {
-            const SceneArea a = AreaOf(13, k);
-            inArea = inArea || (x > a.left - 3 && x < a.right + 3 && y > a.top - 3 && y < a.bottom + 3);
-        }
-        if (inArea) continue;
-        EllipsePath(cr, x, y, r, r);
+        if (NearAnArea(13, x, y, 3)) continue;
+        CirclePath(cr, x, y, r);
         PaintFlat(cr, WHITE, 0.9);
     }
+}
+
+}  // namespace
+
+// Draws the scene; the changes only when altered is set.
+void DrawWinterScene(cairo_t* cr, bool altered) {
+    const SceneArea icicles = AreaOf(13, 0), wreath = AreaOf(13, 1), snowman = AreaOf(13, 2), robin = AreaOf(13, 3),
+                    window = AreaOf(13, 4);
+    const double eave = icicles.top + 2;
+    DrawSkyAndMountains(cr);
+    // A village far off and its church.
+    for (int i = 0; i < 5; ++i) DrawFarHouse(cr, 2 + i * 20, 176 - (i % 2) * 4, 14, FAR_HOUSE_COLOURS[i % 4]);
+    DrawChurch(cr, 266, 186);
+    DrawTallCottage(cr, icicles, window, eave, altered);
+    DrawIcicles(cr, icicles, eave, altered);
+    DrawTimberCottage(cr, wreath);
+    if (altered) DrawWreath(cr, wreath);
+    DrawSnowyGround(cr, wreath);
+    DrawVillagers(cr);
+    DrawSnowman(cr, snowman.cx, snowman.bottom - 3, altered ? 0.8 : 1);
+    DrawPlumpRobin(cr, robin, altered);
+    DrawFallingSnow(cr);
 }

@@ -7,9 +7,10 @@
 // generator_difficulty_test). It is always built: run
 // host-generator/tumblewit-difficulty-targets directly to see where a scene
 // rework stands, or `tumblewit-generator --difficulty DIR` for the table.
-#include "art.h"
-#include "difficulty.h"
-#include "file_formats.h"
+#include "draw/canvas.h"
+#include "formats/file_formats.h"
+#include "measure/difficulty.h"
+#include "pictures/pictures.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 // red/green pair of equal lightness, the ranks, and the targets' verdicts on
 // made-up figures. The targets on the real pictures are in
 // difficulty_targets_test.cpp (not yet registered in CTest).
-#include "difficulty.h"
+#include "measure/difficulty.h"
 
 #include <gtest/gtest.h>
 

@@ -1,13 +1,24 @@
-// Generator checks: exact file formats and sizes, and that drawing twice
-// gives the same bytes.
-#include "art.h"
-#include "file_formats.h"
+// Generator checks: exact file formats and sizes, that drawing twice gives
+// the same bytes, that a file it cannot write stops the run, and that each
+// layer of its source includes only the layers it may use.
+#include "draw/canvas.h"
+#include "formats/file_formats.h"
+#include "measure/contact_sheet.h"
+#include "pictures/pictures.h"
+#include "sounds/sounds.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <regex>
+#include <set>
+#include <string>
 #include <vector>
 
 namespace {
@@ -128,4 +139,53 @@ TEST_F(GeneratorTest, MusicLoopSeamIsContinuous) {
         const int medianStep = steps[steps.size() / 2];
         EXPECT_LE(std::abs(sample(0, channel) - sample(frames - 1, channel)), 2 * medianStep) << channel;
     }
+}
+
+// The contact sheet is the last file a run writes; one it cannot write must
+// stop the run with a message, not end it as if all were written.
+TEST_F(GeneratorTest, ContactSheetIsWrittenOrTheRunStops) {
+    std::vector<Canvas> pictures, buttons;
+    for (const PictureEntry& item : PICTURES) pictures.push_back(NewCanvas(item.width, item.height));
+    for (const PictureEntry& item : BUTTON_BITMAPS) buttons.push_back(NewCanvas(item.width, item.height));
+    const std::string written = ::testing::TempDir() + "generator-test-sheet.png";
+    std::remove(written.c_str());
+    WriteContactSheet(written.c_str(), pictures.data(), buttons.data());
+    std::ifstream png(written, std::ios::binary);
+    char signature[8] = {};
+    png.read(signature, sizeof signature);
+    EXPECT_EQ(0, std::memcmp(signature, "\x89PNG\r\n\x1a\n", 8)) << written;
+    const std::string unwritable = ::testing::TempDir() + "no-such-folder/contact-sheet.png";
+    EXPECT_EXIT(WriteContactSheet(unwritable.c_str(), pictures.data(), buttons.data()),
+                ::testing::ExitedWithCode(2), "cannot write .*no-such-folder");
+    for (Canvas& canvas : pictures) FreeCanvas(canvas);
+    for (Canvas& canvas : buttons) FreeCanvas(canvas);
+    std::remove(written.c_str());
+}
+
+// Each folder includes only the folders below it (README.md, "Folders and
+// layers"): draw/ knows no picture or level, sounds/ no drawing at all.
+TEST(GeneratorLayers, EachFolderIncludesOnlyTheLayersItMayUse) {
+    const std::map<std::string, std::set<std::string>> mayUse = {
+        {"draw", {"draw"}},
+        {"formats", {"formats", "draw"}},
+        {"scenes", {"scenes", "draw"}},
+        {"pictures", {"pictures", "scenes", "draw"}},
+        {"sounds", {"sounds"}},
+        {"measure", {"measure", "pictures", "draw"}},
+    };
+    const std::regex include("#include \"([a-z_]+)/[^\"]+\"");
+    int filesRead = 0;
+    for (const auto& [folder, allowed] : mayUse) {
+        for (const auto& entry : std::filesystem::directory_iterator(std::string(GENERATOR_SOURCE_DIR) + "/" + folder)) {
+            std::ifstream source(entry.path());
+            std::string line;
+            while (std::getline(source, line)) {
+                std::smatch match;
+                if (std::regex_search(line, match, include))
+                    EXPECT_TRUE(allowed.count(match[1])) << entry.path().string() << ": " << line;
+            }
+            ++filesRead;
+        }
+    }
+    EXPECT_GE(filesRead, 30);  // the folders were found and read
 }

@@ -1,7 +1,7 @@
 // Scene checks: every change is visible, centred in its area and confined
 // to it; the scenes are opaque, distinct and drawn the same every time.
-#include "art.h"
-#include "scene_kit.h"
+#include "draw/canvas.h"
+#include "scenes/scenes.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Byte-exact encoders for the resource files: 24-bit BMP, PCM WAVE and ICO.
 #pragma once
 
-#include "canvas.h"
+#include "draw/canvas.h"
 #include "layout.h"
 
 #include <cstdint>

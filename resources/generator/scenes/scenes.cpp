@@ -1,8 +1,48 @@
-// Puts both copies of a level's scene on its picture. The altered copy takes
-// the changed rendering only inside the level's five difference areas, so no
+// The thirteen scenes: picks the level's drawing procedure, and puts both
+// copies of a level's scene on its picture. The altered copy takes the
+// changed rendering only inside the level's five difference areas, so no
 // stray pixel can differ anywhere else: a click the player makes on a real
 // change always lands in an area, and nothing outside one looks different.
-#include "art.h"
+#include "scenes/scenes.h"
+
+// Area k of level in scene pixels.
+SceneArea AreaOf(int level, int k) {
+    const PixelRect& area = DIFFERENCE_AREAS[level - 1][k];
+    SceneArea a;
+    a.left = area.left - ALTERED_SCENE.left;
+    a.top = area.top - ALTERED_SCENE.top;
+    a.right = area.right - ALTERED_SCENE.left;
+    a.bottom = area.bottom - ALTERED_SCENE.top;
+    a.cx = (a.left + a.right) / 2;
+    a.cy = (a.top + a.bottom) / 2;
+    a.w = a.right - a.left;
+    a.h = a.bottom - a.top;
+    return a;
+}
+
+bool NearAnArea(int level, double x, double y, double margin) {
+    for (int k = 0; k < AREAS_PER_LEVEL; ++k) {
+        const SceneArea a = AreaOf(level, k);
+        if (x > a.left - margin && x < a.right + margin && y > a.top - margin && y < a.bottom + margin) return true;
+    }
+    return false;
+}
+
+// Draws the scene of level (1 to LEVEL_COUNT) on an opaque white base.
+void DrawScene(cairo_t* cr, int level, bool altered) {
+    // One scene a LEVEL row of the catalogue, level 1 first.
+    static void (*const drawers[])(cairo_t*, bool) = {
+#define LEVEL(number, name, width, height, background, shirt, scene) scene,
+#include "catalogue.inc"
+    };
+    static_assert(sizeof drawers / sizeof drawers[0] == LEVEL_COUNT, "one scene a level");
+    cairo_save(cr);
+    // Opaque base first, so no scene can leave a see-through pixel.
+    Use(cr, WHITE);
+    cairo_paint(cr);
+    drawers[level - 1](cr, altered);
+    cairo_restore(cr);
+}
 
 namespace {
 

@@ -1,17 +1,11 @@
-// Shapes the thirteen scenes share, drawn with the toolkit (toolkit.h).
+// Shapes the thirteen scenes share, drawn with the paths and paints of draw/.
 // Everything is in scene pixels (376 x 270).
 #pragma once
 
-#include "art.h"
-
-// A difference area of a level in scene pixels, with its centre and size.
-struct SceneArea {
-    double left, top, right, bottom;
-    double cx, cy, w, h;
-};
-
-// Area k (0-4) of level (1-13), moved into scene coordinates.
-SceneArea AreaOf(int level, int k);
+#include "draw/canvas.h"
+#include "draw/colour.h"
+#include "draw/painting.h"
+#include "draw/paths.h"
 
 // ---- backdrops and common pieces
 // Soft dark ellipse under an object.
@@ -29,3 +23,11 @@ void DrawFish(cairo_t* cr, double cx, double cy, double len, Rgb hue, bool facin
 void DrawStar(cairo_t* cr, double cx, double cy, double r, Rgb hue, double rotation = 0);
 // A window pane with a cross bar, lit or dark glass.
 void DrawWindow(cairo_t* cr, double x, double y, double w, double h, Rgb frame, Rgb glass);
+// A window looking out: its frame and the sky through the glass, which is
+// glassInset in from the frame's edge. The scene draws what is outside, then
+// DrawWindowBars.
+void DrawSkyWindow(cairo_t* cr, double x, double y, double w, double h, Rgb frame, Rgb skyTop, Rgb skyBottom,
+                   double glassInset);
+// The round-capped cross bars of a window, barInset in from its frame's edge.
+void DrawWindowBars(cairo_t* cr, double x, double y, double w, double h, Rgb frame, double barInset,
+                    double barWidth);

@@ -37,7 +37,7 @@ struct ChangeKindRow {
 // does not expand; a row missing or out of order is stopped below.
 constexpr ChangeKindRow CHANGE_KINDS[] = {
 #define CHANGE_KINDS(level, k1, k2, k3, k4, k5) {level, {KIND_##k1, KIND_##k2, KIND_##k3, KIND_##k4, KIND_##k5}},
-#include "change_kinds.inc"
+#include "measure/change_kinds.inc"
 #undef CHANGE_KINDS
 };
 static_assert(sizeof CHANGE_KINDS / sizeof CHANGE_KINDS[0] == LEVEL_COUNT,

@@ -1,11 +1,10 @@
-// Canvas, fonts and small path helpers shared by every picture.
-#include "canvas.h"
+// Canvas, fonts and lettering shared by every picture.
+#include "draw/canvas.h"
 
 #include <cairo-ft.h>
 #include <ft2build.h>
 #include FT_FREETYPE_H
 
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -79,10 +78,6 @@ void UseFont(cairo_t* cr, FontWeight weight, double sizePx) {
     cairo_font_options_destroy(options);
 }
 
-void SetColor(cairo_t* cr, int r, int g, int b, double alpha) {
-    cairo_set_source_rgba(cr, r / 255.0, g / 255.0, b / 255.0, alpha);
-}
-
 void MeasureText(cairo_t* cr, const char* utf8, double* width, double* height) {
     cairo_text_extents_t extents;
     cairo_text_extents(cr, utf8, &extents);
@@ -98,75 +93,20 @@ void TextPathCentered(cairo_t* cr, const char* utf8, double cx, double cy) {
     cairo_text_path(cr, utf8);
 }
 
-void DrawTextCentered(cairo_t* cr, const char* utf8, double cx, double cy, int r, int g, int b,
-                      double outlineWidth, int or_, int og, int ob) {
+void DrawTextCentered(cairo_t* cr, const char* utf8, double cx, double cy, Rgb fill, double outlineWidth,
+                      Rgb outline) {
     cairo_save(cr);
     cairo_new_path(cr);
     TextPathCentered(cr, utf8, cx, cy);
     if (outlineWidth > 0) {
-        SetColor(cr, or_, og, ob);
+        Use(cr, outline);
         cairo_set_line_width(cr, outlineWidth);
         cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
         cairo_stroke_preserve(cr);
     }
-    SetColor(cr, r, g, b);
+    Use(cr, fill);
     cairo_fill(cr);
     cairo_restore(cr);
-}
-
-void RoundedRectPath(cairo_t* cr, double x, double y, double w, double h, double radius) {
-    const double degrees = M_PI / 180.0;
-    cairo_new_sub_path(cr);
-    cairo_arc(cr, x + w - radius, y + radius, radius, -90 * degrees, 0);
-    cairo_arc(cr, x + w - radius, y + h - radius, radius, 0, 90 * degrees);
-    cairo_arc(cr, x + radius, y + h - radius, radius, 90 * degrees, 180 * degrees);
-    cairo_arc(cr, x + radius, y + radius, radius, 180 * degrees, 270 * degrees);
-    cairo_close_path(cr);
-}
-
-void CloudPath(cairo_t* cr, double x, double y, double w, double h, int bumps) {
-    const double cx = x + w / 2, cy = y + h / 2;
-    // Bumps sit on an ellipse inset by their own radius, so the outline stays
-    // inside the box.
-    const double bumpRadius = std::fmin(w, h) * 0.28;
-    const double rx = w / 2 - bumpRadius, ry = h / 2 - bumpRadius;
-    cairo_new_sub_path(cr);
-    cairo_save(cr);
-    cairo_translate(cr, cx, cy);
-    cairo_scale(cr, rx + bumpRadius * 0.6, ry + bumpRadius * 0.6);
-    cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
-    cairo_restore(cr);
-    for (int i = 0; i < bumps; ++i) {
-        const double angle = 2 * M_PI * i / bumps;
-        const double wobble = (i % 2 == 0) ? 1.0 : 0.82;
-        cairo_new_sub_path(cr);
-        cairo_arc(cr, cx + rx * std::cos(angle), cy + ry * std::sin(angle), bumpRadius * wobble, 0,
-                  2 * M_PI);
-    }
-}
-
-void StarPath(cairo_t* cr, double cx, double cy, double outerRadius, double innerRadius,
-              double rotation) {
-    cairo_new_sub_path(cr);
-    for (int i = 0; i < 10; ++i) {
-        const double radius = (i % 2 == 0) ? outerRadius : innerRadius;
-        const double angle = rotation - M_PI / 2 + i * M_PI / 5;
-        const double px = cx + radius * std::cos(angle), py = cy + radius * std::sin(angle);
-        if (i == 0)
-            cairo_move_to(cr, px, py);
-        else
-            cairo_line_to(cr, px, py);
-    }
-    cairo_close_path(cr);
-}
-
-void HeartPath(cairo_t* cr, double cx, double cy, double size) {
-    const double s = size / 2;
-    cairo_new_sub_path(cr);
-    cairo_move_to(cr, cx, cy + s * 0.95);
-    cairo_curve_to(cr, cx - s * 1.1, cy + s * 0.1, cx - s * 1.05, cy - s * 0.95, cx, cy - s * 0.35);
-    cairo_curve_to(cr, cx + s * 1.05, cy - s * 0.95, cx + s * 1.1, cy + s * 0.1, cx, cy + s * 0.95);
-    cairo_close_path(cr);
 }
 
 void PixelAt(const Canvas& canvas, int x, int y, int* r, int* g, int* b) {

@@ -1,7 +1,9 @@
-// Drawing surfaces and lettering for the generator: a Canvas is a Cairo
+// Drawing surfaces, fonts and lettering for the generator: a Canvas is a Cairo
 // image surface with its context; fonts come from files opened by path so
 // that every machine draws the same bytes.
 #pragma once
+
+#include "draw/colour.h"
 
 #include <cairo.h>
 
@@ -28,9 +30,6 @@ cairo_font_face_t* Font(FontWeight weight);
 // hinting, so the outcome does not depend on the machine's font settings.
 void UseFont(cairo_t* cr, FontWeight weight, double sizePx);
 
-// Colour from 0-255 components.
-void SetColor(cairo_t* cr, int r, int g, int b, double alpha = 1.0);
-
 // Width and height of the ink of a UTF-8 text in the current font.
 void MeasureText(cairo_t* cr, const char* utf8, double* width, double* height);
 
@@ -38,24 +37,10 @@ void MeasureText(cairo_t* cr, const char* utf8, double* width, double* height);
 // or stroke; does not paint.
 void TextPathCentered(cairo_t* cr, const char* utf8, double cx, double cy);
 
-// Text centred on (cx, cy): filled in (r, g, b) with a round-joined outline
-// of outlineWidth in (or, og, ob) behind it (no outline when width is 0).
-void DrawTextCentered(cairo_t* cr, const char* utf8, double cx, double cy, int r, int g, int b,
-                      double outlineWidth = 0, int or_ = 0, int og = 0, int ob = 0);
-
-// Rounded rectangle path.
-void RoundedRectPath(cairo_t* cr, double x, double y, double w, double h, double radius);
-
-// Fluffy cloud path: a row of overlapping circles along an ellipse of the
-// given box; bumps is the number of circles around the edge.
-void CloudPath(cairo_t* cr, double x, double y, double w, double h, int bumps);
-
-// Five-pointed star path centred on (cx, cy).
-void StarPath(cairo_t* cr, double cx, double cy, double outerRadius, double innerRadius,
-              double rotation = 0);
-
-// Heart path centred on (cx, cy), size is its width.
-void HeartPath(cairo_t* cr, double cx, double cy, double size);
+// Text centred on (cx, cy), filled in fill, with a round-joined outline of
+// outlineWidth in outline behind it (no outline when the width is 0).
+void DrawTextCentered(cairo_t* cr, const char* utf8, double cx, double cy, Rgb fill, double outlineWidth = 0,
+                      Rgb outline = INK);
 
 // Reads a pixel of the canvas as 0-255 RGB (alpha ignored, surface flushed).
 void PixelAt(const Canvas& canvas, int x, int y, int* r, int* g, int* b);

@@ -1,5 +1,7 @@
-// Button faces and the icon's figure.
-#include "art.h"
+// The button faces: the title's bars, the wooden level-end buttons and the
+// hint button's four moods.
+#include "draw/figures.h"
+#include "pictures/pictures.h"
 
 #include <cmath>
 #include <cstring>
@@ -29,7 +31,7 @@ void DrawRedCross(cairo_t* cr, double cx, double cy, double size) {
     cairo_set_line_width(cr, thickness);
     cairo_stroke_preserve(cr);
     cairo_translate(cr, -thickness * 0.12, -thickness * 0.12);
-    SetColor(cr, 255, 255, 255, 0.35);
+    Use(cr, WHITE, 0.35);
     cairo_set_line_width(cr, thickness * 0.3);
     cairo_stroke(cr);
     cairo_restore(cr);
@@ -77,13 +79,13 @@ void DrawBarButton(Canvas& canvas, const char* word, double textShift) {
     const double w = canvas.width, h = canvas.height;
     FillBackground(canvas, TITLE_BACKGROUND);
     RoundedRectPath(cr, 5, 7, w - 8, h - 10, (h - 10) / 2);
-    SetColor(cr, 0, 0, 0, 0.15);
+    Use(cr, BLACK, 0.15);
     cairo_fill(cr);
     RoundedRectPath(cr, 3, 3, w - 8, h - 10, (h - 10) / 2);
     PaintOutlineThenShadedFill(cr, BAR_BLUE, 3, h - 7, 2.5);
     // Gloss across the upper half.
     RoundedRectPath(cr, 22, 8, w - 46, (h - 10) * 0.36, (h - 10) * 0.18);
-    SetColor(cr, 255, 255, 255, 0.45);
+    Use(cr, WHITE, 0.45);
     cairo_fill(cr);
     DrawCandyText(cr, word, w / 2 + 4 + textShift, h / 2 - 1, 40, 150, 0);
 }
@@ -112,12 +114,12 @@ void DrawNextButton(Canvas& canvas) {
     const double heartX = w / 2, heartY = 70, size = 142;
     cairo_new_path(cr);
     HeartPath(cr, heartX + 2, heartY + 5, size);
-    SetColor(cr, 0, 0, 0, 0.22);
+    Use(cr, BLACK, 0.22);
     cairo_fill(cr);
     HeartPath(cr, heartX, heartY, size);
     PaintOutlineThenShadedFill(cr, HEART_PINK, heartY - size * 0.45, heartY + size * 0.47, 3);
     EllipsePath(cr, heartX - size * 0.26, heartY - size * 0.2, size * 0.1, size * 0.06);
-    SetColor(cr, 255, 255, 255, 0.7);
+    Use(cr, WHITE, 0.7);
     cairo_fill(cr);
     DrawCandyText(cr, "繼續", heartX, heartY - 4, 42, 100, 1);
     DrawArrow(cr, w - 34, 128, 40, M_PI / 2, ARROW_YELLOW);
@@ -136,6 +138,8 @@ void DrawLeaveButton(Canvas& canvas) {
     PaintOutlineThenShadedFill(cr, {150, 94, 50}, top - 6, bottom, 2.5);
     cairo_rectangle(cr, left, top, right - left, bottom - top);
     cairo_pattern_t* light = cairo_pattern_create_linear(0, top, 0, bottom);
+    // Stops in fractions, not Rgb: these colours fall between 0-255 steps,
+    // so an AddStop here would change the picture.
     cairo_pattern_add_color_stop_rgb(light, 0, 1, 0.98, 0.8);
     cairo_pattern_add_color_stop_rgb(light, 1, 1, 0.82, 0.45);
     cairo_set_source(cr, light);
@@ -165,7 +169,7 @@ void DrawLeaveButton(Canvas& canvas) {
         cairo_set_line_width(cr, 2);
         cairo_stroke(cr);
     }
-    cairo_arc(cr, right + swing - 8, (top + bottom) / 2 + 2, 4, 0, 2 * M_PI);
+    CirclePath(cr, right + swing - 8, (top + bottom) / 2 + 2, 4);
     PaintOutlineThenFill(cr, ARROW_YELLOW, 1.5);
     DrawRedCross(cr, w - 22, 24, 26);
     DrawCandyText(cr, "離開", w / 2, 145, 36, 110, 3);
@@ -189,7 +193,7 @@ void DrawHomeButton(Canvas& canvas) {
     cairo_set_line_width(cr, 4);
     cairo_stroke(cr);
     cairo_restore(cr);
-    cairo_arc(cr, sunX, sunY, 16, 0, 2 * M_PI);
+    CirclePath(cr, sunX, sunY, 16);
     PaintOutlineThenShadedFill(cr, {255, 196, 40}, sunY - 16, sunY + 16, 2);
     // House body, door, window, roof and chimney.
     const double bodyLeft = 34, bodyRight = 120, bodyTop = 66, bodyBottom = 116;
@@ -199,7 +203,7 @@ void DrawHomeButton(Canvas& canvas) {
     PaintOutlineThenShadedFill(cr, {255, 240, 210}, bodyTop, bodyBottom, 2.5);
     RoundedRectPath(cr, 46, 82, 22, 34, 6);
     PaintOutlineThenShadedFill(cr, {60, 140, 220}, 82, 116, 2);
-    cairo_arc(cr, 63, 100, 1.8, 0, 2 * M_PI);
+    CirclePath(cr, 63, 100, 1.8);
     Use(cr, ARROW_YELLOW);
     cairo_fill(cr);
     cairo_rectangle(cr, 82, 78, 26, 22);
@@ -230,7 +234,7 @@ void DrawHintButton(Canvas& canvas, Rgb cloud, const char* digit, Expression moo
     cairo_save(cr);
     cairo_translate(cr, 1, 3);
     CloudPath(cr, 4, 4, w - 10, h - 11, 10);
-    SetColor(cr, 0, 0, 0, 0.13);
+    Use(cr, BLACK, 0.13);
     cairo_fill(cr);
     cairo_restore(cr);
     CloudPath(cr, 4, 4, w - 10, h - 11, 10);
@@ -247,75 +251,3 @@ void DrawHintButtonThreeLeft(Canvas& canvas) { DrawHintButton(canvas, {120, 190,
 void DrawHintButtonTwoLeft(Canvas& canvas) { DrawHintButton(canvas, {255, 222, 90}, "2", FACE_HAPPY); }
 void DrawHintButtonOneLeft(Canvas& canvas) { DrawHintButton(canvas, {255, 160, 200}, "1", FACE_SURPRISED); }
 void DrawHintButtonNoneLeft(Canvas& canvas) { DrawHintButton(canvas, {196, 176, 240}, "0", FACE_CRYING); }
-
-// The mascot with a magnifying glass, bold enough to read at 16 pixels:
-// drawn on a 32-unit grid in saturated colours that survive 16-colour VGA.
-void DrawIconPicture(Canvas& canvas) {
-    cairo_t* cr = canvas.cr;
-    FillBackground(canvas, WHITE);
-    const double scale = canvas.width / 32.0;
-    const double outline = (canvas.width <= 16 ? 1.0 : 1.4) / scale;  // pixels, in grid units
-    const Rgb black = {0, 0, 0};
-    cairo_save(cr);
-    cairo_scale(cr, scale, scale);
-    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-    // Sprout: two leaves.
-    cairo_new_path(cr);
-    cairo_save(cr);
-    cairo_translate(cr, 9.8, 3.9);
-    cairo_rotate(cr, -0.45);
-    cairo_scale(cr, 3.6, 2.1);
-    cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
-    cairo_restore(cr);
-    cairo_save(cr);
-    cairo_translate(cr, 17.2, 3.3);
-    cairo_rotate(cr, 0.4);
-    cairo_scale(cr, 3.8, 2.2);
-    cairo_new_sub_path(cr);
-    cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
-    cairo_restore(cr);
-    Use(cr, black);
-    cairo_set_line_width(cr, 2 * outline);
-    cairo_stroke_preserve(cr);
-    Use(cr, {0, 190, 0});
-    cairo_fill(cr);
-    // Head.
-    cairo_arc(cr, 13.6, 17.2, 12.2, 0, 2 * M_PI);
-    Use(cr, black);
-    cairo_set_line_width(cr, 2 * outline);
-    cairo_stroke_preserve(cr);
-    cairo_pattern_t* shade = cairo_pattern_create_radial(9.5, 12.5, 1, 13.6, 17.2, 12.2);
-    cairo_pattern_add_color_stop_rgb(shade, 0, 1, 1, 0.45);
-    cairo_pattern_add_color_stop_rgb(shade, 1, 1, 0.82, 0);
-    cairo_set_source(cr, shade);
-    cairo_fill(cr);
-    cairo_pattern_destroy(shade);
-    // Eyes and smile.
-    EllipsePath(cr, 9.4, 15.2, 1.8, 2.6);
-    EllipsePath(cr, 16.8, 15.2, 1.8, 2.6);
-    Use(cr, black);
-    cairo_fill(cr);
-    cairo_arc(cr, 13.1, 18.6, 4.4, 0.22 * M_PI, 0.78 * M_PI);
-    cairo_set_line_width(cr, canvas.width <= 16 ? 2.0 : 1.6);
-    cairo_stroke(cr);
-    // Magnifying glass over the lower right.
-    cairo_move_to(cr, 27.5, 27.5);
-    cairo_line_to(cr, 30.3, 30.3);
-    Use(cr, black);
-    cairo_set_line_width(cr, 3.6 + 2 * outline);
-    cairo_stroke_preserve(cr);
-    Use(cr, {200, 0, 0});
-    cairo_set_line_width(cr, 3.6);
-    cairo_stroke(cr);
-    cairo_arc(cr, 24.2, 24.2, 4.4, 0, 2 * M_PI);
-    Use(cr, {215, 245, 255});
-    cairo_fill_preserve(cr);
-    Use(cr, black);
-    cairo_set_line_width(cr, 2.4 + 2 * outline);
-    cairo_stroke_preserve(cr);
-    Use(cr, {0, 90, 255});
-    cairo_set_line_width(cr, 2.4);
-    cairo_stroke(cr);
-    cairo_restore(cr);
-}

@@ -1,6 +1,8 @@
 // The shared layout of the thirteen level pictures: title cloud, labels,
 // scene frames, the level's numbered friend and the counter strip.
-#include "art.h"
+#include "draw/figures.h"
+#include "pictures/pictures.h"
+#include "scenes/scenes.h"
 
 #include <cmath>
 #include <string>
@@ -58,7 +60,7 @@ void DrawSceneFrame(Canvas& canvas, const PixelRect& scene) {
     cairo_save(cr);
     ClipOutside(cr, scene, canvas.width, canvas.height);
     RoundedRectPath(cr, x + 2, y + 3, w, h, 7);
-    SetColor(cr, 0, 0, 0, 0.22);
+    Use(cr, BLACK, 0.22);
     cairo_fill(cr);
     RoundedRectPath(cr, x, y, w, h, 7);
     Use(cr, FRAME_WHITE);
@@ -79,7 +81,7 @@ void DrawSceneLabel(cairo_t* cr, const PixelRect& label, const char* word, Rgb i
     DrawMascotHead(cr, label.left + 13, cy + 3, 10.5);
     // Solid, outline-free strokes stay crisp at this small size.
     UseFont(cr, FONT_BOLD, 23);
-    DrawTextCentered(cr, word, (label.left + 30 + label.right + 4) / 2.0, cy, ink.r, ink.g, ink.b);
+    DrawTextCentered(cr, word, (label.left + 30 + label.right + 4) / 2.0, cy, ink);
 }
 
 // A cloud-edged counter panel: scallops along top and bottom over a rounded
@@ -91,14 +93,12 @@ void CounterPanelPath(cairo_t* cr, const PixelRect& panel) {
     const int topBumps = static_cast<int>((right - left - 40) / 30);
     for (int i = 0; i < topBumps; ++i) {
         const double bx = left + 30 + (right - left - 60) * i / (topBumps - 1.0);
-        cairo_new_sub_path(cr);
-        cairo_arc(cr, bx, top + 19, i % 2 ? 14 : 16, 0, 2 * M_PI);
+        CirclePath(cr, bx, top + 19, i % 2 ? 14 : 16);
     }
     const int bottomBumps = topBumps - 1;
     for (int i = 0; i < bottomBumps; ++i) {
         const double bx = left + 36 + (right - left - 72) * i / (bottomBumps - 1.0);
-        cairo_new_sub_path(cr);
-        cairo_arc(cr, bx, bottom - 19, i % 2 ? 13 : 15, 0, 2 * M_PI);
+        CirclePath(cr, bx, bottom - 19, i % 2 ? 13 : 15);
     }
 }
 
@@ -107,7 +107,7 @@ void DrawCounterPanel(cairo_t* cr, const PixelRect& panel) {
     cairo_save(cr);
     cairo_translate(cr, 1, 4);
     CounterPanelPath(cr, panel);
-    SetColor(cr, 0, 0, 0, 0.2);
+    Use(cr, BLACK, 0.2);
     cairo_set_line_width(cr, 5);
     cairo_stroke_preserve(cr);
     cairo_fill(cr);
@@ -129,9 +129,11 @@ void DrawMagnifier(cairo_t* cr, double cx, double cy, double r) {
     Use(cr, {190, 90, 50});
     cairo_set_line_width(cr, 0.5 * r);
     cairo_stroke(cr);
-    cairo_arc(cr, cx, cy, r, 0, 2 * M_PI);
+    CirclePath(cr, cx, cy, r);
     cairo_pattern_t* glass = cairo_pattern_create_radial(cx - 0.3 * r, cy - 0.3 * r, 0, cx, cy, r);
-    cairo_pattern_add_color_stop_rgb(glass, 0, 1, 1, 1);
+    AddStop(glass, 0, WHITE);
+    // The outer stop in fractions, not Rgb: its colour falls between 0-255
+    // steps, so an AddStop here would change the picture.
     cairo_pattern_add_color_stop_rgb(glass, 1, 0.68, 0.86, 1);
     cairo_set_source(cr, glass);
     cairo_fill_preserve(cr);
@@ -142,8 +144,9 @@ void DrawMagnifier(cairo_t* cr, double cx, double cy, double r) {
     Use(cr, {255, 196, 40});
     cairo_set_line_width(cr, 0.3 * r);
     cairo_stroke(cr);
+    // The glint on the glass: a real arc.
     cairo_arc(cr, cx, cy, 0.62 * r, M_PI * 1.1, M_PI * 1.45);
-    SetColor(cr, 255, 255, 255);
+    Use(cr, WHITE);
     cairo_set_line_width(cr, 0.14 * r);
     cairo_stroke(cr);
     cairo_restore(cr);
@@ -160,7 +163,7 @@ void DrawLevelPicture(Canvas& canvas, int level) {
     cairo_save(cr);
     cairo_translate(cr, 2, 5);
     CloudPath(cr, CLOUD_LEFT, CLOUD_TOP, CLOUD_RIGHT - CLOUD_LEFT, CLOUD_BOTTOM - CLOUD_TOP, CLOUD_BUMPS);
-    SetColor(cr, 0, 0, 0, 0.18);
+    Use(cr, BLACK, 0.18);
     cairo_fill(cr);
     cairo_restore(cr);
     CloudPath(cr, CLOUD_LEFT, CLOUD_TOP, CLOUD_RIGHT - CLOUD_LEFT, CLOUD_BOTTOM - CLOUD_TOP, CLOUD_BUMPS);
@@ -192,8 +195,8 @@ void DrawLevelPicture(Canvas& canvas, int level) {
     cairo_new_path(cr);
     HeartPath(cr, heartX, heartY, HEART_SIZE);
     PaintOutlineThenShadedFill(cr, {236, 40, 60}, heartY - HEART_SIZE / 2, heartY + HEART_SIZE / 2, 2.5);
-    cairo_arc(cr, heartX - 7, heartY - 6, 4, 0, 2 * M_PI);
-    SetColor(cr, 255, 255, 255, 0.8);
+    CirclePath(cr, heartX - 7, heartY - 6, 4);
+    Use(cr, WHITE, 0.8);
     cairo_fill(cr);
     DrawCandyTextIn(cr, ":", HEART_LABEL.left + COLON_LEFT_DX, HEART_LABEL.top + COLON_INSET, HEART_LABEL.right,
                     HEART_LABEL.bottom - COLON_INSET, 0);

@@ -1,6 +1,6 @@
 // The generator's side of the resource catalogue: which procedure draws each
 // picture and button, and the contact sheet's captions.
-#include "art.h"
+#include "pictures/pictures.h"
 
 namespace {
 

@@ -1,5 +1,6 @@
 // The four full-window screens: title, level cleared, game over, final.
-#include "art.h"
+#include "draw/figures.h"
+#include "pictures/pictures.h"
 
 #include <cmath>
 
@@ -14,9 +15,16 @@ constexpr KidLook KID_LOOKS[] = {
     {{214, 160, 120}, {40, 32, 36}, {170, 100, 220}, {60, 130, 120}, HAIR_SPIKY},
 };
 
-// Adds an Rgb colour stop.
-void AddStop(cairo_pattern_t* pattern, double offset, Rgb color, double alpha = 1.0) {
-    cairo_pattern_add_color_stop_rgba(pattern, offset, color.r / 255.0, color.g / 255.0, color.b / 255.0, alpha);
+// Rays from (cx, cy): count wedges with gaps as wide as themselves, reaching
+// out by length.
+void RaysPath(cairo_t* cr, double cx, double cy, int count, double length) {
+    for (int i = 0; i < count; ++i) {
+        const double a0 = i * 2 * M_PI / count, a1 = a0 + M_PI / count;
+        cairo_move_to(cr, cx, cy);
+        cairo_line_to(cr, cx + length * std::cos(a0), cy + length * std::sin(a0));
+        cairo_line_to(cr, cx + length * std::cos(a1), cy + length * std::sin(a1));
+        cairo_close_path(cr);
+    }
 }
 
 // A cloud with an INK outline, a top-lit fill and a soft shadow below.
@@ -25,7 +33,7 @@ void DrawOutlinedCloud(cairo_t* cr, double x, double y, double w, double h, int 
     cairo_new_path(cr);
     cairo_translate(cr, 0, 8);
     CloudPath(cr, x, y, w, h, bumps);
-    SetColor(cr, 0, 0, 0, 0.12);
+    Use(cr, BLACK, 0.12);
     cairo_fill(cr);
     cairo_restore(cr);
     CloudPath(cr, x, y, w, h, bumps);
@@ -36,10 +44,9 @@ void DrawOutlinedCloud(cairo_t* cr, double x, double y, double w, double h, int 
 void DrawDustPuffs(cairo_t* cr, double cx, double groundY, double size) {
     for (int i = 0; i < 3; ++i) {
         const double px = cx + (i - 1) * size * 0.9, py = groundY - size * (0.2 + 0.15 * (i % 2));
-        cairo_new_sub_path(cr);
-        cairo_arc(cr, px, py, size * (0.45 - 0.08 * (i % 2)), 0, 2 * M_PI);
+        CirclePath(cr, px, py, size * (0.45 - 0.08 * (i % 2)));
     }
-    SetColor(cr, 255, 255, 255, 0.8);
+    Use(cr, WHITE, 0.8);
     cairo_fill(cr);
 }
 
@@ -54,42 +61,36 @@ void DrawHeart(cairo_t* cr, double cx, double cy, double size, Rgb color) {
 void DrawSmallTitle(cairo_t* cr, double right, double bottom) {
     cairo_new_path(cr);
     RoundedRectPath(cr, right - 300, bottom - 56, 300, 48, 24);
-    SetColor(cr, 255, 255, 255, 0.55);
+    Use(cr, WHITE, 0.55);
     cairo_fill(cr);
     DrawTitleLettering(cr, right - 150, bottom - 32, 270);
 }
 
-}  // namespace
-
-// Title: friends racing towards us on a winding path, the name in a blue cloud.
-void DrawTitlePicture(Canvas& canvas) {
-    cairo_t* cr = canvas.cr;
-    FillBackground(canvas, TITLE_BACKGROUND);
-    const Rgb deeperPink = {234, 196, 196};
-
-    // Polka dots over the top left, fading out towards the buttons.
+// Polka dots over the top left, fading out towards the buttons.
+void DrawPolkaDots(cairo_t* cr) {
     for (int row = 0; row < 9; ++row) {
         for (int column = 0; column < 12; ++column) {
             const double x = 24 + column * 46 + (row % 2) * 23, y = 20 + row * 44;
             if (x > 520 - row * 10) continue;
-            cairo_new_sub_path(cr);
-            cairo_arc(cr, x, y, 5, 0, 2 * M_PI);
+            CirclePath(cr, x, y, 5);
         }
     }
-    Use(cr, deeperPink, 0.6);
+    Use(cr, {234, 196, 196}, 0.6);
     cairo_fill(cr);
+}
 
-    // The path, narrow far away and wide at our feet.
+// The path, narrow far away and wide at our feet, reaching down to height.
+void DrawWindingPath(cairo_t* cr, double height) {
     cairo_new_path(cr);
     cairo_move_to(cr, 250, 210);
     cairo_curve_to(cr, 330, 220, 380, 300, 420, 380);
-    cairo_curve_to(cr, 470, 480, 520, 560, 580, canvas.height);
-    cairo_line_to(cr, 0, canvas.height);
+    cairo_curve_to(cr, 470, 480, 520, 560, 580, height);
+    cairo_line_to(cr, 0, height);
     cairo_line_to(cr, 0, 560);
     cairo_curve_to(cr, 80, 470, 150, 380, 190, 300);
     cairo_curve_to(cr, 210, 250, 220, 215, 250, 210);
     cairo_close_path(cr);
-    cairo_pattern_t* road = cairo_pattern_create_linear(0, 210, 0, canvas.height);
+    cairo_pattern_t* road = cairo_pattern_create_linear(0, 210, 0, height);
     AddStop(road, 0, {250, 236, 226});
     AddStop(road, 1, {255, 246, 238});
     cairo_set_source(cr, road);
@@ -99,23 +100,29 @@ void DrawTitlePicture(Canvas& canvas) {
     cairo_set_line_width(cr, 3);
     cairo_set_dash(cr, nullptr, 0, 0);
     cairo_stroke(cr);
+}
 
-    // Flowers along the verges.
+// Flowers along the verges.
+void DrawVergeFlowers(cairo_t* cr) {
     const double flowers[][2] = {{180, 330}, {140, 410}, {70, 500}, {430, 400}, {470, 470}, {530, 560}};
     for (int i = 0; i < 6; ++i) {
         const double fx = flowers[i][0], fy = flowers[i][1];
+        // Raw arcs, not CirclePath: cairo joins each petal to the one before
+        // with a line, and that line's outline is part of this picture.
         for (int petal = 0; petal < 5; ++petal) {
             const double angle = petal * 2 * M_PI / 5;
             cairo_arc(cr, fx + 7 * std::cos(angle), fy + 7 * std::sin(angle), 5.5, 0, 2 * M_PI);
             cairo_close_path(cr);
         }
         PaintOutlineThenFill(cr, i % 2 ? WHITE : Rgb{255, 170, 200}, 1.2);
-        cairo_arc(cr, fx, fy, 4, 0, 2 * M_PI);
+        CirclePath(cr, fx, fy, 4);
         PaintOutlineThenFill(cr, {255, 206, 36}, 1);
     }
+}
 
-
-    // Far runners first, the nearest last.
+// Friends running along the path, far ones first, the nearest last, and the
+// mascot bounding along beside them.
+void DrawRunners(cairo_t* cr) {
     DrawDustPuffs(cr, 210, 312, 14);
     DrawKid(cr, 225, 300, 118, KID_LOOKS[3], POSE_RUN, false);
     DrawDustPuffs(cr, 335, 300, 13);
@@ -126,10 +133,11 @@ void DrawTitlePicture(Canvas& canvas) {
     DrawKid(cr, 420, 430, 170, KID_LOOKS[2], POSE_RUN, false);
     DrawDustPuffs(cr, 280, 615, 30);
     DrawKid(cr, 280, 612, 248, KID_LOOKS[0], POSE_RUN, false);
-    // The mascot bounds along beside them.
     DrawMascotHead(cr, 500, 560, 42);
+}
 
-    // Title cloud in the upper right, with sparkles round it.
+// Title cloud in the upper right, with sparkles and hearts round it.
+void DrawTitleCloud(cairo_t* cr) {
     DrawOutlinedCloud(cr, 485, 34, 445, 236, 14, {196, 228, 250});
     DrawTitleLettering(cr, 706, 154, 396);
     DrawMascotHead(cr, 870, 72, 30);
@@ -138,6 +146,19 @@ void DrawTitlePicture(Canvas& canvas) {
     DrawSparkle(cr, 610, 300, 10, {255, 190, 60});
     DrawHeart(cr, 520, 330, 26, {240, 100, 140});
     DrawHeart(cr, 900, 330, 22, {255, 150, 190});
+}
+
+}  // namespace
+
+// Title: friends racing towards us on a winding path, the name in a blue cloud.
+void DrawTitlePicture(Canvas& canvas) {
+    cairo_t* cr = canvas.cr;
+    FillBackground(canvas, TITLE_BACKGROUND);
+    DrawPolkaDots(cr);
+    DrawWindingPath(cr, canvas.height);
+    DrawVergeFlowers(cr);
+    DrawRunners(cr);
+    DrawTitleCloud(cr);
 }
 
 // Level cleared: a rainbow sweep, the astonished mascot and "GOOD JOB!".
@@ -155,13 +176,7 @@ void DrawClearedPicture(Canvas& canvas) {
 
     // Sun rays behind the face.
     const double faceX = 250, faceY = 340;
-    for (int i = 0; i < 24; ++i) {
-        const double a0 = i * 2 * M_PI / 24, a1 = a0 + M_PI / 24;
-        cairo_move_to(cr, faceX, faceY);
-        cairo_line_to(cr, faceX + 900 * std::cos(a0), faceY + 900 * std::sin(a0));
-        cairo_line_to(cr, faceX + 900 * std::cos(a1), faceY + 900 * std::sin(a1));
-        cairo_close_path(cr);
-    }
+    RaysPath(cr, faceX, faceY, 24, 900);
     cairo_pattern_t* glow = cairo_pattern_create_radial(faceX, faceY, 100, faceX, faceY, 560);
     AddStop(glow, 0, WHITE, 0.45);
     AddStop(glow, 1, WHITE, 0);
@@ -183,8 +198,7 @@ void DrawClearedPicture(Canvas& canvas) {
         cairo_rotate(cr, side * 0.35);
         RoundedRectPath(cr, -26, -42, 52, 78, 24);
         for (int finger = 0; finger < 3; ++finger) {
-            cairo_new_sub_path(cr);
-            cairo_arc(cr, -16 + finger * 16, -44, 10, 0, 2 * M_PI);
+            CirclePath(cr, -16 + finger * 16, -44, 10);
         }
         cairo_restore(cr);
         PaintOutlineThenShadedFill(cr, {255, 200, 62}, hy - 60, hy + 40, 3);
@@ -215,8 +229,8 @@ void DrawGameOverPicture(Canvas& canvas) {
     for (int i = 0; i < 60; ++i) {
         const double x = 330 + NextRandom(&seed) * (w - 330), y = NextRandom(&seed) * 300;
         const double r = 0.8 + 1.8 * NextRandom(&seed);
-        cairo_arc(cr, x, y, r, 0, 2 * M_PI);
-        SetColor(cr, 255, 255, 255, 0.35 + 0.4 * NextRandom(&seed));
+        CirclePath(cr, x, y, r);
+        Use(cr, WHITE, 0.35 + 0.4 * NextRandom(&seed));
         cairo_fill(cr);
     }
 
@@ -229,17 +243,13 @@ void DrawGameOverPicture(Canvas& canvas) {
         cairo_move_to(cr, x, y);
         cairo_line_to(cr, x - 5, y + 18);
     }
-    SetColor(cr, 140, 200, 255, 0.75);
+    Use(cr, {140, 200, 255}, 0.75);
     cairo_set_line_width(cr, 3.5);
     cairo_stroke(cr);
 
     // Puddle of tears at the kid's feet.
-    cairo_save(cr);
-    cairo_translate(cr, kidX, 548);
-    cairo_scale(cr, 190, 22);
-    cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
-    cairo_restore(cr);
-    SetColor(cr, 120, 190, 255, 0.45);
+    EllipsePath(cr, kidX, 548, 190, 22);
+    Use(cr, {120, 190, 255}, 0.45);
     cairo_fill(cr);
     DrawKid(cr, kidX, 545, 365, KID_LOOKS[0], POSE_CRY, false);
 
@@ -248,20 +258,14 @@ void DrawGameOverPicture(Canvas& canvas) {
     DrawSmallTitle(cr, w - 14, h - 6);
 }
 
-// Finale: a sunburst and the whole gang in a round golden frame, "END".
-void DrawFinalPicture(Canvas& canvas) {
-    cairo_t* cr = canvas.cr;
-    const double w = canvas.width, h = canvas.height, cx = w / 2, cy = h / 2 - 10;
-    SetColor(cr, 255, 226, 110);
+namespace {
+
+// A pink sunburst on yellow about (cx, cy), with a soft glow at its heart.
+void DrawSunburst(cairo_t* cr, double cx, double cy) {
+    Use(cr, {255, 226, 110});
     cairo_paint(cr);
-    for (int i = 0; i < 32; ++i) {
-        const double a0 = i * 2 * M_PI / 32, a1 = a0 + M_PI / 32;
-        cairo_move_to(cr, cx, cy);
-        cairo_line_to(cr, cx + 1200 * std::cos(a0), cy + 1200 * std::sin(a0));
-        cairo_line_to(cr, cx + 1200 * std::cos(a1), cy + 1200 * std::sin(a1));
-        cairo_close_path(cr);
-    }
-    SetColor(cr, 255, 160, 190);
+    RaysPath(cr, cx, cy, 32, 1200);
+    Use(cr, {255, 160, 190});
     cairo_fill(cr);
     cairo_pattern_t* glow = cairo_pattern_create_radial(cx, cy, 150, cx, cy, 620);
     AddStop(glow, 0, {255, 250, 220}, 0.8);
@@ -270,18 +274,15 @@ void DrawFinalPicture(Canvas& canvas) {
     cairo_set_source(cr, glow);
     cairo_paint(cr);
     cairo_pattern_destroy(glow);
+}
 
-    const PixelRect keepClear[] = {{static_cast<int>(cx) - 250, static_cast<int>(cy) - 250,
-                                    static_cast<int>(cx) + 250, static_cast<int>(cy) + 250},
-                                   {690, 470, 941, 626}};
-    DrawConfetti(cr, w, h, 120, 31u, keepClear, 2);
-
-    // Round frame: shadow, gold ring, sky inside.
-    const double frameR = 232;
-    cairo_arc(cr, cx + 6, cy + 10, frameR + 16, 0, 2 * M_PI);
-    SetColor(cr, 0, 0, 0, 0.18);
+// The round frame's shadow, its gold ring of radius frameR + 16 and the
+// studs around it.
+void DrawGoldRing(cairo_t* cr, double cx, double cy, double frameR) {
+    CirclePath(cr, cx + 6, cy + 10, frameR + 16);
+    Use(cr, BLACK, 0.18);
     cairo_fill(cr);
-    cairo_arc(cr, cx, cy, frameR + 16, 0, 2 * M_PI);
+    CirclePath(cr, cx, cy, frameR + 16);
     cairo_pattern_t* gold = cairo_pattern_create_linear(cx - frameR, cy - frameR, cx + frameR, cy + frameR);
     AddStop(gold, 0, {255, 236, 140});
     AddStop(gold, 0.5, {240, 180, 40});
@@ -295,11 +296,16 @@ void DrawFinalPicture(Canvas& canvas) {
     // Studs around the ring.
     for (int i = 0; i < 24; ++i) {
         const double a = i * 2 * M_PI / 24;
-        cairo_arc(cr, cx + (frameR + 8) * std::cos(a), cy + (frameR + 8) * std::sin(a), 3.2, 0, 2 * M_PI);
-        SetColor(cr, 255, 248, 210);
+        CirclePath(cr, cx + (frameR + 8) * std::cos(a), cy + (frameR + 8) * std::sin(a), 3.2);
+        Use(cr, {255, 248, 210});
         cairo_fill(cr);
     }
-    cairo_arc(cr, cx, cy, frameR, 0, 2 * M_PI);
+}
+
+// Inside the ring: a sky over a meadow, clouds, the friends in two rows and
+// the mascot; then the ring's inner edge.
+void DrawGangPortrait(cairo_t* cr, double cx, double cy, double frameR) {
+    CirclePath(cr, cx, cy, frameR);
     cairo_save(cr);
     cairo_clip_preserve(cr);
     cairo_pattern_t* sky = cairo_pattern_create_linear(0, cy - frameR, 0, cy + frameR);
@@ -310,10 +316,9 @@ void DrawFinalPicture(Canvas& canvas) {
     cairo_set_source(cr, sky);
     cairo_fill(cr);
     cairo_pattern_destroy(sky);
-    // Clouds in the portrait's sky, then the friends in two rows.
     CloudPath(cr, cx - 200, cy - 190, 150, 60, 7);
     CloudPath(cr, cx + 60, cy - 170, 130, 54, 7);
-    SetColor(cr, 255, 255, 255, 0.9);
+    Use(cr, WHITE, 0.9);
     cairo_fill(cr);
     DrawKid(cr, cx - 135, cy + 95, 190, KID_LOOKS[3], POSE_WAVE, true);
     DrawKid(cr, cx + 135, cy + 95, 190, KID_LOOKS[4], POSE_WAVE, false);
@@ -321,11 +326,26 @@ void DrawFinalPicture(Canvas& canvas) {
     DrawKid(cr, cx + 75, cy + 190, 230, KID_LOOKS[2], POSE_STAND, false);
     DrawMascotHead(cr, cx, cy - 120, 40);
     cairo_restore(cr);
-    cairo_arc(cr, cx, cy, frameR, 0, 2 * M_PI);
+    CirclePath(cr, cx, cy, frameR);
     Use(cr, INK);
     cairo_set_line_width(cr, 4);
     cairo_stroke(cr);
+}
 
+}  // namespace
+
+// Finale: a sunburst and the whole gang in a round golden frame, "END".
+void DrawFinalPicture(Canvas& canvas) {
+    cairo_t* cr = canvas.cr;
+    const double w = canvas.width, h = canvas.height, cx = w / 2, cy = h / 2 - 10;
+    const double frameR = 232;
+    DrawSunburst(cr, cx, cy);
+    const PixelRect keepClear[] = {{static_cast<int>(cx) - 250, static_cast<int>(cy) - 250,
+                                    static_cast<int>(cx) + 250, static_cast<int>(cy) + 250},
+                                   {690, 470, 941, 626}};
+    DrawConfetti(cr, w, h, 120, 31u, keepClear, 2);
+    DrawGoldRing(cr, cx, cy, frameR);
+    DrawGangPortrait(cr, cx, cy, frameR);
     DrawSparkle(cr, cx - 250, cy - 200, 22, WHITE);
     DrawSparkle(cr, cx + 260, cy - 180, 18, WHITE);
     DrawCandyText(cr, "END", 810, 548, 130, 260, 0);

@@ -1,29 +1,24 @@
 // Brushes and shapes the scenes share, so every scene has the same look:
 // top-lit fills, darker outlines, soft shadows.
-#include "scene_kit.h"
+#include "draw/scenery.h"
 
 #include <algorithm>
 #include <cmath>
 
-// Area k of level in scene pixels.
-SceneArea AreaOf(int level, int k) {
-    const PixelRect& area = DIFFERENCE_AREAS[level - 1][k];
-    SceneArea a;
-    a.left = area.left - ALTERED_SCENE.left;
-    a.top = area.top - ALTERED_SCENE.top;
-    a.right = area.right - ALTERED_SCENE.left;
-    a.bottom = area.bottom - ALTERED_SCENE.top;
-    a.cx = (a.left + a.right) / 2;
-    a.cy = (a.top + a.bottom) / 2;
-    a.w = a.right - a.left;
-    a.h = a.bottom - a.top;
-    return a;
+namespace {
+
+// The flat frame every window stands in.
+void DrawWindowFrame(cairo_t* cr, double x, double y, double w, double h, Rgb frame) {
+    RectPath(cr, x, y, w, h);
+    PaintFillThenOutline(cr, frame, 1.0);
 }
+
+}  // namespace
 
 // Translucent ellipse: grounds an object without a hard edge.
 void DropShadow(cairo_t* cr, double cx, double cy, double rx, double ry) {
     EllipsePath(cr, cx, cy, rx, ry);
-    SetColor(cr, 0, 0, 0, 0.18);
+    Use(cr, BLACK, 0.18);
     cairo_fill(cr);
 }
 
@@ -42,7 +37,7 @@ void DrawSun(cairo_t* cr, double cx, double cy, double r) {
                  cx + std::cos(angle) * r * 1.6, cy + std::sin(angle) * r * 1.6);
     }
     PaintLine(cr, {255, 196, 40}, std::max(1.5, r * 0.16));
-    EllipsePath(cr, cx, cy, r, r);
+    CirclePath(cr, cx, cy, r);
     PaintShaded(cr, {255, 208, 50}, 1.2);
 }
 
@@ -64,10 +59,10 @@ void DrawTree(cairo_t* cr, double cx, double baseY, double height, Rgb leaves) {
 void DrawFlower(cairo_t* cr, double cx, double cy, double r, Rgb petals) {
     for (int i = 0; i < 5; ++i) {
         const double angle = -M_PI / 2 + i * 2 * M_PI / 5;
-        EllipsePath(cr, cx + std::cos(angle) * r * 0.55, cy + std::sin(angle) * r * 0.55, r * 0.45, r * 0.45);
+        CirclePath(cr, cx + std::cos(angle) * r * 0.55, cy + std::sin(angle) * r * 0.55, r * 0.45);
     }
     PaintFillThenOutline(cr, petals, std::max(0.6, r * 0.1));
-    EllipsePath(cr, cx, cy, r * 0.3, r * 0.3);
+    CirclePath(cr, cx, cy, r * 0.3);
     PaintFillThenOutline(cr, {255, 210, 60}, std::max(0.6, r * 0.08));
 }
 
@@ -105,9 +100,9 @@ void DrawFish(cairo_t* cr, double cx, double cy, double len, Rgb hue, bool facin
     PaintShaded(cr, hue, 0.9);
     LinePath(cr, len * 0.02, -h * 0.7, len * 0.02, h * 0.7);
     PaintLine(cr, Darker(hue, 0.3), std::max(0.6, len * 0.04));
-    EllipsePath(cr, -len * 0.3, -h * 0.2, len * 0.06, len * 0.06);
+    CirclePath(cr, -len * 0.3, -h * 0.2, len * 0.06);
     PaintFlat(cr, WHITE);
-    EllipsePath(cr, -len * 0.31, -h * 0.2, len * 0.03, len * 0.03);
+    CirclePath(cr, -len * 0.31, -h * 0.2, len * 0.03);
     PaintFlat(cr, {20, 20, 30});
     cairo_restore(cr);
 }
@@ -120,8 +115,7 @@ void DrawStar(cairo_t* cr, double cx, double cy, double r, Rgb hue, double rotat
 
 // Frame, glass and a cross bar.
 void DrawWindow(cairo_t* cr, double x, double y, double w, double h, Rgb frame, Rgb glass) {
-    RectPath(cr, x, y, w, h);
-    PaintFillThenOutline(cr, frame, 1.0);
+    DrawWindowFrame(cr, x, y, w, h, frame);
     RectPath(cr, x + 2.5, y + 2.5, w - 5, h - 5);
     PaintShaded(cr, glass, 0);
     LinePath(cr, x + w / 2, y + 2, x + w / 2, y + h - 2);
@@ -131,3 +125,15 @@ void DrawWindow(cairo_t* cr, double x, double y, double w, double h, Rgb frame, 
     cairo_stroke(cr);
 }
 
+void DrawSkyWindow(cairo_t* cr, double x, double y, double w, double h, Rgb frame, Rgb skyTop, Rgb skyBottom,
+                   double glassInset) {
+    DrawWindowFrame(cr, x, y, w, h, frame);
+    FillGradientRect(cr, x + glassInset, y + glassInset, w - 2 * glassInset, h - 2 * glassInset, skyTop, skyBottom);
+}
+
+void DrawWindowBars(cairo_t* cr, double x, double y, double w, double h, Rgb frame, double barInset,
+                    double barWidth) {
+    LinePath(cr, x + w / 2, y + barInset, x + w / 2, y + h - barInset);
+    LinePath(cr, x + barInset, y + h / 2, x + w - barInset, y + h / 2);
+    PaintLine(cr, frame, barWidth);
+}

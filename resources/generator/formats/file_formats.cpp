@@ -1,6 +1,6 @@
 // Encoders for BMP, WAVE and ICO; every field is written explicitly, little
 // endian, so the output is the same on every host.
-#include "file_formats.h"
+#include "formats/file_formats.h"
 
 #include <cstdio>
 #include <cstdlib>

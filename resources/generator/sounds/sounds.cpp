@@ -2,7 +2,7 @@
 // looping title music and a slow pad version of it for the spare slot.
 // Only +, -, *, / and integer phase accumulators are used per sample, so the
 // bytes are the same on every host.
-#include "art.h"
+#include "sounds/sounds.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -418,24 +418,14 @@ void AddHat(StereoMix& mix, int sampleRate, std::size_t startFrame, double gain,
     }
 }
 
-// ------------------------------------------------------------ sounds ---
-// Title music: melody with echoes, bouncing bass, off-beat chord stabs and a
-// light kit, all rendered into a circular buffer so the end flows into the start.
-StereoMix MakeTitleMusic(const SoundEntry& item) {
-    const int rate = item.sampleRate;
-    const std::size_t frames = FramesOf(item);
-    const std::size_t eighth = frames / TOTAL_EIGHTHS;  // whole piece is exactly 16 bars
-    StereoMix mix = MakeMix(frames, true);
+// The title melody on a bright lead with a sparkle an octave up, and its
+// dotted-quarter echoes, left then right, read around the loop so the seam
+// stays whole.
+void AddMelodyWithEchoes(StereoMix& mix, int rate, std::size_t frames, std::size_t eighth) {
     StereoMix lead = MakeMix(frames, true);
-
     const Wavetable leadTable = MakeWavetable({1.0, 0.35, 0.30, 0.10, 0.12, 0.03});
-    const Wavetable bassTable = MakeWavetable({1.0, 0.45, 0.20, 0.08});
-    const Wavetable stabTable = MakeWavetable({1.0, 0.25, 0.12, 0.05});
     const ToneShape leadShape = {&leadTable, 0.008, 0.15, 0.55, 0.09, 0.004, 0.0, 0.0};
     const ToneShape sparkleShape = {&SineTable(), 0.003, 0.08, 0.0, 0.05, 0.0, 0.0, 0.0};
-    const ToneShape bassShape = {&bassTable, 0.004, 0.30, 0.25, 0.05, 0.0, 0.0, 0.0};
-    const ToneShape stabShape = {&stabTable, 0.003, 0.10, 0.0, 0.05, 0.0, 0.0, 0.0};
-
     for (const MelodyNote& note : MelodyNotes()) {
         const std::size_t start = note.startEighth * eighth;
         const std::size_t gate = note.lengthEighths * eighth - eighth / 6;  // small gap keeps notes detached
@@ -444,7 +434,6 @@ StereoMix MakeTitleMusic(const SoundEntry& item) {
         AddTone(lead, rate, start, gate, frequency, 0.30 * accent, 0.0, leadShape);
         AddTone(lead, rate, start, eighth / 2, frequency * 2.0, 0.06 * accent, 0.0, sparkleShape);
     }
-    // Dotted-quarter echoes, left then right, read around the loop so the seam stays whole.
     const std::size_t echoDelay = 3 * eighth;
     for (std::size_t i = 0; i < frames; ++i) {
         const double dry = lead.left[i];
@@ -453,17 +442,23 @@ StereoMix MakeTitleMusic(const SoundEntry& item) {
         mix.left[i] += 0.9 * dry + 0.22 * firstEcho + 0.04 * secondEcho;
         mix.right[i] += 0.9 * dry + 0.04 * firstEcho + 0.12 * secondEcho;
     }
+}
 
+// Each half bar: a bouncing bass (root on the beat, then fifth and octave on
+// the eighths) and chord stabs on the off-beats, spread across the stereo field.
+void AddBassAndStabs(StereoMix& mix, int rate, std::size_t eighth) {
+    const Wavetable bassTable = MakeWavetable({1.0, 0.45, 0.20, 0.08});
+    const Wavetable stabTable = MakeWavetable({1.0, 0.25, 0.12, 0.05});
+    const ToneShape bassShape = {&bassTable, 0.004, 0.30, 0.25, 0.05, 0.0, 0.0, 0.0};
+    const ToneShape stabShape = {&stabTable, 0.003, 0.10, 0.0, 0.05, 0.0, 0.0, 0.0};
     for (int half = 0; half < BARS * 2; ++half) {
         const Chord& chord = HALF_BAR_CHORDS[half];
         const std::size_t halfStart = static_cast<std::size_t>(half) * 4 * eighth;
-        // Bass: root on the beat, then fifth and octave on the eighths.
         AddTone(mix, rate, halfStart, 2 * eighth - eighth / 3, NoteFrequency(chord.bassNote), 0.42, 0.0, bassShape);
         AddTone(mix, rate, halfStart + 2 * eighth, eighth - eighth / 4, NoteFrequency(chord.bassNote + 7), 0.34, 0.0,
                 bassShape);
         AddTone(mix, rate, halfStart + 3 * eighth, eighth - eighth / 4, NoteFrequency(chord.bassNote + 12), 0.30, 0.0,
                 bassShape);
-        // Chord stabs on the off-beats, spread across the stereo field.
         for (int offbeat = 1; offbeat < 4; offbeat += 2) {
             for (int t = 0; t < chord.toneCount; ++t) {
                 const double pan = -0.35 + 0.7 * t / (chord.toneCount - 1);
@@ -472,7 +467,11 @@ StereoMix MakeTitleMusic(const SoundEntry& item) {
             }
         }
     }
+}
 
+// A light kit: kick, snare on two and four, hats on every eighth, and a
+// two-hit fill closing each 8-bar phrase.
+void AddDrumKit(StereoMix& mix, int rate, std::size_t eighth) {
     for (int e = 0; e < TOTAL_EIGHTHS; ++e) {
         const std::size_t start = static_cast<std::size_t>(e) * eighth;
         const int inBar = e % EIGHTHS_PER_BAR;
@@ -480,11 +479,22 @@ StereoMix MakeTitleMusic(const SoundEntry& item) {
         const std::uint32_t seed = 0x7A3Bu + 977u * static_cast<std::uint32_t>(e);
         if (inBar == 0 || inBar == 4 || (inBar == 5 && bar % 2 == 1)) AddKick(mix, rate, start, 0.55);
         if (inBar == 2 || inBar == 6) AddSnare(mix, rate, start, 0.26, seed);
-        // A two-hit fill closes each 8-bar phrase.
         if ((bar == 7 || bar == 15) && inBar == 7) AddSnare(mix, rate, start, 0.18, seed + 1);
         AddHat(mix, rate, start, inBar % 2 == 1 ? 0.16 : 0.09, seed + 2);
     }
+}
 
+// ------------------------------------------------------------ sounds ---
+// Title music: melody with echoes, bouncing bass, off-beat chord stabs and a
+// light kit, all rendered into a circular buffer so the end flows into the start.
+StereoMix MakeTitleMusic(const SoundEntry& item) {
+    const int rate = item.sampleRate;
+    const std::size_t frames = FramesOf(item);
+    const std::size_t eighth = frames / TOTAL_EIGHTHS;  // whole piece is exactly 16 bars
+    StereoMix mix = MakeMix(frames, true);
+    AddMelodyWithEchoes(mix, rate, frames, eighth);
+    AddBassAndStabs(mix, rate, eighth);
+    AddDrumKit(mix, rate, eighth);
     RemoveOffset(mix);
     NormalizePeak(mix, 0.70);  // about -3 dBFS
     return mix;

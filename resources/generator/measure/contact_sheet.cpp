@@ -1,8 +1,12 @@
 // A contact sheet: every picture, button and the icon on one page, labelled.
-#include "art.h"
+#include "draw/figures.h"
+#include "measure/contact_sheet.h"
+#include "pictures/pictures.h"
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -40,12 +44,12 @@ double CardHeight(const Card& card) {
 void DrawCard(cairo_t* cr, const Card& card, double x, double y) {
     const double w = CardWidth(card), h = CardHeight(card);
     RoundedRectPath(cr, x + 3, y + 6, w, h, 14);
-    SetColor(cr, 120, 70, 90, 0.18);
+    Use(cr, {120, 70, 90}, 0.18);
     cairo_fill(cr);
     RoundedRectPath(cr, x, y, w, h, 14);
-    SetColor(cr, 255, 255, 255);
+    Use(cr, WHITE);
     cairo_fill_preserve(cr);
-    SetColor(cr, 220, 200, 205);
+    Use(cr, {220, 200, 205});
     cairo_set_line_width(cr, 1.5);
     cairo_stroke(cr);
 
@@ -61,7 +65,7 @@ void DrawCard(cairo_t* cr, const Card& card, double x, double y) {
     cairo_paint(cr);
     cairo_restore(cr);
     cairo_rectangle(cr, imageX - 0.5, imageY - 0.5, imageW + 1, imageH + 1);
-    SetColor(cr, 0, 0, 0, 0.15);
+    Use(cr, BLACK, 0.15);
     cairo_set_line_width(cr, 1);
     cairo_stroke(cr);
 
@@ -82,7 +86,7 @@ void DrawCard(cairo_t* cr, const Card& card, double x, double y) {
     cairo_show_text(cr, card.name.c_str());
     penX += nameExtents.x_advance;
     UseFont(cr, FONT_REGULAR, 17);
-    SetColor(cr, 130, 100, 115);
+    Use(cr, {130, 100, 115});
     cairo_move_to(cr, penX, captionY + 6);
     cairo_show_text(cr, caption.c_str());
 
@@ -91,7 +95,7 @@ void DrawCard(cairo_t* cr, const Card& card, double x, double y) {
         UseFont(cr, FONT_REGULAR, 16);
         cairo_text_extents_t figureExtents;
         cairo_text_extents(cr, card.figure.c_str(), &figureExtents);
-        SetColor(cr, 70, 90, 130);
+        Use(cr, {70, 90, 130});
         cairo_move_to(cr, x + (w - figureExtents.x_advance) / 2, captionY + 6 + FIGURE_HEIGHT - 2);
         cairo_show_text(cr, card.figure.c_str());
     }
@@ -117,7 +121,7 @@ double DrawCardRow(cairo_t* cr, const std::vector<Card>& row, double y) {
 void DrawSectionTitle(cairo_t* cr, const char* title, double y, int firstColour) {
     cairo_move_to(cr, MARGIN, y + 44);
     cairo_line_to(cr, SHEET_WIDTH - MARGIN, y + 44);
-    SetColor(cr, 230, 170, 185, 0.6);
+    Use(cr, {230, 170, 185}, 0.6);
     cairo_set_line_width(cr, 3);
     cairo_set_dash(cr, nullptr, 0, 0);
     cairo_stroke(cr);
@@ -125,9 +129,9 @@ void DrawSectionTitle(cairo_t* cr, const char* title, double y, int firstColour)
     double width = 0, height = 0;
     MeasureText(cr, title, &width, &height);
     RoundedRectPath(cr, SHEET_WIDTH / 2.0 - width / 2 - 34, y + 18, width + 68, 52, 26);
-    SetColor(cr, 255, 250, 244);
+    Use(cr, {255, 250, 244});
     cairo_fill_preserve(cr);
-    SetColor(cr, 230, 170, 185);
+    Use(cr, {230, 170, 185});
     cairo_set_line_width(cr, 3);
     cairo_stroke(cr);
     DrawCandyText(cr, title, SHEET_WIDTH / 2.0, y + 44, 36, 0, firstColour);
@@ -135,20 +139,13 @@ void DrawSectionTitle(cairo_t* cr, const char* title, double y, int firstColour)
 
 // Sky-blue banner with the title lettering and mascots.
 void DrawHeader(cairo_t* cr) {
-    cairo_pattern_t* sky = cairo_pattern_create_linear(0, 0, 0, HEADER_HEIGHT);
-    cairo_pattern_add_color_stop_rgb(sky, 0, 140 / 255.0, 200 / 255.0, 250 / 255.0);
-    cairo_pattern_add_color_stop_rgb(sky, 1, 200 / 255.0, 234 / 255.0, 255 / 255.0);
-    cairo_rectangle(cr, 0, 0, SHEET_WIDTH, HEADER_HEIGHT);
-    cairo_set_source(cr, sky);
-    cairo_fill(cr);
-    cairo_pattern_destroy(sky);
+    FillGradientRect(cr, 0, 0, SHEET_WIDTH, HEADER_HEIGHT, {140, 200, 250}, {200, 234, 255});
     // Cloud bank along the banner's bottom edge.
     for (int i = 0; i < 26; ++i) {
         const double x = i * 84.0, r = 40 + 14 * (i % 3);
-        cairo_new_sub_path(cr);
-        cairo_arc(cr, x, HEADER_HEIGHT + 8 - (i % 2) * 10, r, 0, 2 * M_PI);
+        CirclePath(cr, x, HEADER_HEIGHT + 8 - (i % 2) * 10, r);
     }
-    SetColor(cr, 255, 255, 255);
+    Use(cr, WHITE);
     cairo_fill(cr);
     DrawSparkle(cr, 260, 48, 18, WHITE);
     DrawSparkle(cr, 1790, 60, 22, WHITE);
@@ -158,7 +155,95 @@ void DrawHeader(cairo_t* cr) {
     DrawMascotHead(cr, 150, 98, 52);
     DrawMascotFace(cr, SHEET_WIDTH - 150, 98, 52, FACE_SURPRISED);
     UseFont(cr, FONT_REGULAR, 22);
-    DrawTextCentered(cr, "pictures · buttons · icon", SHEET_WIDTH / 2.0, 158, 70, 90, 130);
+    DrawTextCentered(cr, "pictures · buttons · icon", SHEET_WIDTH / 2.0, 158, {70, 90, 130});
+}
+
+// The cards of the sheet, row by row: screens four across, levels five
+// across, buttons full size with the icon beside the hint buttons.
+struct SheetRows {
+    std::vector<Card> screens;
+    std::vector<std::vector<Card>> levels, buttons;
+};
+
+// The tallest card of a row.
+double RowHeight(const std::vector<Card>& row) {
+    double tallest = 0;
+    for (const Card& card : row) tallest = std::max(tallest, CardHeight(card));
+    return tallest;
+}
+
+// Cards for every picture and button, and for the icon as the game ships it,
+// 1:1, and its figures magnified (icon16 and icon32 drawn by the caller).
+SheetRows ArrangeCards(const Canvas* pictures, const Canvas* buttons, const std::vector<std::string>& levelFigures,
+                       const Canvas& icon16, const Canvas& icon32) {
+    SheetRows rows;
+    std::vector<Card> levels, buttonCards;
+    for (int i = 0; i < PICTURE_COUNT; ++i) {
+        const bool isScreen = i < FIRST_LEVEL_PICTURE;
+        Card card = {&pictures[i], PICTURES[i].name, PictureCaption(i), isScreen ? 0.48 : 0.36, false};
+        const size_t level = static_cast<size_t>(i - FIRST_LEVEL_PICTURE);
+        if (!isScreen && level < levelFigures.size()) card.figure = levelFigures[level];
+        (isScreen ? rows.screens : levels).push_back(card);
+    }
+    for (int i = 0; i < BUTTON_BITMAP_COUNT; ++i)
+        buttonCards.push_back({&buttons[i], BUTTON_BITMAPS[i].name, ButtonCaption(i), 1.0, false});
+    const std::vector<Card> icons = {
+        {&icon16, "icon", "16 px", 1.0, false},
+        {&icon32, "icon", "32 px", 1.0, false},
+        {&icon16, "icon", "16 px x6", 6.0, true},
+        {&icon32, "icon", "32 px x4", 4.0, true},
+    };
+    for (size_t i = 0; i < levels.size(); i += 5)
+        rows.levels.emplace_back(levels.begin() + i, levels.begin() + std::min(levels.size(), i + 5));
+    const size_t firstRow = std::min<size_t>(6, buttonCards.size());
+    rows.buttons.emplace_back(buttonCards.begin(), buttonCards.begin() + firstRow);
+    rows.buttons.emplace_back(buttonCards.begin() + firstRow, buttonCards.end());
+    rows.buttons.back().insert(rows.buttons.back().end(), icons.begin(), icons.end());
+    return rows;
+}
+
+// The sheet's height: header, three section titles and the rows.
+double SheetHeight(const SheetRows& rows) {
+    double height = HEADER_HEIGHT + 20;
+    height += SECTION_TITLE_HEIGHT + RowHeight(rows.screens) + GAP;
+    height += SECTION_TITLE_HEIGHT;
+    for (const auto& row : rows.levels) height += RowHeight(row) + GAP;
+    height += SECTION_TITLE_HEIGHT;
+    for (const auto& row : rows.buttons) height += RowHeight(row) + GAP;
+    height += MARGIN - GAP;
+    return height;
+}
+
+// Warm paper with faint polka dots below the header.
+void DrawPaper(const Canvas& sheet) {
+    cairo_t* cr = sheet.cr;
+    cairo_pattern_t* paper = cairo_pattern_create_linear(0, 0, 0, sheet.height);
+    AddStop(paper, 0, {255, 249, 238});
+    AddStop(paper, 1, {252, 226, 232});
+    cairo_set_source(cr, paper);
+    cairo_paint(cr);
+    cairo_pattern_destroy(paper);
+    for (int y = HEADER_HEIGHT + 30; y < sheet.height; y += 40) {
+        for (int x = 20 + (y / 40 % 2) * 20; x < SHEET_WIDTH; x += 40) {
+            CirclePath(cr, x, y, 3);
+        }
+    }
+    Use(cr, {240, 190, 200}, 0.35);
+    cairo_fill(cr);
+}
+
+// The three sections, each a title over its rows.
+void DrawSections(cairo_t* cr, const SheetRows& rows) {
+    double y = HEADER_HEIGHT + 20;
+    DrawSectionTitle(cr, "Screens", y, 0);
+    y += SECTION_TITLE_HEIGHT;
+    y += DrawCardRow(cr, rows.screens, y) + GAP;
+    DrawSectionTitle(cr, "Levels", y, 2);
+    y += SECTION_TITLE_HEIGHT;
+    for (const auto& row : rows.levels) y += DrawCardRow(cr, row, y) + GAP;
+    DrawSectionTitle(cr, "Buttons & icon", y, 4);
+    y += SECTION_TITLE_HEIGHT;
+    for (const auto& row : rows.buttons) y += DrawCardRow(cr, row, y) + GAP;
 }
 
 }  // namespace
@@ -166,84 +251,20 @@ void DrawHeader(cairo_t* cr) {
 // Lays out screens, levels, buttons and the icon in labelled sections.
 void WriteContactSheet(const char* path, const Canvas* pictures, const Canvas* buttons,
                        const std::vector<std::string>& levelFigures) {
-    std::vector<Card> screens, levels, buttonCards;
-    for (int i = 0; i < PICTURE_COUNT; ++i) {
-        const bool isScreen = i < FIRST_LEVEL_PICTURE;
-        Card card = {&pictures[i], PICTURES[i].name, PictureCaption(i), isScreen ? 0.48 : 0.36, false};
-        const size_t level = static_cast<size_t>(i - FIRST_LEVEL_PICTURE);
-        if (!isScreen && level < levelFigures.size()) card.figure = levelFigures[level];
-        (isScreen ? screens : levels).push_back(card);
-    }
-    for (int i = 0; i < BUTTON_BITMAP_COUNT; ++i)
-        buttonCards.push_back({&buttons[i], BUTTON_BITMAPS[i].name, ButtonCaption(i), 1.0, false});
-
-    // The icon as the game ships it, 1:1, and its 32-pixel figure magnified.
     Canvas icon16 = NewCanvas(16, 16), icon32 = NewCanvas(32, 32);
     DrawIconPicture(icon16);
     DrawIconPicture(icon32);
-    const std::vector<Card> icons = {
-        {&icon16, "icon", "16 px", 1.0, false},
-        {&icon32, "icon", "32 px", 1.0, false},
-        {&icon16, "icon", "16 px x6", 6.0, true},
-        {&icon32, "icon", "32 px x4", 4.0, true},
-    };
-
-    // Rows: screens four across, levels five across, buttons full size with
-    // the icon beside the hint buttons.
-    std::vector<std::vector<Card>> levelRows;
-    for (size_t i = 0; i < levels.size(); i += 5)
-        levelRows.emplace_back(levels.begin() + i, levels.begin() + std::min(levels.size(), i + 5));
-    std::vector<std::vector<Card>> buttonRows;
-    const size_t firstRow = std::min<size_t>(6, buttonCards.size());
-    buttonRows.emplace_back(buttonCards.begin(), buttonCards.begin() + firstRow);
-    buttonRows.emplace_back(buttonCards.begin() + firstRow, buttonCards.end());
-    buttonRows.back().insert(buttonRows.back().end(), icons.begin(), icons.end());
-
-    auto rowHeight = [](const std::vector<Card>& row) {
-        double tallest = 0;
-        for (const Card& card : row) tallest = std::max(tallest, CardHeight(card));
-        return tallest;
-    };
-    double height = HEADER_HEIGHT + 20;
-    height += SECTION_TITLE_HEIGHT + rowHeight(screens) + GAP;
-    height += SECTION_TITLE_HEIGHT;
-    for (const auto& row : levelRows) height += rowHeight(row) + GAP;
-    height += SECTION_TITLE_HEIGHT;
-    for (const auto& row : buttonRows) height += rowHeight(row) + GAP;
-    height += MARGIN - GAP;
-
-    Canvas sheet = NewCanvas(SHEET_WIDTH, static_cast<int>(std::ceil(height)));
-    cairo_t* cr = sheet.cr;
-    cairo_pattern_t* paper = cairo_pattern_create_linear(0, 0, 0, sheet.height);
-    cairo_pattern_add_color_stop_rgb(paper, 0, 255 / 255.0, 249 / 255.0, 238 / 255.0);
-    cairo_pattern_add_color_stop_rgb(paper, 1, 252 / 255.0, 226 / 255.0, 232 / 255.0);
-    cairo_set_source(cr, paper);
-    cairo_paint(cr);
-    cairo_pattern_destroy(paper);
-    // Faint polka dots on the paper.
-    for (int y = HEADER_HEIGHT + 30; y < sheet.height; y += 40) {
-        for (int x = 20 + (y / 40 % 2) * 20; x < SHEET_WIDTH; x += 40) {
-            cairo_new_sub_path(cr);
-            cairo_arc(cr, x, y, 3, 0, 2 * M_PI);
-        }
-    }
-    SetColor(cr, 240, 190, 200, 0.35);
-    cairo_fill(cr);
-    DrawHeader(cr);
-
-    double y = HEADER_HEIGHT + 20;
-    DrawSectionTitle(cr, "Screens", y, 0);
-    y += SECTION_TITLE_HEIGHT;
-    y += DrawCardRow(cr, screens, y) + GAP;
-    DrawSectionTitle(cr, "Levels", y, 2);
-    y += SECTION_TITLE_HEIGHT;
-    for (const auto& row : levelRows) y += DrawCardRow(cr, row, y) + GAP;
-    DrawSectionTitle(cr, "Buttons & icon", y, 4);
-    y += SECTION_TITLE_HEIGHT;
-    for (const auto& row : buttonRows) y += DrawCardRow(cr, row, y) + GAP;
-
-    cairo_surface_write_to_png(sheet.surface, path);
+    const SheetRows rows = ArrangeCards(pictures, buttons, levelFigures, icon16, icon32);
+    Canvas sheet = NewCanvas(SHEET_WIDTH, static_cast<int>(std::ceil(SheetHeight(rows))));
+    DrawPaper(sheet);
+    DrawHeader(sheet.cr);
+    DrawSections(sheet.cr, rows);
+    const cairo_status_t status = cairo_surface_write_to_png(sheet.surface, path);
     FreeCanvas(icon16);
     FreeCanvas(icon32);
     FreeCanvas(sheet);
+    if (status != CAIRO_STATUS_SUCCESS) {
+        std::fprintf(stderr, "generator: cannot write %s: %s\n", path, cairo_status_to_string(status));
+        std::exit(2);
+    }
 }

@@ -1,6 +1,6 @@
 // The difficulty figures of the levels (see difficulty.h): colour science,
 // the per-change and per-level measures, the curve's targets and the table.
-#include "difficulty.h"
+#include "measure/difficulty.h"
 
 #include <algorithm>
 #include <cmath>
@@ -279,7 +279,7 @@ LevelFigures MeasureLevel(const RgbImage& picture, int level) {
         change.area = k + 1;
         change.kind = CHANGE_KINDS[level - 1].kinds[k];
         double sumDeltaE = 0;
-        // Only the pixels strictly inside an area may differ (scene_compose.cpp).
+        // Only the pixels strictly inside an area may differ (PlaceScenes).
         for (int y = area.top + 1; y < area.bottom; ++y) {
             for (int x = area.left + 1; x < area.right; ++x) {
                 ++change.innerPixels;
