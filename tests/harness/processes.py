@@ -86,13 +86,13 @@ class WineEnvironment:
     """The environment Wine programs of one test run in: its display, its
     prefix (through wine-run.sh) and a tag that finds every process of it.
 
-    A private one has a prefix and so a Wine server of its own: tests that
+    The prefix, and so the Wine server, is the test's own: tests that
     share a server share its capture and foreground window, and one test's
     click went to another's window. Its prefix is a hard-linked copy of the
     prepared one, reached through links to scripts/ from a folder of its
     own, so wine-run.sh prepares and runs it as it does the shared one."""
 
-    def __init__(self, display, testing="1", extra=None, private=True):
+    def __init__(self, display, testing="1", extra=None):
         self.tag = "tumblewit-%s" % uuid.uuid4().hex[:12]
         self.env = dict(os.environ, DISPLAY=display, TUMBLEWIT_TESTING=testing, TUMBLEWIT_RUN_TAG=self.tag)
         self.env.update(extra or {})
@@ -104,10 +104,9 @@ class WineEnvironment:
             if not os.path.exists(os.path.join(shared, ".tumblewit-ready")):
                 self.run(["cmd", "/c", "exit", "0"], timeout=300)
                 subprocess.run(["wineserver", "-w"], env=self.env, timeout=60)
-        self.private_root = os.path.join(ROOT, "build", "harness-prefixes", self.tag) if private else None
+        self.private_root = os.path.join(ROOT, "build", "harness-prefixes", self.tag)
         try:
-            if private:
-                self._make_private(shared, PREFIXES[testing])
+            self._make_private(shared, PREFIXES[testing])
             self.server = WineServer(self.env)
         except BaseException:
             self.stop()
@@ -167,5 +166,4 @@ class WineEnvironment:
         time.sleep(0.1)
         if hasattr(self, "server"):
             self.server.stop()
-        if self.private_root:
-            shutil.rmtree(self.private_root, ignore_errors=True)
+        shutil.rmtree(self.private_root, ignore_errors=True)
