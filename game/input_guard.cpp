@@ -26,12 +26,12 @@ LRESULT CALLBACK GuardedButtonProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lP
             // at a release it sees: a stale release still ends the press,
             // so the next press goes where the player points. Losing the
             // mouse un-presses the button without a command.
+            const bool pressedHere = GetCapture() == hwnd;
             if (MadeBeforeThisScreen()) {
-                if (GetCapture() == hwnd) ReleaseCapture();
+                if (pressedHere) ReleaseCapture();
                 return 0;
             }
             const WORD id = static_cast<WORD>(GetDlgCtrlID(hwnd));
-            const bool pressedHere = GetCapture() == hwnd;
             if (pressedHere && (id == ID_START || id == ID_NEXT || id == ID_BACK)) {
                 game.buttonClickTime = GetMessageTime();
                 const DWORD at = GetMessagePos();

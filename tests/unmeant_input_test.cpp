@@ -16,23 +16,29 @@ namespace {
 
 using UnmeantInputTest = GameWindowTest;
 
-// A press and release on a button, as the mouse gives them to it, at a
-// point of the main window's client area (the button's centre if none): the
-// pointer goes there first, since a posted message is stamped with where
-// the pointer is.
-void PostButtonClick(const BitmapButton& button, POINT client = {-1, -1}) {
+// Where a button stands, in client coordinates.
+POINT CentreOf(const BitmapButton& button) {
     RECT place;
     GetWindowRect(button.hwnd, &place);
-    POINT at = {(place.left + place.right) / 2, (place.top + place.bottom) / 2};
-    if (client.x >= 0) {
-        at = client;
-        ClientToScreen(game.hwndMain, &at);
-    }
+    MapWindowPoints(nullptr, game.hwndMain, reinterpret_cast<POINT*>(&place), 2);
+    return {(place.left + place.right) / 2, (place.top + place.bottom) / 2};
+}
+
+// A press and release on a button, as the mouse gives them to it, at a
+// point of the main window's client area: the pointer goes there first,
+// since a posted message is stamped with where the pointer is.
+void PostButtonClick(const BitmapButton& button, POINT client) {
+    POINT at = client;
+    ClientToScreen(game.hwndMain, &at);
     SetCursorPos(at.x, at.y);
+    RECT place;
+    GetWindowRect(button.hwnd, &place);
     const LPARAM onButton = MAKELPARAM(at.x - place.left, at.y - place.top);
     PostMessageA(button.hwnd, WM_LBUTTONDOWN, MK_LBUTTON, onButton);
     PostMessageA(button.hwnd, WM_LBUTTONUP, 0, onButton);
 }
+
+void PostButtonClick(const BitmapButton& button) { PostButtonClick(button, CentreOf(button)); }
 
 bool Played(int sound, size_t since) {
     return std::any_of(playedSounds.begin() + static_cast<long>(since), playedSounds.end(),
@@ -61,13 +67,6 @@ void SendMouse(DWORD buttonFlag, POINT client) {
         Sleep(10);
         PumpWithoutPaint();
     }
-}
-
-POINT CentreOf(const BitmapButton& button) {
-    RECT place;
-    GetWindowRect(button.hwnd, &place);
-    MapWindowPoints(nullptr, game.hwndMain, reinterpret_cast<POINT*>(&place), 2);
-    return {(place.left + place.right) / 2, (place.top + place.bottom) / 2};
 }
 
 bool Pushed(const BitmapButton& button) {
