@@ -6,6 +6,8 @@
 // TUMBLEWIT_FUZZ_SEED picks the seed (printed at the start; rerun with it to
 // replay a failure), TUMBLEWIT_FUZZ_STEPS the number of steps, and
 // TUMBLEWIT_FUZZ_TRACE=1 prints every step as it is made.
+// TUMBLEWIT_FUZZ_STREAM=K/N, which CTest sets, makes this process the K-th
+// of N that share the steps: it makes its share, from the seed + K - 1.
 #include "resources/layout.h"
 #include "rules/differences.h"
 #include "test_platform.h"
@@ -333,8 +335,15 @@ void Paints(int count) { sentMessages += PumpPaints(count); }
 }  // namespace
 
 TEST_F(FuzzTest, RandomMessagesKeepEveryInvariant) {
-    const unsigned long seed = EnvNumber("TUMBLEWIT_FUZZ_SEED", DEFAULT_SEED);
-    const long steps = static_cast<long>(EnvNumber("TUMBLEWIT_FUZZ_STEPS", DEFAULT_STEPS));
+    unsigned long seed = EnvNumber("TUMBLEWIT_FUZZ_SEED", DEFAULT_SEED);
+    long steps = static_cast<long>(EnvNumber("TUMBLEWIT_FUZZ_STEPS", DEFAULT_STEPS));
+    if (const char* stream = std::getenv("TUMBLEWIT_FUZZ_STREAM")) {
+        int k = 0, n = 0;
+        ASSERT_TRUE(std::sscanf(stream, "%d/%d", &k, &n) == 2 && n >= 1 && k >= 1 && k <= n)
+            << "TUMBLEWIT_FUZZ_STREAM must be K/N with 1 <= K <= N, not \"" << stream << "\"";
+        seed += static_cast<unsigned long>(k - 1);
+        steps = steps / n + (k <= steps % n ? 1 : 0);
+    }
     std::printf("fuzz seed %lu, %ld steps (TUMBLEWIT_FUZZ_SEED / TUMBLEWIT_FUZZ_STEPS to change)\n", seed, steps);
     std::fflush(stdout);
     const bool trace = EnvNumber("TUMBLEWIT_FUZZ_TRACE", 0) != 0;  // every step printed as it is made

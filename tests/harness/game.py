@@ -8,6 +8,8 @@ import tempfile
 import threading
 import time
 
+import numpy as np
+
 from .processes import ROOT, WineEnvironment, Xvfb, spawn, stop_pid
 from .screen import Judge, Pictures, read_ppm, write_ppm
 from .waits import WaitTimeout, wait_until
@@ -206,7 +208,6 @@ class Game:
         self.lines, self.lock = [], threading.Lock()
         self.reader = threading.Thread(target=self._read, daemon=True)
         self.reader.start()
-        self.last_shot = None
         wait_until(lambda: (bool(self.last("client")) or self.process.poll() is not None, self.lines[-3:]), 60,
                    "the %s window to appear" % window_class)
         if not self.last("client"):
@@ -245,25 +246,40 @@ class Game:
         return self.click(self.layout.area_centre(level, k))
 
     # -------------------------------------------------------------- screen
-    def grab(self):
+    def grab(self, region=None):
+        """The client area as an array. Given a region (x, y, w, h), only that
+        part is read and the rest left black: a poll reads what it judges."""
         x, y, w, h = self.client
-        self.last_shot = self.xdrive.pixels(x, y, w, h)
-        return self.last_shot
+        if region is None:
+            return self.xdrive.pixels(x, y, w, h)
+        rx, ry, rw, rh = region
+        part = self.xdrive.pixels(x + rx, y + ry, rw, rh)
+        shot = np.zeros((h, w, 3), np.uint8)
+        shot[ry:ry + part.shape[0], rx:rx + part.shape[1]] = part
+        return shot
+
+    def _failed(self, message):
+        """The message, with where the whole screen as it is now was kept."""
+        try:
+            return "%s; screen kept in %s" % (message, self.session.keep_shot(self.grab(), "failed"))
+        except Exception as error:   # the window may be gone: the message still counts
+            return "%s; no screen kept (%s)" % (message, error)
 
     def check(self, judgement, *args):
         """One judgement of the screen as it is now."""
-        holds, seen = judgement(self.grab(), *args)
+        holds, seen = judgement(self.grab(self.judge.region(judgement, args)), *args)
         if not holds:
-            raise AssertionError("%s; screen kept in %s" % (seen, self.session.keep_shot(self.last_shot, "failed")))
+            raise AssertionError(self._failed(seen))
         return seen
 
     def expect(self, judgement, *args, within=SHOWN_SECONDS, what=None):
         """Waits for a judgement of the screen to hold."""
         what = what or "%s%s" % (judgement.__name__, args)
+        region = self.judge.region(judgement, args)
         try:
-            return wait_until(lambda: judgement(self.grab(), *args), within, what)
+            return wait_until(lambda: judgement(self.grab(region), *args), within, what)
         except WaitTimeout as error:
-            raise WaitTimeout("%s; screen kept in %s" % (error, self.session.keep_shot(self.last_shot, "failed")))
+            raise WaitTimeout(self._failed(error))
 
     def expect_screen(self, picture, within=SCREEN_SECONDS, what=None):
         return self.expect(self.judge.screen_is, picture, within=within, what=what or "%s on screen" % picture)

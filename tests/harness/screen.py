@@ -82,6 +82,22 @@ class Judge:
         self.layout = layout
         self.pictures = pictures
 
+    def region(self, judgement, args):
+        """The part of the client area a judgement reads; None for all of it."""
+        kind = getattr(judgement, "__func__", None)
+        if kind is Judge.screen_is:
+            return SCREEN_REGION
+        if kind in (Judge.button_shown, Judge.button_absent):
+            return args[2] if len(args) > 2 and args[2] else self.layout.spot(args[0])
+        if kind in (Judge.ring_drawn, Judge.ring_absent):
+            l, t, r, b = self.layout.area(*args[:2])
+            return l, t, r - l, b - t
+        if kind is Judge.counter_shows:
+            return args[0].rect
+        if kind is Judge.hint_image_is:
+            return self.layout.spot("hint")
+        return None
+
     def screen_is(self, shot, picture):
         d = differing(cut(shot, *SCREEN_REGION), cut(self.pictures[picture], *SCREEN_REGION))
         return d is not None and d <= SCREEN_DIFFER_MOST, "%s of %d pixels differ from %s" % (
