@@ -131,6 +131,7 @@ def test_level_one(session):
     for k in range(4):
         game.check(judge.ring_drawn, 1, k)
 
+    game.expect_screen(layout.cleared_picture)
     expect_buttons(game, layout.cleared_picture, shown=["next", "level_exit"])
     # The hint spot reaches down over the next button: look above it.
     hx, hy, hw, _ = layout.spot("hint")
@@ -343,8 +344,11 @@ def test_maximise_restore(session):
     expect_counters(game, "7", "090")
     game.expect(judge.blank_beyond, level)
 
-    press_maximise_button("restore")
+    seen = game.moves()
+    game.xdrive.click(*game.last("caption")[2:4])
+    game.wait_moved(seen, "the restore button to move the window")
     assert game.client[2:] == own_size, "restored to %s, not %s" % (game.client[2:], own_size)
+    game.expect_screen(level)
     expect_counters(game, "7", "090")
     game.click(misses[2])
     expect_counters(game, "6", "080")
