@@ -46,6 +46,10 @@ class Bench:
         self.log = open(os.environ["SAMPLE_LOG"], "w") if os.environ.get("SAMPLE_LOG") else None
 
     def record(self, row, timed):
+        """A timed sample into its row; False, and counted lost, when it did not come."""
+        if not timed:
+            self.lost[row] = self.lost.get(row, 0) + 1
+            return False
         ms, at = timed
         every = anyone = 0.0
         if self.watched:
@@ -57,17 +61,14 @@ class Bench:
             self.samples.setdefault(row, []).append(ms)
         if self.log:
             self.log.write("%s ok %.3f %.3f %.3f %.3f\n" % (row, ms, at, every, anyone))
+        return True
 
     def sample(self, row, game, click, region, minimum, timeout=5000):
         """A click at a client point, timed until minimum pixels of the
         client region changed; False when they did not within the timeout."""
         x, y, w, h = region
-        timed = self.xdrive.timed("clickwait", *game.to_screen(click), *game.to_screen((x, y)), w, h, minimum, timeout)
-        if not timed:
-            self.lost[row] = self.lost.get(row, 0) + 1
-            return False
-        self.record(row, timed)
-        return True
+        return self.record(row, self.xdrive.timed("clickwait", *game.to_screen(click), *game.to_screen((x, y)), w, h,
+                                                  minimum, timeout))
 
     def time_busy_delay(self, when):
         """Before, between the games and after: this machine's pace moved by
@@ -126,37 +127,31 @@ def window_phase(bench, program, window_class, prefix):
     patch = os.path.join(bench.session.work, "patch.ppm")
     bench.xdrive.ask("grab", game.client[0] + 20, game.client[1] + 20, 40, 30, patch)
 
-    def timed_click(row, button, client):
-        timed = bench.xdrive.timed("clickmatch", *button, client[0] + 20, client[1] + 20, 40, 30, patch, 24, 5000)
-        if timed:
-            bench.record(row, timed)
+    def press(button, row=None, client=None):
+        """A caption button (0 minimise or restore, 2 maximise or restore),
+        timed into the row when it has one; then its move, and a pause."""
+        nonlocal caption, seen
+        point = caption[button:button + 2]
+        if row:
+            bench.record(row, bench.xdrive.timed("clickmatch", *point, client[0] + 20, client[1] + 20, 40, 30, patch,
+                                                 24, 5000))
         else:
-            bench.lost[row] = bench.lost.get(row, 0) + 1
+            bench.xdrive.click(*point)
+        seen, moved, caption = next_move(game, seen)
+        pause(200, 400)
+        return moved
 
     for _ in range(8):
-        bench.xdrive.click(*caption[0:2])
-        seen, _, caption = next_move(game, seen)
-        pause(200, 400)
-        timed_click(prefix + "restored", caption[0:2], game.client)
-        seen, _, caption = next_move(game, seen)
-        pause(200, 400)
+        press(0)
+        press(0, prefix + "restored", game.client)
         # Where the maximised client will be is known from the first time.
         if maximised_at is None:
-            bench.xdrive.click(*caption[2:4])
-            seen, moved, caption = next_move(game, seen)
-            maximised_at = moved
+            maximised_at = press(2)
         else:
-            timed_click(prefix + "maximised", caption[2:4], maximised_at)
-            seen, _, caption = next_move(game, seen)
-        pause(200, 400)
+            press(2, prefix + "maximised", maximised_at)
         # A plain background is the same patch inside the maximised client,
         # so the reference's restore from maximised cannot be seen; untimed.
-        if prefix:
-            bench.xdrive.click(*caption[2:4])
-        else:
-            timed_click("unmaximised", caption[2:4], game.client)
-        seen, _, caption = next_move(game, seen)
-        pause(200, 400)
+        press(2, None if prefix else "unmaximised", game.client)
     game.stop()
 
 

@@ -8,14 +8,9 @@ the answer to a later click is on the screen, a wrong judgement of the
 earlier input would be there too. Each ends with the same input made on
 purpose, which must count, so that the spots and timings are known to
 matter."""
-import pytest
-
 from harness.screen import red_count
 
-
-@pytest.fixture
-def names(session):
-    return session.layout, session.judge
+PAUSE_MS = 1000   # the second's pause between the fifth find and the cleared screen
 
 
 def open_title(session):
@@ -37,6 +32,21 @@ def expect_counters(game, misses, score):
     game.expect_counter("score", score)
 
 
+def expect_buttons(game, picture, shown=(), absent=()):
+    """The buttons a picture shows waited for, then those it must not show checked."""
+    for button in shown:
+        game.expect(game.judge.button_shown, button, picture)
+    for button in absent:
+        game.check(game.judge.button_absent, button, picture)
+
+
+def next_level(game, level):
+    """From a level's cleared screen, once its next button shows, on to the next."""
+    game.expect_screen(game.layout.cleared_picture, what="level %d cleared" % level)
+    game.expect(game.judge.button_shown, "next", game.layout.cleared_picture)
+    game.click_button("next")
+
+
 def close_window(game):
     """The caption's close button, as a player closes the window. (A key would
     do, but the tests share one Wine server, whose foreground window may be
@@ -45,23 +55,51 @@ def close_window(game):
     game.expect_exit_zero("closing the window")
 
 
-def test_exit_from_title(session, names):
-    layout, judge = names
+def click_and_time(game, point, rect, minimum, failure):
+    """(ms, release): a click until minimum pixels of a client rectangle
+    changed, watched by xdrive itself (a poll from here could see it late)."""
+    x, y, w, h = rect
+    timed = game.xdrive.timed("clickwait", *game.to_screen(point), *game.to_screen((x, y)), w, h, minimum, 3000)
+    assert timed, failure
+    return timed
+
+
+def second_click(game, point, first, gap_ms):
+    """A double click's second click, well inside the double-click time."""
+    game.session.until_clock(first + gap_ms)
+    second = game.click(point)
+    assert second - first < game.layout.double_click_ms * 3 / 4, "the second click came %d ms after the first, " \
+        "not well inside the double-click time of %d ms" % (second - first, game.layout.double_click_ms)
+    return second
+
+
+def find_then_miss(game, point, not_before=0):
+    """The later event: a find, with no miss before it; then the player's own
+    click at the point, no sooner than not_before, which is a miss."""
+    game.find(1, 0)
+    expect_counters(game, "9", "110")
+    game.session.until_clock(not_before)
+    game.click(point)
+    expect_counters(game, "8", "100")
+
+
+def both(first, second):
+    return first[0] and second[0], "%s; %s" % (first[1], second[1])
+
+
+def test_exit_from_title(session):
     game = open_title(session)
-    game.expect(judge.button_shown, "title_exit", layout.title_picture)
-    for button in ("next", "hint"):
-        game.check(judge.button_absent, button, layout.title_picture)
+    expect_buttons(game, session.layout.title_picture, shown=["title_exit"], absent=["next", "hint"])
     game.click_button("title_exit")
     game.expect_exit_zero("the title's exit button")
 
 
-def test_level_one(session, names):
-    layout, judge = names
+def test_level_one(session):
+    layout, judge = session.layout, session.judge
     level = layout.level_pictures[0]
     timer = session.counters("timer", *("%02d" % s for s in range(60, 50, -1)))
     game = start_level_one(session)
-    game.expect(judge.button_shown, "hint", level)
-    game.check(judge.button_absent, "start", level)
+    expect_buttons(game, level, shown=["hint"], absent=["start"])
     # The counters are drawn over the lower part of the title's exit spot.
     x, y, w, _ = layout.spot("title_exit")
     game.check(judge.button_absent, "title_exit", level, (x, y, w, 40))
@@ -73,11 +111,11 @@ def test_level_one(session, names):
     game.expect(judge.counter_shows, timer[timer.index(shown) + 1], what="the countdown's next second")
 
     # A miss: one miss fewer, ten points fewer, and no ring anywhere.
-    red_before = judge_red(game.grab(), layout.altered_scene)
+    l, t, r, b = layout.altered_scene
+    red_before = red_count(game.grab()[t:b, l:r])
     game.click(layout.miss_points(1)[0])
     expect_counters(game, "8", "090")
-    shot = game.grab()
-    assert judge_red(shot, layout.altered_scene) - red_before <= 5, "a miss drew red in the altered scene"
+    assert red_count(game.grab()[t:b, l:r]) - red_before <= 5, "a miss drew red in the altered scene"
     for k in range(layout.areas_per_level):
         game.check(judge.ring_absent, 1, k)
 
@@ -94,8 +132,7 @@ def test_level_one(session, names):
         game.check(judge.ring_drawn, 1, k)
 
     game.expect_screen(layout.cleared_picture)
-    for button in ("next", "level_exit"):
-        game.expect(judge.button_shown, button, layout.cleared_picture)
+    expect_buttons(game, layout.cleared_picture, shown=["next", "level_exit"])
     # The hint spot reaches down over the next button: look above it.
     hx, hy, hw, _ = layout.spot("hint")
     game.check(judge.button_absent, "hint", layout.cleared_picture, (hx, hy, hw, layout.spot("next")[1] - hy))
@@ -103,13 +140,8 @@ def test_level_one(session, names):
     game.expect_exit_zero("the level-cleared exit button")
 
 
-def judge_red(shot, rect):
-    l, t, r, b = rect
-    return red_count(shot[t:b, l:r])
-
-
-def test_game_over(session, names):
-    layout, judge = names
+def test_game_over(session):
+    layout = session.layout
     miss = layout.miss_points(1)[0]
 
     def nine_misses(game):
@@ -122,17 +154,10 @@ def test_game_over(session, names):
     game = start_level_one(session)
     expect_counters(game, "9", "100")
     nine_misses(game)
-    for button in ("back", "game_over_exit"):
-        game.expect(judge.button_shown, button, layout.game_over_picture)
-    for button in ("hint", "next"):
-        game.check(judge.button_absent, button, layout.game_over_picture)
-
+    expect_buttons(game, layout.game_over_picture, shown=["back", "game_over_exit"], absent=["hint", "next"])
     game.click_button("back")
     game.expect_screen(layout.title_picture)
-    for button in ("start", "title_exit"):
-        game.expect(judge.button_shown, button, layout.title_picture)
-    for button in ("back", "game_over_exit"):
-        game.check(judge.button_absent, button, layout.title_picture)
+    expect_buttons(game, layout.title_picture, shown=["start", "title_exit"], absent=["back", "game_over_exit"])
 
     # A new game starts afresh, and plays.
     game.click_button("start")
@@ -142,13 +167,13 @@ def test_game_over(session, names):
     # Out again by nine misses (a find costs none), then the game-over
     # screen's own exit button.
     nine_misses(game)
-    game.expect(judge.button_shown, "game_over_exit", layout.game_over_picture)
+    expect_buttons(game, layout.game_over_picture, shown=["game_over_exit"])
     game.click_button("game_over_exit")
     game.expect_exit_zero("the game-over exit button")
 
 
-def test_play_through(session, names):
-    layout, judge = names
+def test_play_through(session):
+    layout, judge = session.layout, session.judge
     game = start_level_one(session)
     for level in range(1, layout.level_count + 1):
         game.expect_screen(layout.level_pictures[level - 1], what="level %d on screen" % level)
@@ -176,19 +201,16 @@ def test_play_through(session, names):
                 game.expect(judge.hint_image_is, "bh_4")
             game.click_area(level, 4)
         if level < layout.level_count:
-            game.expect_screen(layout.cleared_picture, what="level %d cleared" % level)
-            game.expect(judge.button_shown, "next", layout.cleared_picture)
-            game.click_button("next")
+            next_level(game, level)
     game.expect_screen(layout.final_picture)
-    for button in ("next", "level_exit", "hint"):
-        game.check(judge.button_absent, button, layout.final_picture)
+    expect_buttons(game, layout.final_picture, absent=["next", "level_exit", "hint"])
     close_window(game)
 
 
-def test_fast_player(session, names):
+def test_fast_player(session):
     """Bursts of finds (f) and misses (m) at 8 a second, each the moment its
     level shows, every one on its own spot: every one is counted."""
-    layout, judge = names
+    layout = session.layout
     plans = ["f0 m f1 f2 m f3 m", "f0 m f1 m f2 f3", "f0 m f1 m f2"]
     misses, scores = ["6", "4", "2"], ["110", "140", "160"]
     session.counters("misses", *misses)
@@ -196,30 +218,22 @@ def test_fast_player(session, names):
     game = start_level_one(session)
     for level in (1, 2, 3):
         game.expect_screen(layout.level_pictures[level - 1])
-        points, found, spare_misses = [], [], iter(layout.miss_points(level)[::3])
-        for step in plans[level - 1].split():
-            if step == "m":
-                points.append(next(spare_misses))
-            else:
-                points.append(layout.area_centre(level, int(step[1])))
-                found.append(int(step[1]))
-        game.clicks(125, points)
-        for k in found:
+        steps, spare_misses = plans[level - 1].split(), iter(layout.miss_points(level)[::3])
+        game.clicks(125, [next(spare_misses) if step == "m" else layout.area_centre(level, int(step[1]))
+                          for step in steps])
+        for k in (int(step[1]) for step in steps if step != "m"):
             game.expect_ring(level, k)
         expect_counters(game, misses[level - 1], scores[level - 1])
-        if level == 3:
-            break
-        game.click_area(level, 4)
-        game.expect_screen(layout.cleared_picture)
-        game.expect(judge.button_shown, "next", layout.cleared_picture)
-        game.click_button("next")
+        if level < 3:
+            game.click_area(level, 4)
+            next_level(game, level)
     close_window(game)
 
 
-def test_double_click_fifth(session, names):
+def test_double_click_fifth(session):
     """The fifth find double-clicked, the second click in the pause where
     the cleared screen's exit button will stand: it presses nothing."""
-    layout, judge = names
+    layout, judge = session.layout, session.judge
     fifth = layout.area_centre(1, 3)
     assert layout.inside_spot("level_exit", fifth), "area 3's centre is not under the cleared screen's exit"
     game = start_level_one(session)
@@ -228,21 +242,12 @@ def test_double_click_fifth(session, names):
     # On a loaded machine the ring can show only after the second release.
     game.expect(lambda shot: both(judge.ring_drawn(shot, 1, 3), judge.screen_is(shot, layout.level_pictures[0])),
                 what="the double-clicked fifth ring over level 1")
-    game.expect_screen(layout.cleared_picture)
     # The later event: next, pressed now, opens level 2 with the finds
     # scored once; had the exit been pressed the game would be gone.
-    game.expect(judge.button_shown, "next", layout.cleared_picture)
-    game.click_button("next")
+    next_level(game, 1)
     game.expect_screen(layout.level_pictures[1])
     expect_counters(game, "9", "150")
     close_window(game)
-
-
-def both(first, second):
-    return first[0] and second[0], "%s; %s" % (first[1], second[1])
-
-
-PAUSE_MS = 1000   # the second's pause between the fifth find and the cleared screen
 
 
 def click_in_the_pause(session, button):
@@ -252,66 +257,51 @@ def click_in_the_pause(session, button):
     game = start_level_one(session)
     game.find(1, 0, 1, 2, 3)
     l, t, r, b = layout.area(1, 4)
-    x, y = game.to_screen(layout.area_centre(1, 4))
-    left, top = game.to_screen(((l + r) // 2 - 4, t))
-    # xdrive watches the ring's top itself: a poll from here could see it late.
-    timed = game.xdrive.timed("clickwait", x, y, left, top, 9, 5, 8, 3000)
-    assert timed, "the fifth find's ring did not show within 3 s"
-    shown = timed[1] + timed[0]
+    ms, released = click_and_time(game, layout.area_centre(1, 4), ((l + r) // 2 - 4, t, 9, 5), 8,
+                                  "the fifth find's ring did not show within 3 s")
     clicked = game.click_button(button)
-    assert clicked - shown < PAUSE_MS / 2, "the click at the %s spot came %d ms after the ring: not well " \
-        "inside the pause" % (button, clicked - shown)
+    assert clicked - (released + ms) < PAUSE_MS / 2, "the click at the %s spot came %d ms after the ring: not " \
+        "well inside the pause" % (button, clicked - (released + ms))
     game.check(lambda shot: both(judge.ring_drawn(shot, 1, 4), judge.screen_is(shot, layout.level_pictures[0])))
     game.expect_screen(layout.cleared_picture)
     return game
 
 
-def test_pause_clicks(session, names):
-    layout, judge = names
+def test_pause_clicks(session):
+    layout = session.layout
     # At the exit's spot: then next, pressed now, opens level 2.
     game = click_in_the_pause(session, "level_exit")
-    game.expect(judge.button_shown, "next", layout.cleared_picture)
-    game.click_button("next")
+    next_level(game, 1)
     game.expect_screen(layout.level_pictures[1])
     close_window(game)
     # At next's spot: then the exit, pressed now, ends the game (on level 2
     # its spot would end nothing).
     game = click_in_the_pause(session, "next")
-    game.expect(judge.button_shown, "level_exit", layout.cleared_picture)
+    expect_buttons(game, layout.cleared_picture, shown=["level_exit"])
     game.click_button("level_exit")
     game.expect_exit_zero("the exit button pressed on the cleared screen")
 
 
-def test_double_click_start(session, names):
+def test_double_click_start(session):
     """A double click on start whose second click comes once level 1 is up
     (as soon as it shows, no sooner than a quick hand's 60 ms), where the
     start button was: it is no click on the level."""
-    layout, judge = names
+    layout = session.layout
     game = open_title(session)
     start = layout.button_centre("start")
-    x, y = game.to_screen(start)
-    timed = game.xdrive.timed("clickwait", x, y, game.client[0], game.client[1], 640, 150, 640 * 150 // 5, 3000)
-    assert timed, "the first click of the double click changed nothing on the screen within 3 s"
-    first = timed[1]
-    session.until_clock(first + 60)
-    second = game.click(start)
-    assert second - first < layout.double_click_ms * 3 / 4, "the second click came %d ms after the first, " \
-        "not well inside the double-click time of %d ms" % (second - first, layout.double_click_ms)
+    _, first = click_and_time(game, start, (0, 0, 640, 150), 640 * 150 // 5,
+                              "the first click of the double click changed nothing on the screen within 3 s")
+    second = second_click(game, start, first, 60)
     game.expect_screen(layout.level_pictures[0])
-    # The later event: a find, with no miss before it.
-    game.find(1, 0)
-    expect_counters(game, "9", "110")
-    # After the double-click time, a click there is the player's: a miss.
-    session.until_clock(second + layout.double_click_ms + 100)
-    game.click(start)
-    expect_counters(game, "8", "100")
+    # After the double-click time, a click there is the player's.
+    find_then_miss(game, start, not_before=second + layout.double_click_ms + 100)
     close_window(game)
 
 
-def test_title_bar_double_click(session, names):
+def test_title_bar_double_click(session):
     """A double click on the caption Wine draws maximises the window; its
     second release lands in the client area, with no press there."""
-    layout, judge = names
+    layout = session.layout
     game = start_level_one(session)
     caption = game.last("caption")
     assert caption, "the probe reported no caption buttons"
@@ -324,20 +314,16 @@ def test_title_bar_double_click(session, names):
     release = (press[0] - cx, press[1] - cy)
     assert 0 < release[0] < cw and release[1] > 0, "the second release %s is not over the client" % (release,)
     game.expect_screen(layout.level_pictures[0])
-    # The later event: a find, with no miss before it.
-    game.find(1, 0)
-    expect_counters(game, "9", "110")
-    # A press and release of its own there is judged: a miss.
-    game.click(release)
-    expect_counters(game, "8", "100")
+    # A press and release of its own there is judged.
+    find_then_miss(game, release)
     close_window(game)
 
 
-def test_maximise_restore(session, names):
+def test_maximise_restore(session):
     """Maximised and restored mid-level through the caption's button: the
     panels show the current counts throughout, and a count drawn while the
     window is large stays in its panel, not in the blank below the picture."""
-    layout, judge = names
+    layout, judge = session.layout, session.judge
     level = layout.level_pictures[0]
     misses = layout.miss_points(1)
     game = start_level_one(session)
@@ -378,28 +364,22 @@ def overlap_centre(layout, first, second):
     return (left + right) // 2, (top + bottom) // 2
 
 
-def test_double_click_next(session, names):
+def test_double_click_next(session):
     """A double click on next where the next level's hint button will
     stand: its second click, 120 or 250 ms after the first and once level 2
     is up, spends no hint. The player's own click there afterwards does."""
-    layout, judge = names
+    layout, judge = session.layout, session.judge
     spot = overlap_centre(layout, "next", "hint")
-    hx, hy, hw, hh = layout.spot("hint")
+    hint = layout.spot("hint")
     for gap in (120, 250):
         game = start_level_one(session)
         game.find(1, 0, 1, 2, 3)
         game.click_area(1, 4)
         game.expect_screen(layout.cleared_picture)
         game.expect(judge.button_shown, "next", layout.cleared_picture)
-        x, y = game.to_screen(spot)
-        left, top = game.to_screen((hx, hy))
-        timed = game.xdrive.timed("clickwait", x, y, left, top, hw, hh, hw * hh // 5, 3000)
-        assert timed, "next's click changed nothing where the hint button stands within 3 s"
-        first = timed[1]
-        session.until_clock(first + gap)
-        second = game.click(spot)
-        assert second - first < layout.double_click_ms * 3 / 4, "the second click came %d ms after the first, " \
-            "not well inside the double-click time of %d ms" % (second - first, layout.double_click_ms)
+        _, first = click_and_time(game, spot, hint, hint[2] * hint[3] // 5,
+                                  "next's click changed nothing where the hint button stands within 3 s")
+        second = second_click(game, spot, first, gap)
         game.expect_screen(layout.level_pictures[1])
         # The later event: the player's own press there gives the game's
         # first hint (area 0, "bh_2"); a hint spent by the double click
@@ -422,10 +402,10 @@ def blank_margin(shot):
     return columns, rows
 
 
-def test_picture_fills_the_window(session, names):
+def test_picture_fills_the_window(session):
     """The window's client area is the layout's, so the picture fills it as
     on Windows: framed by Wine itself, and by a window manager."""
-    layout, judge = names
+    layout = session.layout
     picture = session.judge.pictures[layout.title_picture]
     margin = (layout.client_size[0] - picture.shape[1], layout.client_size[1] - picture.shape[0])
     for framed_by in ("Wine", "a window manager"):
